@@ -1,0 +1,14 @@
+// The per-thread last-error value.
+#include <windows.h>
+
+namespace {
+thread_local DWORD lastError = ERROR_SUCCESS;
+}
+
+extern "C" {
+
+DWORD WINAPI GetLastError(void) { return lastError; }
+
+void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
+
+}

@@ -1,0 +1,86 @@
+// PatBlt, BitBlt, StretchBlt, and single pixels.
+#include "Blitter.h"
+#include "DeviceContext.h"
+#include "Painter.h"
+#include "RealizedBrush.h"
+#include "Rop3.h"
+
+namespace {
+
+Blitter::Area LogicalArea(const DeviceContext& dc, int x, int y, int w, int h) {
+  const POINT p = dc.ToDevice(x, y);
+  return Blitter::Area{p.x, p.y, w, h};
+}
+
+bool InsideDrawable(DeviceContext& dc, POINT device) {
+  const POINT origin = dc.SurfaceOrigin();
+  return dc.Drawable().Contains(device.x + origin.x, device.y + origin.y);
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
+  DeviceContext* dc = DeviceContext::FromHandle(hdc);
+  if (!dc) return FALSE;
+  const uint8_t index = rop3::IndexOf(rop);
+  if (rop3::UsesSource(index)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  const POINT p = dc->ToDevice(x, y);
+  // A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.
+  RECT rect{p.x, p.y, p.x + w, p.y + h};
+  if (w < 0) rect = {p.x + w + 1, rect.top, p.x + 1, rect.bottom};
+  if (h < 0) rect = {rect.left, p.y + h + 1, rect.right, p.y + 1};
+  Painter(*dc).FillRect(rect, RealizedBrush::FromHandle(*dc, dc->State().brush), index);
+  return TRUE;
+}
+
+BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
+  return StretchBlt(hdc, x, y, cx, cy, hdcSrc, x1, y1, cx, cy, rop);
+}
+
+BOOL WINAPI StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
+                       int wSrc, int hSrc, DWORD rop) {
+  DeviceContext* destination = DeviceContext::FromHandle(hdcDest);
+  if (!destination) return FALSE;
+  DeviceContext* source = nullptr;
+  if (rop3::UsesSource(rop3::IndexOf(rop))) {
+    source = DeviceContext::FromHandle(hdcSrc);
+    if (!source) return FALSE;
+  }
+  const Blitter::Area to = LogicalArea(*destination, xDest, yDest, wDest, hDest);
+  const Blitter::Area from = source ? LogicalArea(*source, xSrc, ySrc, wSrc, hSrc) : Blitter::Area{0, 0, 0, 0};
+  return Blitter::Blit(*destination, to, source, from, rop) ? TRUE : FALSE;
+}
+
+// Pixels outside the clip region or the surface are refused with CLR_INVALID.
+COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
+  DeviceContext* dc = DeviceContext::FromHandle(hdc);
+  if (!dc) return CLR_INVALID;
+  const POINT device = dc->ToDevice(x, y);
+  if (!InsideDrawable(*dc, device)) return CLR_INVALID;
+  const POINT origin = dc->SurfaceOrigin();
+  PixelSurface& surface = dc->Surface();
+  const uint32_t pixel = dc->PixelFromColor(color);
+  surface.WritePixel(device.x + origin.x, device.y + origin.y, pixel);
+  return surface.ColorFromPixel(pixel);
+}
+
+BOOL WINAPI SetPixelV(HDC hdc, int x, int y, COLORREF color) {
+  return SetPixel(hdc, x, y, color) != CLR_INVALID ? TRUE : FALSE;
+}
+
+COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+  DeviceContext* dc = DeviceContext::FromHandle(hdc);
+  if (!dc) return CLR_INVALID;
+  const POINT device = dc->ToDevice(x, y);
+  if (!InsideDrawable(*dc, device)) return CLR_INVALID;
+  const POINT origin = dc->SurfaceOrigin();
+  const PixelSurface& surface = dc->Surface();
+  return surface.ColorFromPixel(surface.ReadPixel(device.x + origin.x, device.y + origin.y));
+}
+
+}  // extern "C"

@@ -59,10 +59,10 @@ class SourceConverter {
   uint32_t sourceBackground_ = 0;
 };
 
-// Where a negative extent places the area: it covers [x + w, x).
+// A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.
 void Normalize(int& position, int& extent, bool& mirrored) {
   if (extent < 0) {
-    position += extent;
+    position += extent + 1;
     extent = -extent;
     mirrored = !mirrored;
   }

@@ -142,9 +142,8 @@ void DeviceContext::BindSurface(std::shared_ptr<PixelSurface> surface, POINT ori
 }
 
 Region DeviceContext::VisibleArea() const {
-  RECT bounds = surface_->Bounds();
-  OffsetRect(&bounds, -origin_.x, -origin_.y);
-  Region area = Region::FromRect(bounds);
+  Region area = Region::FromRect(surface_->Bounds());
+  area.Offset(-origin_.x, -origin_.y);
   return visible_ ? Region::Combine(area, *visible_, RGN_AND) : area;
 }
 

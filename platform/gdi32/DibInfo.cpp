@@ -164,6 +164,7 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
     if (colorsUsed > 256) return std::nullopt;
     offset += colorsUsed * entrySize;  // an optimisation palette that true-colour DIBs may carry
   }
+  if (available != SIZE_MAX && offset > available) return std::nullopt;
   dib.headerBytes_ = offset;
 
   const uint64_t bytes = static_cast<uint64_t>(dib.Stride()) * dib.height_;

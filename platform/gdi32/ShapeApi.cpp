@@ -50,19 +50,22 @@ bool IsEmptyBox(const RECT& box) { return box.left == box.right || box.top == bo
 int64_t BoxWidth(const RECT& box) { return int64_t{box.right} - box.left; }
 int64_t BoxHeight(const RECT& box) { return int64_t{box.bottom} - box.top; }
 
+LONG ClampToLong(int64_t value) { return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
+
 // PS_INSIDEFRAME with a wide pen: the box shrinks so the pen, centred on the outline, stays
 // inside it. A box too small for the pen shrinks to its middle.
 RECT InsideFrame(const RECT& box, const RealizedPen& pen) {
   if (!pen.InsideFrame() || pen.GetKind() != RealizedPen::Kind::Wide) return box;
-  const int w = pen.Width();
-  RECT shrunk{box.left + w / 2, box.top + w / 2, box.right - (w - 1) / 2, box.bottom - (w - 1) / 2};
+  const int64_t w = pen.Width();
+  RECT shrunk{ClampToLong(box.left + w / 2), ClampToLong(box.top + w / 2), ClampToLong(box.right - (w - 1) / 2),
+              ClampToLong(box.bottom - (w - 1) / 2)};
   if (shrunk.right <= shrunk.left) {
-    shrunk.left = box.left + static_cast<LONG>(BoxWidth(box) / 2);
-    shrunk.right = shrunk.left + 1;
+    shrunk.left = ClampToLong(box.left + BoxWidth(box) / 2);
+    shrunk.right = ClampToLong(int64_t{shrunk.left} + 1);
   }
   if (shrunk.bottom <= shrunk.top) {
-    shrunk.top = box.top + static_cast<LONG>(BoxHeight(box) / 2);
-    shrunk.bottom = shrunk.top + 1;
+    shrunk.top = ClampToLong(box.top + BoxHeight(box) / 2);
+    shrunk.bottom = ClampToLong(int64_t{shrunk.top} + 1);
   }
   return shrunk;
 }
@@ -105,26 +108,21 @@ BOOL DrawRectangle(DeviceContext& dc, RECT box) {
 // RoundRect, and Ellipse as the rounded rectangle whose corners are the whole box.
 BOOL DrawRoundRect(DeviceContext& dc, RECT box, int cornerWidth, int cornerHeight, bool ellipse) {
   if (IsEmptyBox(box)) return TRUE;
-  if (!ellipse) {
-    cornerWidth = static_cast<int>(std::min<int64_t>(std::llabs(cornerWidth), BoxWidth(box)));
-    cornerHeight = static_cast<int>(std::min<int64_t>(std::llabs(cornerHeight), BoxHeight(box)));
-    if (cornerWidth <= 2 || cornerHeight <= 2) return DrawRectangle(dc, box);
-  }
+  const int64_t width = ellipse ? BoxWidth(box) : std::min<int64_t>(std::llabs(cornerWidth), BoxWidth(box));
+  const int64_t height = ellipse ? BoxHeight(box) : std::min<int64_t>(std::llabs(cornerHeight), BoxHeight(box));
+  if (width <= 2 || height <= 2) return DrawRectangle(dc, box);
   ShapePainter painter(dc);
   bool skip = false;
   if (!CurveIsTraceable(painter, box, skip)) return skip ? TRUE : Fail(ERROR_INVALID_PARAMETER);
-  if (RecordingPath(dc) == nullptr) box = InsideFrame(box, painter.Pen());
-  if (ellipse) {
-    cornerWidth = static_cast<int>(BoxWidth(box));
-    cornerHeight = static_cast<int>(BoxHeight(box));
-    if (cornerWidth <= 2 || cornerHeight <= 2) return DrawRectangle(dc, box);
-  }
-  cornerWidth = std::min(cornerWidth, static_cast<int>(BoxWidth(box)));
-  cornerHeight = std::min(cornerHeight, static_cast<int>(BoxHeight(box)));
+  Path* path = RecordingPath(dc);
+  if (!path) box = InsideFrame(box, painter.Pen());
+  // Traceable boxes are small enough for int corner sizes.
+  cornerWidth = static_cast<int>(ellipse ? BoxWidth(box) : std::min<int64_t>(width, BoxWidth(box)));
+  cornerHeight = static_cast<int>(ellipse ? BoxHeight(box) : std::min<int64_t>(height, BoxHeight(box)));
 
   std::vector<POINT> loop = ShapeOutlines::RoundRectLoop(box, cornerWidth, cornerHeight);
-  if (dc.State().arcDirection == AD_CLOCKWISE) std::reverse(loop.begin() + 1, loop.end());
-  if (Path* path = RecordingPath(dc)) {
+  if (dc.State().arcDirection == AD_CLOCKWISE && !loop.empty()) std::reverse(loop.begin() + 1, loop.end());
+  if (path) {
     path->AddClosedFigure(std::move(loop));
     return TRUE;
   }

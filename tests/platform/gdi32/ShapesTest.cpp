@@ -104,6 +104,28 @@ TEST(Rectangle, InsideFramePenStaysInsideTheBox) {
             "............\n");
 }
 
+TEST(Rectangle, DashPatternStartsAtTheTopRightAndFollowsTheArcDirection) {
+  ShapeCanvas canvas(10, 5, PS_DOT);
+  SelectObject(canvas.dc(), GetStockObject(NULL_BRUSH));
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  Rectangle(canvas.dc(), 0, 0, 10, 5);  // (9,0) -> (0,0) -> (0,4) -> (9,4) -> back up
+  EXPECT_EQ(canvas.Picture(),
+            ".RRR...RRR\n"
+            ".........R\n"
+            ".........R\n"
+            "R.........\n"
+            "RR...RRR..\n");
+  canvas.Fill(kWhite);
+  SetArcDirection(canvas.dc(), AD_CLOCKWISE);
+  Rectangle(canvas.dc(), 0, 0, 10, 5);  // (9,4) -> (0,4) -> (0,0) -> (9,0) -> back down
+  EXPECT_EQ(canvas.Picture(),
+            "RR...RRR..\n"
+            "R.........\n"
+            ".........R\n"
+            ".........R\n"
+            ".RRR...RRR\n");
+}
+
 TEST(Rectangle, MixModeAppliesToTheInteriorToo) {
   ShapeCanvas canvas(4, 3);
   SetROP2(canvas.dc(), R2_NOT);
@@ -172,6 +194,24 @@ TEST(Ellipse, NullPenFillsTheWholeEllipseUnshrunk) {
             "BBBBBBBB\n"
             ".BBBBBB.\n"
             "..BBBB..\n");
+}
+
+TEST(Ellipse, WideInsideFramePenKeepsTheEllipseInItsBox) {
+  ShapeCanvas canvas(14, 12, PS_INSIDEFRAME, 3);
+  Ellipse(canvas.dc(), 1, 1, 13, 11);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 14; ++x) {
+      if (x == 0 || y == 0 || x == 13 || y == 11) {
+        EXPECT_EQ(canvas.At(x, y), kWhite) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(canvas.At(1, 5), kRed);  // the pen reaches the box edges
+  EXPECT_EQ(canvas.At(12, 6), kRed);
+  EXPECT_EQ(canvas.At(6, 1), kRed);
+  EXPECT_EQ(canvas.At(7, 10), kRed);
+  EXPECT_EQ(canvas.At(4, 5), kBlue);  // the brush stays inside the ring
+  EXPECT_EQ(canvas.At(3, 5), kRed);
 }
 
 TEST(RoundRect, SmallCornersGiveThePlainRectangleAndLargeOnesAreClamped) {
@@ -383,7 +423,9 @@ TEST(WidePen, LinesGetRoundCapsFromTheEllipticDisc) {
   }
   for (int y = 0; y < 7; ++y) {
     for (int x = 0; x < 10; ++x) {
-      if (caps.At(x, y) == kRed) EXPECT_EQ(canvas.At(x, y), kRed) << x << "," << y;
+      if (caps.At(x, y) == kRed) {
+        EXPECT_EQ(canvas.At(x, y), kRed) << x << "," << y;
+      }
     }
   }
   DeleteObject(red);

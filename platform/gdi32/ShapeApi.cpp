@@ -13,8 +13,8 @@
 
 namespace {
 
-// Curved shapes are traced point by point; larger ones are drawn only when they miss the
-// drawable area entirely (then there is nothing to do).
+// Curved shapes are traced point by point; larger ones are refused unless they miss the
+// drawable area entirely (then there is nothing to draw).
 constexpr int64_t kMaxCurveExtent = 1 << 16;
 
 BOOL Fail(DWORD error) {
@@ -70,17 +70,21 @@ RECT InsideFrame(const RECT& box, const RealizedPen& pen) {
   return shrunk;
 }
 
+enum class Curve { Traceable, OutOfSight, TooLarge };
+
 // Whether a curve in `box` can be traced; a huge one that cannot touch the drawable area
-// needs no tracing (`skip`).
-bool CurveIsTraceable(const ShapePainter& painter, const RECT& box, bool& skip) {
-  skip = false;
-  if (BoxWidth(box) <= kMaxCurveExtent && BoxHeight(box) <= kMaxCurveExtent) return true;
+// needs no tracing.
+Curve ClassifyCurve(const ShapePainter& painter, const RECT& box) {
+  if (BoxWidth(box) <= kMaxCurveExtent && BoxHeight(box) <= kMaxCurveExtent) return Curve::Traceable;
   const int64_t margin = painter.Pen().Width();
   const RECT& bounds = painter.Bounds();
-  skip = box.left - margin >= bounds.right || box.right + margin <= bounds.left || box.top - margin >= bounds.bottom ||
-         box.bottom + margin <= bounds.top;
-  return false;
+  const bool outOfSight = box.left - margin >= bounds.right || box.right + margin <= bounds.left ||
+                          box.top - margin >= bounds.bottom || box.bottom + margin <= bounds.top;
+  return outOfSight ? Curve::OutOfSight : Curve::TooLarge;
 }
+
+// The result for curves that are not traced.
+BOOL SkipCurve(Curve curve) { return curve == Curve::OutOfSight ? TRUE : Fail(ERROR_INVALID_PARAMETER); }
 
 Figure Closed(std::vector<POINT> points) { return Figure{std::move(points), true}; }
 
@@ -112,8 +116,7 @@ BOOL DrawRoundRect(DeviceContext& dc, RECT box, int cornerWidth, int cornerHeigh
   const int64_t height = ellipse ? BoxHeight(box) : std::min<int64_t>(std::llabs(cornerHeight), BoxHeight(box));
   if (width <= 2 || height <= 2) return DrawRectangle(dc, box);
   ShapePainter painter(dc);
-  bool skip = false;
-  if (!CurveIsTraceable(painter, box, skip)) return skip ? TRUE : Fail(ERROR_INVALID_PARAMETER);
+  if (const Curve curve = ClassifyCurve(painter, box); curve != Curve::Traceable) return SkipCurve(curve);
   Path* path = RecordingPath(dc);
   if (!path) box = InsideFrame(box, painter.Pen());
   // Traceable boxes are small enough for int corner sizes.
@@ -138,8 +141,7 @@ BOOL DrawArc(HDC hdc, ArcKind kind, int left, int top, int right, int bottom, in
   RECT box = DeviceBox(*dc, left, top, right, bottom);
   if (IsEmptyBox(box)) return TRUE;
   ShapePainter painter(*dc);
-  bool skip = false;
-  if (!CurveIsTraceable(painter, box, skip)) return skip ? TRUE : Fail(ERROR_INVALID_PARAMETER);
+  if (const Curve curve = ClassifyCurve(painter, box); curve != Curve::Traceable) return SkipCurve(curve);
   Path* path = RecordingPath(*dc);
   if (kind != ArcKind::Arc && !path) box = InsideFrame(box, painter.Pen());
 

@@ -147,12 +147,21 @@ Region DeviceContext::VisibleArea() const {
   return visible_ ? Region::Combine(area, *visible_, RGN_AND) : area;
 }
 
+namespace {
+
+// Coordinates are 32-bit and wrap like the platform's own arithmetic instead of overflowing.
+LONG Shift(LONG value, LONG minus, LONG plus) {
+  return static_cast<LONG>(static_cast<uint32_t>(value) - static_cast<uint32_t>(minus) + static_cast<uint32_t>(plus));
+}
+
+}  // namespace
+
 POINT DeviceContext::ToDevice(int x, int y) const {
-  return POINT{x - state_.windowOrigin.x + state_.viewportOrigin.x, y - state_.windowOrigin.y + state_.viewportOrigin.y};
+  return POINT{Shift(x, state_.windowOrigin.x, state_.viewportOrigin.x), Shift(y, state_.windowOrigin.y, state_.viewportOrigin.y)};
 }
 
 POINT DeviceContext::ToLogical(int x, int y) const {
-  return POINT{x - state_.viewportOrigin.x + state_.windowOrigin.x, y - state_.viewportOrigin.y + state_.windowOrigin.y};
+  return POINT{Shift(x, state_.viewportOrigin.x, state_.windowOrigin.x), Shift(y, state_.viewportOrigin.y, state_.windowOrigin.y)};
 }
 
 const Region& DeviceContext::Drawable() {

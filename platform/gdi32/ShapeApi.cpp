@@ -15,7 +15,6 @@ namespace {
 
 // Curved shapes are traced point by point; larger ones are refused unless they miss the
 // drawable area entirely (then there is nothing to draw).
-constexpr int64_t kMaxCurveExtent = 1 << 16;
 
 BOOL Fail(DWORD error) {
   SetLastError(error);
@@ -75,7 +74,7 @@ enum class Curve { Traceable, OutOfSight, TooLarge };
 // Whether a curve in `box` can be traced; a huge one that cannot touch the drawable area
 // needs no tracing.
 Curve ClassifyCurve(const ShapePainter& painter, const RECT& box) {
-  if (BoxWidth(box) <= kMaxCurveExtent && BoxHeight(box) <= kMaxCurveExtent) return Curve::Traceable;
+  if (BoxWidth(box) <= RegionShapes::kMaxCurveExtent && BoxHeight(box) <= RegionShapes::kMaxCurveExtent) return Curve::Traceable;
   const int64_t margin = painter.Pen().Width();
   const RECT& bounds = painter.Bounds();
   const bool outOfSight = box.left - margin >= bounds.right || box.right + margin <= bounds.left ||

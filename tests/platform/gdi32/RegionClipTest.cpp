@@ -160,3 +160,39 @@ TEST(Clipping, FrameAndFillRegionsPaintTheirShapes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Regions, HugeShapesAreBandedOrRefusedInsteadOfScannedRowByRow) {
+  const POINT tall[] = {{0, -1000000000}, {10, -1000000000}, {10, 1000000000}, {0, 1000000000}};
+  HRGN column = CreatePolygonRgn(tall, 4, ALTERNATE);
+  ASSERT_NE(column, nullptr);
+  EXPECT_TRUE(PtInRegion(column, 5, 999999999));
+  DeleteObject(column);
+  const POINT slanted[] = {{0, -1000000000}, {10, -1000000000}, {20, 1000000000}, {0, 1000000000}};
+  SetLastError(0);
+  EXPECT_EQ(CreatePolygonRgn(slanted, 4, ALTERNATE), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+  EXPECT_EQ(CreateEllipticRgn(0, 0, 1 << 30, 100), nullptr);
+  HRGN tallRounded = CreateRoundRectRgn(0, 0, 100, 1 << 30, 20, 20);
+  ASSERT_NE(tallRounded, nullptr);
+  EXPECT_TRUE(PtInRegion(tallRounded, 0, 500000));
+  EXPECT_FALSE(PtInRegion(tallRounded, 0, 0));
+  DeleteObject(tallRounded);
+}
+
+TEST(Regions, RoundedCornersMatchTheEllipseOfTheCornerSize) {
+  // The rows of a rounded rectangle's corners are the ellipse's rows; the rows between
+  // are full width, with none missing for odd corner sizes.
+  HRGN rounded = CreateRoundRectRgn(0, 0, 21, 21, 5, 5);
+  HRGN ellipse = CreateEllipticRgn(0, 0, 6, 6);
+  for (int y = 0; y < 20; ++y) EXPECT_TRUE(PtInRegion(rounded, 10, y)) << y;
+  for (int y = 3; y < 17; ++y) EXPECT_TRUE(PtInRegion(rounded, 0, y)) << y;
+  EXPECT_EQ(PtInRegion(rounded, 0, 0), PtInRegion(ellipse, 0, 0));
+  EXPECT_EQ(PtInRegion(rounded, 1, 0), PtInRegion(ellipse, 1, 0));
+  EXPECT_EQ(PtInRegion(rounded, 0, 1), PtInRegion(ellipse, 0, 1));
+  DeleteObject(rounded);
+  DeleteObject(ellipse);
+}
+
+}  // namespace

@@ -27,3 +27,10 @@ struct IUnknown {
   STDMETHOD_(ULONG, Release)() PURE;
 };
 typedef IUnknown* LPUNKNOWN;
+
+extern "C" const IID IID_IClassFactory;
+
+struct IClassFactory : public IUnknown {
+  STDMETHOD(CreateInstance)(IUnknown* pUnkOuter, REFIID riid, void** ppvObject) PURE;
+  STDMETHOD(LockServer)(BOOL fLock) PURE;
+};

@@ -2,14 +2,23 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdlib>
 #include <map>
 #include <mutex>
 #include <tuple>
 
 namespace {
 
+// fontconfig's configuration lives until exit; FcFini hands its memory back then, so leak
+// checkers see none.
+bool Initialise() {
+  if (FcInit() != FcTrue) return false;
+  std::atexit(FcFini);
+  return true;
+}
+
 std::optional<FontFile> Query(const std::string& family, bool bold, bool italic) {
-  static const bool initialised = FcInit() == FcTrue;
+  static const bool initialised = Initialise();
   if (!initialised) return std::nullopt;
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));

@@ -8,8 +8,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
+#include "AttributeStore.h"
 #include "DosAttributes.h"
 #include "FileSharing.h"
 #include "PathResolver.h"
@@ -63,12 +65,19 @@ bool FileCopy::CopyData(int from, int to, off_t size) {
   return true;
 }
 
-bool FileCopy::CopyMetadata(int from, int to, const struct stat& status) {
+bool FileCopy::CopyMetadata(int from, int to, const struct stat& status, const std::string& sourceHost,
+                            const std::string& destinationHost) {
   char text[16];
   ssize_t length = fgetxattr(from, DosAttributes::kAttributeName, text, sizeof text);
-  if (length > 0 && fsetxattr(to, DosAttributes::kAttributeName, text, static_cast<size_t>(length), 0) != 0 &&
-      errno != ENOTSUP) {
-    return false;
+  DWORD stored;
+  if (length < 0 && errno == ENOTSUP && AttributeStore::Instance().Get(sourceHost, status, stored)) {
+    length = std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(stored));
+  }
+  if (length > 0 && fsetxattr(to, DosAttributes::kAttributeName, text, static_cast<size_t>(length), 0) != 0) {
+    if (errno != ENOTSUP) return false;
+    struct stat written;
+    DWORD attributes = static_cast<DWORD>(std::strtoul(std::string(text, static_cast<size_t>(length)).c_str(), nullptr, 16));
+    if (fstat(to, &written) != 0 || !AttributeStore::Instance().Set(destinationHost, written, attributes)) return false;
   }
   if (fchmod(to, status.st_mode & 07777) != 0) return false;
   const timespec times[2] = {status.st_atim, status.st_mtim};
@@ -106,7 +115,10 @@ BOOL FileCopy::Run(LPCSTR sourceName, LPCSTR destinationName, BOOL failIfExists)
   Descriptor to(open(writtenPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
   if (to.Get() < 0) return Win32Error::FailFromErrno();
   int error = 0;
-  if (!CopyData(from.Get(), to.Get(), status.st_size) || !CopyMetadata(from.Get(), to.Get(), status)) error = errno;
+  if (!CopyData(from.Get(), to.Get(), status.st_size) ||
+      !CopyMetadata(from.Get(), to.Get(), status, source.Host(), writtenPath)) {
+    error = errno ? errno : EIO;
+  }
   if (!to.Close() && !error) error = errno;
   if (!error && destination.exists && rename(writtenPath.c_str(), finalPath.c_str()) != 0) error = errno;
   if (error) {

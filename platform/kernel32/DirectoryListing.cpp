@@ -83,13 +83,9 @@ void DirectoryListing::Add(const std::string& name) {
   aliasesValid_ = false;
 }
 
-void DirectoryListing::Remove(const std::string& name) {
-  std::u32string folded = NameCodec::FoldHost(name);
-  for (auto it = LowerBound(folded); it != entries_.end() && it->folded == folded; ++it) {
-    if (it->name == name) {
-      entries_.erase(it);
-      aliasesValid_ = false;
-      return;
-    }
+void DirectoryListing::CollectAliases(std::unordered_map<std::string, std::string>& aliases) {
+  MakeAliases();
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (!aliases_[i].empty()) aliases.emplace(entries_[i].name, aliases_[i]);
   }
 }

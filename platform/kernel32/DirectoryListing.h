@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class DirectoryListing {
@@ -25,8 +26,9 @@ class DirectoryListing {
   // The alias of a host name ("" when it needs none or is not listed).
   std::string AliasOf(const std::string& name);
 
+  void CollectAliases(std::unordered_map<std::string, std::string>& aliases);
+
   void Add(const std::string& name);
-  void Remove(const std::string& name);
 
  private:
   void MakeAliases();

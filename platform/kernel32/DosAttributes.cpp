@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "AttributeStore.h"
 #include "Win32Error.h"
 
 long DosAttributes::Parse(const char* text, long length) {
@@ -34,16 +35,14 @@ DWORD DosAttributes::Get(const std::string& host, const struct stat& status) {
   if (S_ISLNK(status.st_mode)) return Compose(status, -1);
   char text[16];
   ssize_t length = getxattr(host.c_str(), kAttributeName, text, sizeof text);
+  if (length < 0 && errno == ENOTSUP) {
+    DWORD stored;
+    return Compose(status, AttributeStore::Instance().Get(host, status, stored) ? static_cast<long>(stored) : -1);
+  }
   return Compose(status, length > 0 ? Parse(text, length) : -1);
 }
 
-DWORD DosAttributes::GetOpen(int fd, const struct stat& status) {
-  char text[16];
-  ssize_t length = fgetxattr(fd, kAttributeName, text, sizeof text);
-  return Compose(status, length > 0 ? Parse(text, length) : -1);
-}
-
-bool DosAttributes::StoreOpen(int fd, bool directory, DWORD attributes) {
+bool DosAttributes::StoreOpen(const std::string& host, int fd, bool directory, DWORD attributes) {
   DWORD stored = attributes & kStored;
   if (stored == Default(directory)) {
     if (fremovexattr(fd, kAttributeName) != 0 && errno != ENODATA && errno != ENOTSUP) return Win32Error::FailFromErrno();
@@ -51,12 +50,10 @@ bool DosAttributes::StoreOpen(int fd, bool directory, DWORD attributes) {
   }
   char text[16];
   int length = std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(stored));
-  if (fsetxattr(fd, kAttributeName, text, static_cast<size_t>(length), 0) != 0) {
-    // A file system without extended attributes keeps only READONLY, as FAT-less hosts do.
-    if (errno == ENOTSUP) return true;
-    return Win32Error::FailFromErrno();
-  }
-  return true;
+  if (fsetxattr(fd, kAttributeName, text, static_cast<size_t>(length), 0) == 0) return true;
+  if (errno != ENOTSUP) return Win32Error::FailFromErrno();
+  struct stat status;
+  return fstat(fd, &status) == 0 && AttributeStore::Instance().Set(host, status, stored);
 }
 
 bool DosAttributes::Set(const std::string& host, const struct stat& status, DWORD attributes) {
@@ -69,16 +66,14 @@ bool DosAttributes::Set(const std::string& host, const struct stat& status, DWOR
     if (wanted != mode && chmod(host.c_str(), wanted) != 0) return Win32Error::FailFromErrno();
   }
   DWORD stored = attributes & kStored;
-  if (stored == Default(directory)) {
-    if (removexattr(host.c_str(), kAttributeName) != 0 && errno != ENODATA && errno != ENOTSUP) {
-      return Win32Error::FailFromErrno();
-    }
-    return true;
-  }
   char text[16];
   int length = std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(stored));
-  if (setxattr(host.c_str(), kAttributeName, text, static_cast<size_t>(length), 0) != 0 && errno != ENOTSUP) {
-    return Win32Error::FailFromErrno();
-  }
-  return true;
+  int result = stored == Default(directory) ? removexattr(host.c_str(), kAttributeName)
+                                            : setxattr(host.c_str(), kAttributeName, text, static_cast<size_t>(length), 0);
+  if (result == 0 || (errno == ENODATA && stored == Default(directory))) return true;
+  if (errno != ENOTSUP) return Win32Error::FailFromErrno();
+  // No extended attributes here: the prefix's attribute store keeps them instead.
+  DWORD current;
+  if (stored == Default(directory) && !AttributeStore::Instance().Get(host, status, current)) return true;
+  return AttributeStore::Instance().Set(host, status, stored);
 }

@@ -12,18 +12,12 @@
 #include <winport.h>
 
 #include "NameCodec.h"
+#include "OutputBuffer.h"
 #include "PathResolver.h"
 #include "Prefix.h"
 #include "Win32Error.h"
 
 namespace {
-
-// Copies text out: the length without the NUL when it fits, else the size needed with it.
-DWORD CopyOut(const std::string& text, LPSTR buffer, DWORD size) {
-  if (!buffer || size <= text.size()) return static_cast<DWORD>(text.size() + 1);
-  std::memcpy(buffer, text.c_str(), text.size() + 1);
-  return static_cast<DWORD>(text.size());
-}
 
 bool StatFolder(LPCSTR name, struct statvfs& info) {
   ResolvedPath path;
@@ -58,7 +52,7 @@ DWORD WINAPI GetCurrentDirectoryA(DWORD nBufferLength, LPSTR lpBuffer) {
     SetLastError(Win32Error::FromErrno(errno));
     return 0;
   }
-  return CopyOut(PathResolver::Instance().ToWindows(buffer), lpBuffer, nBufferLength);
+  return OutputBuffer::CopyPath(PathResolver::Instance().ToWindows(buffer), lpBuffer, nBufferLength);
 }
 
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR lpPathName) {
@@ -107,17 +101,17 @@ UINT WINAPI GetDriveTypeA(LPCSTR lpRootPathName) {
 
 DWORD WINAPI GetLogicalDrives(void) { return (1u << ('C' - 'A')) | (1u << ('Z' - 'A')); }
 
-UINT WINAPI GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize) { return CopyOut(WindowsFolder(), lpBuffer, uSize); }
+UINT WINAPI GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize) { return OutputBuffer::CopyPath(WindowsFolder(), lpBuffer, uSize); }
 
 UINT WINAPI GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize) {
-  return CopyOut(WindowsFolder() + "\\SYSTEM", lpBuffer, uSize);
+  return OutputBuffer::CopyPath(WindowsFolder() + "\\SYSTEM", lpBuffer, uSize);
 }
 
 DWORD WINAPI GetTempPathA(DWORD nBufferLength, LPSTR lpBuffer) {
   Prefix::Instance().Root();  // the folder is part of the layout
   std::string user = NameCodec::HostToAnsi(Prefix::Instance().UserName());
   std::string temp = "C:\\Documents and Settings\\" + user + "\\Local Settings\\Temp\\";
-  return CopyOut(temp, lpBuffer, nBufferLength);
+  return OutputBuffer::CopyPath(temp, lpBuffer, nBufferLength);
 }
 
 // On a short buffer the path is cut and NUL-terminated with ERROR_INSUFFICIENT_BUFFER (the
@@ -146,7 +140,7 @@ DWORD WINAPI GetModuleFileNameA(HMODULE, LPSTR lpFilename, DWORD nSize) {
 DWORD WinportGetHostPath(LPCSTR windowsPath, char* hostPath, DWORD size) {
   ResolvedPath path;
   if (!PathResolver::Instance().Resolve(windowsPath, path)) return 0;
-  return CopyOut(path.Host(), hostPath, size);
+  return OutputBuffer::CopyPath(path.Host(), hostPath, size);
 }
 
 DWORD WinportGetWindowsPath(const char* hostPath, LPSTR windowsPath, DWORD size) {
@@ -154,7 +148,7 @@ DWORD WinportGetWindowsPath(const char* hostPath, LPSTR windowsPath, DWORD size)
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  return CopyOut(PathResolver::Instance().ToWindows(hostPath), windowsPath, size);
+  return OutputBuffer::CopyPath(PathResolver::Instance().ToWindows(hostPath), windowsPath, size);
 }
 
 }

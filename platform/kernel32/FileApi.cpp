@@ -105,7 +105,7 @@ HANDLE WINAPI CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShar
     return FailHandle(error);
   }
   if (!existed) {
-    DosAttributes::StoreOpen(fd, false, dwFlagsAndAttributes | FILE_ATTRIBUTE_ARCHIVE);
+    DosAttributes::StoreOpen(host, fd, false, dwFlagsAndAttributes | FILE_ATTRIBUTE_ARCHIVE);
     if (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) fchmod(fd, status.st_mode & ~mode_t{S_IWUSR | S_IWGRP | S_IWOTH});
     PathResolver::Instance().NoteAdded(path.hostDir, path.hostName);
   }

@@ -8,9 +8,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
-#include <vector>
 
+#include "AttributeStore.h"
 #include "DosAttributes.h"
 #include "FileSharing.h"
 #include "PathResolver.h"
@@ -49,38 +50,34 @@ std::string TemporaryName(const std::string& name) {
 
 bool FileCopy::CopyData(int from, int to, off_t size) {
   off_t copied = 0;
+  bool fallback = false;
   while (copied < size) {
-    ssize_t n = copy_file_range(from, nullptr, to, nullptr, static_cast<size_t>(size - copied), 0);
+    ssize_t n = fallback ? -1 : copy_file_range(from, nullptr, to, nullptr, static_cast<size_t>(size - copied), 0);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+    if (n < 0 && (fallback || errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+      fallback = true;
       n = sendfile(to, from, nullptr, static_cast<size_t>(size - copied));
     }
     if (n < 0) return false;
-    if (n == 0) break;  // the source shrank meanwhile
+    if (n == 0) return true;  // the source shrank meanwhile
     copied += n;
   }
-  // The source may have grown since it was measured; copy the rest the plain way.
-  std::vector<char> buffer(64 * 1024);
-  for (;;) {
-    ssize_t n = read(from, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) return true;
-    for (ssize_t written = 0; written < n;) {
-      ssize_t w = write(to, buffer.data() + written, static_cast<size_t>(n - written));
-      if (w < 0 && errno == EINTR) continue;
-      if (w < 0) return false;
-      written += w;
-    }
-  }
+  return true;
 }
 
-bool FileCopy::CopyMetadata(int from, int to, const struct stat& status) {
+bool FileCopy::CopyMetadata(int from, int to, const struct stat& status, const std::string& sourceHost,
+                            const std::string& destinationHost) {
   char text[16];
   ssize_t length = fgetxattr(from, DosAttributes::kAttributeName, text, sizeof text);
-  if (length > 0 && fsetxattr(to, DosAttributes::kAttributeName, text, static_cast<size_t>(length), 0) != 0 &&
-      errno != ENOTSUP) {
-    return false;
+  DWORD stored;
+  if (length < 0 && errno == ENOTSUP && AttributeStore::Instance().Get(sourceHost, status, stored)) {
+    length = std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(stored));
+  }
+  if (length > 0 && fsetxattr(to, DosAttributes::kAttributeName, text, static_cast<size_t>(length), 0) != 0) {
+    if (errno != ENOTSUP) return false;
+    struct stat written;
+    DWORD attributes = static_cast<DWORD>(std::strtoul(std::string(text, static_cast<size_t>(length)).c_str(), nullptr, 16));
+    if (fstat(to, &written) != 0 || !AttributeStore::Instance().Set(destinationHost, written, attributes)) return false;
   }
   if (fchmod(to, status.st_mode & 07777) != 0) return false;
   const timespec times[2] = {status.st_atim, status.st_mtim};
@@ -94,9 +91,9 @@ BOOL FileCopy::Run(LPCSTR sourceName, LPCSTR destinationName, BOOL failIfExists)
   if (!resolver.Resolve(sourceName, source)) return FALSE;
   if (!source.exists) return Win32Error::Fail(ERROR_FILE_NOT_FOUND);
   Descriptor from(open(source.Host().c_str(), O_RDONLY | O_CLOEXEC));
-  struct stat status;
   if (from.Get() < 0) return Win32Error::FailFromErrno();
-  fstat(from.Get(), &status);
+  struct stat status = source.status;
+  if (S_ISLNK(status.st_mode)) fstat(from.Get(), &status);  // copy what the link points to
   if (S_ISDIR(status.st_mode)) return Win32Error::Fail(ERROR_ACCESS_DENIED);
   if (!FileSharing::Instance().MayOpen(status, GENERIC_READ, FILE_SHARE_READ)) return Win32Error::Fail(ERROR_SHARING_VIOLATION);
 
@@ -118,7 +115,10 @@ BOOL FileCopy::Run(LPCSTR sourceName, LPCSTR destinationName, BOOL failIfExists)
   Descriptor to(open(writtenPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
   if (to.Get() < 0) return Win32Error::FailFromErrno();
   int error = 0;
-  if (!CopyData(from.Get(), to.Get(), status.st_size) || !CopyMetadata(from.Get(), to.Get(), status)) error = errno;
+  if (!CopyData(from.Get(), to.Get(), status.st_size) ||
+      !CopyMetadata(from.Get(), to.Get(), status, source.Host(), writtenPath)) {
+    error = errno ? errno : EIO;
+  }
   if (!to.Close() && !error) error = errno;
   if (!error && destination.exists && rename(writtenPath.c_str(), finalPath.c_str()) != 0) error = errno;
   if (error) {

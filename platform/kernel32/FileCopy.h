@@ -6,6 +6,8 @@
 
 #include <sys/types.h>
 
+#include <string>
+
 #include <windows.h>
 
 class FileCopy {
@@ -15,5 +17,6 @@ class FileCopy {
  private:
   // Copies the data between two open files; false with errno set.
   static bool CopyData(int from, int to, off_t size);
-  static bool CopyMetadata(int from, int to, const struct stat& status);
+  static bool CopyMetadata(int from, int to, const struct stat& status, const std::string& sourceHost,
+                           const std::string& destinationHost);
 };

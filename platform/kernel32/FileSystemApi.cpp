@@ -12,6 +12,7 @@
 #include "FileCopy.h"
 #include "FileSharing.h"
 #include "NameCodec.h"
+#include "OutputBuffer.h"
 #include "PathResolver.h"
 #include "Prefix.h"
 #include "Win32Error.h"
@@ -25,14 +26,6 @@ bool ResolveExisting(LPCSTR name, ResolvedPath& path) {
   if (!PathResolver::Instance().Resolve(name, path)) return false;
   if (!path.exists) return Win32Error::Fail(ERROR_FILE_NOT_FOUND);
   return true;
-}
-
-// Copies a result string out with the GetFullPathName convention: the length without the NUL
-// when it fits, else the size needed including it.
-DWORD CopyOut(const std::string& text, LPSTR buffer, DWORD size) {
-  if (!buffer || size <= text.size()) return static_cast<DWORD>(text.size() + 1);
-  std::memcpy(buffer, text.c_str(), text.size() + 1);
-  return static_cast<DWORD>(text.size());
 }
 
 bool IsCurrentFolder(const struct stat& status) {
@@ -145,7 +138,7 @@ DWORD WINAPI GetFullPathNameA(LPCSTR lpFileName, DWORD nBufferLength, LPSTR lpBu
   }
   std::string full = path.ToString();
   if (path.EndsWithSeparator() && !path.IsRoot()) full += '\\';
-  DWORD result = CopyOut(full, lpBuffer, nBufferLength);
+  DWORD result = OutputBuffer::CopyPath(full, lpBuffer, nBufferLength);
   if (lpFilePart && lpBuffer && result < nBufferLength) {
     size_t slash = full.rfind('\\');
     *lpFilePart = slash + 1 < full.size() ? lpBuffer + slash + 1 : nullptr;
@@ -156,7 +149,7 @@ DWORD WINAPI GetFullPathNameA(LPCSTR lpFileName, DWORD nBufferLength, LPSTR lpBu
 DWORD WINAPI GetLongPathNameA(LPCSTR lpszShortPath, LPSTR lpszLongPath, DWORD cchBuffer) {
   ResolvedPath path;
   if (!ResolveExisting(lpszShortPath, path)) return 0;
-  return CopyOut(PathResolver::Instance().ToWindows(path.Host()), lpszLongPath, cchBuffer);
+  return OutputBuffer::CopyPath(PathResolver::Instance().ToWindows(path.Host()), lpszLongPath, cchBuffer);
 }
 
 DWORD WINAPI GetShortPathNameA(LPCSTR lpszLongPath, LPSTR lpszShortPath, DWORD cchBuffer) {
@@ -176,7 +169,7 @@ DWORD WINAPI GetShortPathNameA(LPCSTR lpszLongPath, LPSTR lpszShortPath, DWORD c
     host += "/" + hostName;
     start = end + 1;
   }
-  return CopyOut(shortForm, lpszShortPath, cchBuffer);
+  return OutputBuffer::CopyPath(shortForm, lpszShortPath, cchBuffer);
 }
 
 }

@@ -22,8 +22,8 @@ FindSearch::~FindSearch() {
   if (dir_) closedir(dir_);
 }
 
-bool FindSearch::Describe(const std::string& hostDir, const std::string& name, const struct stat& status,
-                          WIN32_FIND_DATAA& data) {
+bool FindSearch::Describe(const std::string& hostDir, const std::string& name, const std::string& alias,
+                          const struct stat& status, WIN32_FIND_DATAA& data) {
   std::string ansi = NameCodec::HostToAnsi(name);
   if (ansi.size() >= MAX_PATH) return false;
   std::memset(&data, 0, sizeof data);
@@ -38,18 +38,22 @@ bool FindSearch::Describe(const std::string& hostDir, const std::string& name, c
     data.nFileSizeLow = static_cast<DWORD>(size);
   }
   std::memcpy(data.cFileName, ansi.c_str(), ansi.size() + 1);
-  if (name != "." && name != ".." && !ShortNames::IsValid83(NameCodec::FoldHost(name))) {
-    std::string alias = PathResolver::Instance().AliasOf(hostDir, name);
-    if (alias.size() < sizeof data.cAlternateFileName) std::memcpy(data.cAlternateFileName, alias.c_str(), alias.size() + 1);
-  }
+  if (alias.size() < sizeof data.cAlternateFileName) std::memcpy(data.cAlternateFileName, alias.c_str(), alias.size() + 1);
   return true;
+}
+
+const std::string& FindSearch::AliasOf(const std::string& name) {
+  static const std::string none;
+  if (ShortNames::IsValid83(NameCodec::FoldHost(name))) return none;
+  if (!aliases_) aliases_ = PathResolver::Instance().Aliases(hostDir_);
+  auto it = aliases_->find(name);
+  return it == aliases_->end() ? none : it->second;
 }
 
 bool FindSearch::Matches(const std::string& name) {
   std::u32string folded = NameCodec::FoldAnsi(NameCodec::HostToAnsi(name));
   if (Wildcard::Match(pattern_, folded)) return true;
-  if (ShortNames::IsValid83(folded)) return false;
-  std::string alias = PathResolver::Instance().AliasOf(hostDir_, name);
+  const std::string& alias = AliasOf(name);
   return !alias.empty() && Wildcard::Match(pattern_, std::u32string(alias.begin(), alias.end()));
 }
 
@@ -58,7 +62,7 @@ bool FindSearch::Next(WIN32_FIND_DATAA& data) {
   while (dotsLeft_ > 0) {
     const char* dot = dotsLeft_-- == 2 ? "." : "..";
     if (Wildcard::Match(pattern_, NameCodec::FoldHost(dot)) &&
-        fstatat(dirfd(dir_), dot, &status, 0) == 0 && Describe(hostDir_, dot, status, data)) {
+        fstatat(dirfd(dir_), dot, &status, 0) == 0 && Describe(hostDir_, dot, "", status, data)) {
       return true;
     }
   }
@@ -66,7 +70,7 @@ bool FindSearch::Next(WIN32_FIND_DATAA& data) {
     std::string name = entry->d_name;
     if (name == "." || name == ".." || !Matches(name)) continue;
     if (fstatat(dirfd(dir_), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (Describe(hostDir_, name, status, data)) return true;
+    if (Describe(hostDir_, name, AliasOf(name), status, data)) return true;
   }
   return false;
 }
@@ -87,7 +91,10 @@ HANDLE WINAPI FindFirstFileA(LPCSTR lpFileName, LPWIN32_FIND_DATAA lpFindFileDat
   const std::string& pattern = path.windows.Names().back();
   std::u32string folded = NameCodec::FoldAnsi(pattern);
   if (!Wildcard::HasWildcards(folded)) {
-    if (!path.exists || !FindSearch::Describe(path.hostDir, path.hostName, path.status, *lpFindFileData)) {
+    std::string alias = ShortNames::IsValid83(NameCodec::FoldHost(path.hostName))
+                            ? std::string{}
+                            : PathResolver::Instance().AliasOf(path.hostDir, path.hostName);
+    if (!path.exists || !FindSearch::Describe(path.hostDir, path.hostName, alias, path.status, *lpFindFileData)) {
       SetLastError(ERROR_FILE_NOT_FOUND);
       return INVALID_HANDLE_VALUE;
     }

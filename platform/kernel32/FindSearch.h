@@ -3,7 +3,9 @@
 
 #include <dirent.h>
 
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "KernelObject.h"
 
@@ -19,15 +21,18 @@ class FindSearch : public KernelObject {
 
   // Fills the next matching entry; false at the end.
   bool Next(WIN32_FIND_DATAA& data);
-  // Fills the data of one named entry (host name, lstat status).
-  static bool Describe(const std::string& hostDir, const std::string& name, const struct stat& status,
-                       WIN32_FIND_DATAA& data);
+  // Fills the data of one named entry (host name, lstat status); `alias` is its 8.3 alias.
+  static bool Describe(const std::string& hostDir, const std::string& name, const std::string& alias,
+                       const struct stat& status, WIN32_FIND_DATAA& data);
 
  private:
   bool Matches(const std::string& name);
+  // The alias of a name, from the folder's aliases taken once per search.
+  const std::string& AliasOf(const std::string& name);
 
   DIR* dir_;
   std::string hostDir_;
   std::u32string pattern_;
   int dotsLeft_;
+  std::optional<std::unordered_map<std::string, std::string>> aliases_;
 };

@@ -65,29 +65,37 @@ DirectoryListing* PathResolver::Listing(const std::string& hostDir, const struct
   return &it->second;
 }
 
-bool PathResolver::FindName(const std::string& hostDir, const std::string& ansiName, std::string& hostName,
-                            struct stat& status) {
+PathResolver::Lookup PathResolver::FindName(const std::string& hostDir, const std::string& ansiName,
+                                            std::string& hostName, struct stat& status) {
   std::string exact = NameCodec::AnsiToHost(ansiName);
   if (fstatat(AT_FDCWD, (hostDir + "/" + exact).c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0) {
     hostName = std::move(exact);
-    return true;
+    return Lookup::kFound;
   }
   struct stat dirStatus;
-  if (stat(hostDir.empty() ? "/" : hostDir.c_str(), &dirStatus) != 0) return false;
+  if (stat(hostDir.empty() ? "/" : hostDir.c_str(), &dirStatus) != 0 || !S_ISDIR(dirStatus.st_mode)) {
+    return Lookup::kFolderGone;
+  }
   DirectoryListing* listing = Listing(hostDir, dirStatus);
-  if (!listing) return false;
+  if (!listing) return Lookup::kFolderGone;
   const std::string* found = listing->Find(NameCodec::FoldAnsi(ansiName));
-  if (!found || fstatat(AT_FDCWD, (hostDir + "/" + *found).c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) return false;
+  if (!found || fstatat(AT_FDCWD, (hostDir + "/" + *found).c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    return Lookup::kMissing;
+  }
   hostName = *found;
-  return true;
+  return Lookup::kFound;
 }
 
-bool PathResolver::ResolveFolder(const WindowsPath& folder, std::string& host) {
+void PathResolver::ForgetFolder(const WindowsPath& folder) { folders_.erase(NameCodec::FoldAnsi(folder.ToString())); }
+
+bool PathResolver::ResolveFolder(const WindowsPath& folder, std::string& host, bool validate, bool& cached) {
+  cached = false;
   std::u32string key = NameCodec::FoldAnsi(folder.ToString());
   if (auto it = folders_.find(key); it != folders_.end()) {
     struct stat status;
-    if (stat(it->second.empty() ? "/" : it->second.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (!validate || (stat(it->second.empty() ? "/" : it->second.c_str(), &status) == 0 && S_ISDIR(status.st_mode))) {
       host = it->second;
+      cached = !validate;
       return true;
     }
     folders_.erase(it);
@@ -100,7 +108,7 @@ bool PathResolver::ResolveFolder(const WindowsPath& folder, std::string& host) {
   for (const std::string& name : folder.Names()) {
     std::string hostName;
     struct stat status;
-    bool found = FindName(host, name, hostName, status);
+    bool found = FindName(host, name, hostName, status) == Lookup::kFound;
     if (found && S_ISLNK(status.st_mode)) found = stat((host + "/" + hostName).c_str(), &status) == 0;
     if (!found || !S_ISDIR(status.st_mode)) {
       SetLastError(ERROR_PATH_NOT_FOUND);
@@ -149,15 +157,32 @@ bool PathResolver::Resolve(const WindowsPath& path, ResolvedPath& out, bool wild
     out.exists = stat(out.hostDir.empty() ? "/" : out.hostDir.c_str(), &out.status) == 0;
     return true;
   }
-  if (!ResolveFolder(path.Parent(), out.hostDir)) return false;
   const std::string& name = path.Names().back();
-  if (wildcards && name.find_first_of("*?") != std::string::npos) {
-    out.hostName = NameCodec::AnsiToHost(name);
+  bool pattern = wildcards && name.find_first_of("*?") != std::string::npos;
+  // A cached folder is trusted; when it has gone meanwhile, the lookup says so and the
+  // folder is resolved afresh once.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    bool cached = false;
+    if (!ResolveFolder(path.Parent(), out.hostDir, pattern, cached)) return false;
+    if (pattern) {
+      out.hostName = NameCodec::AnsiToHost(name);
+      return true;
+    }
+    Lookup lookup = FindName(out.hostDir, name, out.hostName, out.status);
+    if (lookup == Lookup::kFolderGone && cached) {
+      ForgetFolder(path.Parent());
+      continue;
+    }
+    if (lookup == Lookup::kFolderGone) {
+      SetLastError(ERROR_PATH_NOT_FOUND);
+      return false;
+    }
+    out.exists = lookup == Lookup::kFound;
+    if (!out.exists) out.hostName = NameCodec::AnsiToHost(name);
     return true;
   }
-  out.exists = FindName(out.hostDir, name, out.hostName, out.status);
-  if (!out.exists) out.hostName = NameCodec::AnsiToHost(name);
-  return true;
+  SetLastError(ERROR_PATH_NOT_FOUND);
+  return false;
 }
 
 std::string PathResolver::ToWindows(const std::string& hostPath) {
@@ -199,6 +224,16 @@ std::string PathResolver::AliasOf(const std::string& hostDir, const std::string&
   return listing ? listing->AliasOf(name) : std::string{};
 }
 
+std::unordered_map<std::string, std::string> PathResolver::Aliases(const std::string& hostDir) {
+  std::lock_guard lock(mutex_);
+  CheckGeneration();
+  std::unordered_map<std::string, std::string> aliases;
+  struct stat dirStatus;
+  if (stat(hostDir.empty() ? "/" : hostDir.c_str(), &dirStatus) != 0) return aliases;
+  if (DirectoryListing* listing = Listing(hostDir, dirStatus)) listing->CollectAliases(aliases);
+  return aliases;
+}
+
 void PathResolver::NoteAdded(const std::string& hostDir, const std::string& name) {
   std::lock_guard lock(mutex_);
   auto it = listings_.find(hostDir);
@@ -225,13 +260,5 @@ void PathResolver::NoteRemoved(const std::string& hostDir, const std::string& na
       else ++it;
     }
   }
-  auto it = listings_.find(hostDir);
-  if (it == listings_.end()) return;
-  struct stat dirStatus;
-  if (stat(hostDir.empty() ? "/" : hostDir.c_str(), &dirStatus) != 0) {
-    listings_.erase(it);
-    return;
-  }
-  it->second.Remove(name);
-  it->second.Stamp(dirStatus);
+  listings_.erase(hostDir);
 }

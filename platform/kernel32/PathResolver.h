@@ -39,19 +39,26 @@ class PathResolver {
   // The Windows form (code page 1250) of a host path.
   std::string ToWindows(const std::string& hostPath);
   WindowsPath CurrentFolder();
-  // The 8.3 alias of a name in a host folder, "" when it has none.
+  // The 8.3 aliases of the names in a host folder that have one, by host name.
+  std::unordered_map<std::string, std::string> Aliases(const std::string& hostDir);
   std::string AliasOf(const std::string& hostDir, const std::string& name);
 
-  // Keeps the caches true after this process changed a folder.
+  // Keep the caches true after this process changed a folder. A removal only drops the
+  // folder's listing: a tree walk that deletes need not pay for keeping it.
   void NoteAdded(const std::string& hostDir, const std::string& name);
   void NoteRemoved(const std::string& hostDir, const std::string& name, bool folder);
 
  private:
   PathResolver() = default;
   bool DriveRoot(char drive, std::string& root);
-  bool ResolveFolder(const WindowsPath& folder, std::string& host);
-  bool FindName(const std::string& hostDir, const std::string& ansiName, std::string& hostName,
-                struct stat& status);
+  enum class Lookup { kFound, kMissing, kFolderGone };
+
+  // Resolves a folder; a cached answer is trusted unless `validate`, and `cached` tells the
+  // caller to retry when the folder turns out to be gone.
+  bool ResolveFolder(const WindowsPath& folder, std::string& host, bool validate, bool& cached);
+  Lookup FindName(const std::string& hostDir, const std::string& ansiName, std::string& hostName,
+                  struct stat& status);
+  void ForgetFolder(const WindowsPath& folder);
   DirectoryListing* Listing(const std::string& hostDir, const struct stat& dirStatus);
   void CheckGeneration();
 

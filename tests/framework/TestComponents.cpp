@@ -56,6 +56,16 @@ TAWO_PUBLISHED(TTestItem, published) {
   published.Property("Caption", &TTestItem::Caption);
 }
 
+void TTestItem::Assign(TPersistent* source) {
+  if (auto* other = dynamic_cast<TTestItem*>(source)) {
+    FWidth = other->FWidth;
+    Caption = other->Caption;
+    Changed(false);
+    return;
+  }
+  TCollectionItem::Assign(source);
+}
+
 TAWO_PUBLISHED(TTestControl, published) {
   published.Property("Left", &TTestControl::Left);
   published.Property("Top", &TTestControl::Top);
@@ -83,7 +93,10 @@ TTestControl::TTestControl(TComponent* owner)
       FItems(std::make_unique<TOwnedCollection>(this, TTestItem::ClassInfo())) {}
 
 TTestControl::~TTestControl() {
-  if (Log != nullptr) Log->push_back("destroy " + Name());
+  if (Log != nullptr) {
+    Log->push_back("destroy " + Name() + (ComponentState().Contains(csDestroying) ? " destroying" : "") +
+                   (FNext != nullptr ? " next=" + FNext->Name() : ""));
+  }
   while (!FChildren.empty()) FChildren.back()->SetParentControl(nullptr);
   SetParentControl(nullptr);
 }

@@ -65,6 +65,7 @@ class TTestItem : public TCollectionItem {
 
  public:
   explicit TTestItem(TCollection* collection) : TCollectionItem(collection) {}
+  void Assign(TPersistent* source) override;
   int32_t Width() const { return FWidth; }
   void SetWidth(int32_t value) { FWidth = value; Changed(false); }
   AnsiString Caption;

@@ -354,6 +354,9 @@ class TBinaryToText {
       case vaCollection:
         WriteCollection();
         break;
+      default:
+        FReader.ReadValue();  // not a value tag: raises the format error
+        throw EReadError(SInvalidImage);
     }
   }
 

@@ -175,9 +175,9 @@ AnsiString TReader::ReadBytes(int64_t count) {
 }
 
 TValueType TReader::NextValue() {
-  const TValueType value = ReadValue();
+  const uint8_t byte = ReadByte();
   FStream.Seek(-1, soCurrent);
-  return value;
+  return static_cast<TValueType>(byte);
 }
 
 TValueType TReader::ReadValue() {

@@ -38,7 +38,9 @@ class TReader : public TFiler {
   void ReadCollection(TCollection* collection);
 
   // Values. A value of another type raises EReadError "Invalid property value".
+  // The next byte, not consumed and not checked (it may be a name's length).
   TValueType NextValue();
+  // A value tag; a byte that is no tag raises "Invalid stream format".
   TValueType ReadValue();
   void CheckValue(TValueType value);
   bool EndOfList() { return NextValue() == vaNull; }

@@ -17,6 +17,7 @@ TAWO_PUBLISHED(TTestGradient, published) {
 }
 
 void TTestGradient::DefineProperties(TFiler& filer) {
+  const auto* ancestor = dynamic_cast<const TTestGradient*>(filer.Ancestor());
   filer.DefineProperty(
       "ColorList",
       [this](TReader& reader) {
@@ -30,7 +31,7 @@ void TTestGradient::DefineProperties(TFiler& filer) {
         for (int32_t color : Colors) writer.WriteInteger(color);
         writer.WriteListEnd();
       },
-      !Colors.empty());
+      ancestor != nullptr ? Colors != ancestor->Colors : !Colors.empty());
 }
 
 void TTestGradient::Assign(TPersistent* source) {
@@ -126,6 +127,7 @@ void TTestControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
 
 void TTestControl::DefineProperties(TFiler& filer) {
   TComponent::DefineProperties(filer);
+  const auto* ancestor = dynamic_cast<const TTestControl*>(filer.Ancestor());
   filer.DefineBinaryProperty(
       "Data",
       [this](TStream& stream) {
@@ -133,7 +135,7 @@ void TTestControl::DefineProperties(TFiler& filer) {
         stream.ReadBuffer(Data.data(), stream.Size());
       },
       [this](TStream& stream) { stream.WriteBuffer(Data.data(), static_cast<int64_t>(Data.size())); },
-      !Data.empty());
+      ancestor != nullptr ? Data != ancestor->Data : !Data.empty());
   filer.DefineProperty(
       "Numbers",
       [this](TReader& reader) {
@@ -147,7 +149,7 @@ void TTestControl::DefineProperties(TFiler& filer) {
         for (int32_t n : Numbers) writer.WriteInteger(n);
         writer.WriteListEnd();
       },
-      !Numbers.empty());
+      ancestor != nullptr ? Numbers != ancestor->Numbers : !Numbers.empty());
 }
 
 void TTestControl::SetName(const AnsiString& name) {
@@ -167,7 +169,11 @@ void TTestControl::Notification(TComponent* component, TOperation operation) {
 void TTestControl::Loaded() {
   TComponent::Loaded();
   ++LoadedCalls;
-  if (Log != nullptr) Log->push_back("loaded " + Name());
+  std::vector<std::string>* log = Log != nullptr ? Log : LoadLog;
+  if (log != nullptr) {
+    log->push_back("loaded " + Name() + (FNext != nullptr ? " next=" + FNext->Name() : "") +
+                   (ComponentState().Contains(csLoading) ? " loading" : ""));
+  }
 }
 
 TAWO_PUBLISHED(TTestForm, published) {
@@ -187,9 +193,25 @@ void TTestForm::ButtonClick(TObject* sender) { Clicks.push_back(sender); }
 void TTestForm::FormClick(TObject* sender) { Clicks.push_back(sender); }
 void TTestForm::Unpublished(TObject* sender) { Clicks.push_back(sender); }
 
+TAWO_PUBLISHED(TTestTimer, published) {
+  published.Property("Target", &TTestTimer::Target, &TTestTimer::SetTarget);
+}
+
+void TTestTimer::SetTarget(TComponent* value) {
+  if (FTarget == value) return;
+  if (FTarget != nullptr) FTarget->RemoveFreeNotification(this);
+  FTarget = value;
+  if (FTarget != nullptr) FTarget->FreeNotification(this);
+}
+
+void TTestTimer::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == FTarget) FTarget = nullptr;
+}
+
 void RegisterTestClasses() {
   static const bool registered = [] {
-    RegisterClasses({TTestControl::ClassInfo(), TTestForm::ClassInfo()});
+    RegisterClasses({TTestControl::ClassInfo(), TTestForm::ClassInfo(), TTestTimer::ClassInfo()});
     RegisterIntegerConsts(
         TestColorType(),
         [](const AnsiString& ident, int32_t& value) {

@@ -112,6 +112,8 @@ class TTestControl : public TComponent {
 
   // What happened to the component, for order checks.
   std::vector<std::string>* Log = nullptr;
+  // Where components made by the reader log their Loaded calls.
+  static inline std::vector<std::string>* LoadLog = nullptr;
   int LoadedCalls = 0;
   bool LoadingWhenNameSet = false;
 
@@ -148,6 +150,22 @@ class TTestForm : public TTestControl {
   void Unpublished(TObject* sender);
   TTestControl* Button1 = nullptr;
   std::vector<TObject*> Clicks;
+};
+
+// A non-visual component: no parent, design position kept in DesignInfo, one reference.
+class TTestTimer : public TComponent {
+  TAWO_CLASS(TTestTimer, TComponent)
+
+ public:
+  explicit TTestTimer(TComponent* owner) : TComponent(owner) {}
+  TComponent* Target() const { return FTarget; }
+  void SetTarget(TComponent* value);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  TComponent* FTarget = nullptr;
 };
 
 // Registers the test classes once.

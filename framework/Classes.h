@@ -15,7 +15,7 @@ class TComponent;
 class TStream;
 
 TAWO_EXCEPTION(EListError, Exception, "")
-TAWO_EXCEPTION(EStringListError, Exception, "")
+TAWO_EXCEPTION(EStringListError, EListError, "")
 TAWO_EXCEPTION(EComponentError, Exception, "")
 TAWO_EXCEPTION(EStreamError, Exception, "")
 TAWO_EXCEPTION(EFCreateError, EStreamError, "")

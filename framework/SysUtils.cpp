@@ -258,11 +258,27 @@ bool TryStrToFloat(const AnsiString& text, long double& value) {
     if (digitsAt() == 0) return false;
   }
   if (i != trimmed.size()) return false;
+  return detail::ParsePlainFloat(normalised, value);
+}
+
+bool detail::ParsePlainFloat(const AnsiString& text, long double& value) {
   long double parsed = 0;
-  const auto result = std::from_chars(normalised.data(), normalised.data() + normalised.size(), parsed);
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, parsed);
+  if (result.ptr != end) return false;
   if (result.ec == std::errc::result_out_of_range) {
-    // Underflow reads as zero; overflow is an error.
-    if (std::fabs(parsed) > 1) return false;
+    // Out of range either way: the decimal exponent of the first significant digit decides.
+    const std::size_t exponentAt = text.find_first_of("eE");
+    const AnsiString mantissa = text.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    long long magnitude = first == AnsiString::npos ? 0
+                          : first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    if (exponentAt != AnsiString::npos) {
+      magnitude += std::clamp(std::strtoll(text.c_str() + exponentAt + 1, nullptr, 10), -1000000LL, 1000000LL);
+    }
+    if (magnitude > 0) return false;
     parsed = 0;
   } else if (result.ec != std::errc()) {
     return false;

@@ -159,6 +159,11 @@ AnsiString FloatToStrF(long double value, TFloatFormat format, int precision, in
 // Shortest form with 15 significant digits and the locale's decimal separator.
 AnsiString FloatToStr(long double value);
 long double StrToFloat(const AnsiString& text);
+namespace detail {
+// Digits with '.' and an optional exponent (no blanks); underflow reads as zero, overflow
+// and malformed text fail.
+bool ParsePlainFloat(const AnsiString& text, long double& value);
+}  // namespace detail
 long double StrToFloatDef(const AnsiString& text, long double defaultValue);
 bool TryStrToFloat(const AnsiString& text, long double& value);
 

@@ -175,12 +175,7 @@ long double TParser::TokenFloat() const {
   if (FToken != toFloat && FToken != toInteger) Error(SNumberExpected);
   if (FToken == toInteger && FTokenString[0] == '$') return static_cast<long double>(TokenInt());
   long double value = 0;
-  const auto result = std::from_chars(FTokenString.data(), FTokenString.data() + FTokenString.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (std::fabs(value) > 1) Error(SNumberExpected);
-    return 0;
-  }
-  if (result.ec != std::errc()) Error(SNumberExpected);
+  if (!detail::ParsePlainFloat(FTokenString, value)) Error(SNumberExpected);
   return value;
 }
 

@@ -241,6 +241,18 @@ class TDepth {
   int& FDepth;
 };
 
+// Names that the text form can express: identifiers, dotted where a path is allowed.
+bool IsTextName(const AnsiString& name, bool dotted) {
+  if (name.empty()) return false;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t dot = dotted ? name.find('.', start) : AnsiString::npos;
+    if (!IsValidIdent(name.substr(start, dot == AnsiString::npos ? AnsiString::npos : dot - start))) return false;
+    if (dot == AnsiString::npos) return true;
+    start = dot + 1;
+  }
+}
+
 // Float text that reads back to the same value: 18 decimals in the usual range, the exponent
 // form outside it so that tiny and huge values keep their digits.
 AnsiString FloatText(long double value) {
@@ -273,8 +285,9 @@ class TBinaryToText {
     TFilerFlags flags;
     int childPos = 0;
     FReader.ReadPrefix(flags, childPos);
-    const AnsiString className = FReader.ReadStr();
+    const AnsiString className = ReadName(false);
     const AnsiString name = FReader.ReadStr();
+    if (!name.empty() && !IsTextName(name, false)) throw EReadError(SInvalidImage);
     Indent();
     Put(flags.Contains(ffInherited) ? "inherited " : flags.Contains(ffInline) ? "inline " : "object ");
     if (!name.empty()) Put(name + ": ");
@@ -291,9 +304,16 @@ class TBinaryToText {
     Put("end\r\n");
   }
 
+  // A name from the binary form; one the text form cannot express is a format error.
+  AnsiString ReadName(bool dotted) {
+    AnsiString name = FReader.ReadStr();
+    if (!IsTextName(name, dotted)) throw EReadError(SInvalidImage);
+    return name;
+  }
+
   void WriteProperty() {
     Indent();
-    Put(FReader.ReadStr() + " = ");
+    Put(ReadName(true) + " = ");
     ConvertValue();
     Put("\r\n");
   }
@@ -339,6 +359,9 @@ class TBinaryToText {
         WriteString(ReadStringChars());
         break;
       case vaIdent:
+        FReader.ReadValue();
+        Put(ReadName(true));
+        break;
       case vaFalse:
       case vaTrue:
       case vaNil:
@@ -436,6 +459,7 @@ class TBinaryToText {
     FReader.ReadValue();
     AnsiString text = "[";
     for (AnsiString name = FReader.ReadStr(); !name.empty(); name = FReader.ReadStr()) {
+      if (!IsTextName(name, false)) throw EReadError(SInvalidImage);
       if (text.size() > 1) text += ", ";
       text += name;
     }

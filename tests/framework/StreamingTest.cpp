@@ -359,3 +359,15 @@ TEST(FormWriting, DescendantWritesOnlyWhatDiffersFromItsAncestor) {
                  "  end\n"
                  "end\n"));
 }
+
+TEST(FormText, StringListsAreWrittenAsTheirStringsProperty) {
+  RegisterTestClasses();
+  TTestForm form(nullptr);
+  form.SetName("Form1");
+  form.Lines()->SetText("pierwsza\r\n'druga'\r\n"_a);
+  const AnsiString text = ToText(BinaryOf(&form));
+  EXPECT_NE(text.find(Crlf("  Lines.Strings = (\n    'pierwsza'\n    '''druga''')\n")), AnsiString::npos) << text;
+  TTestForm copy(nullptr);
+  Load(text, &copy);
+  EXPECT_TRUE(copy.Lines()->Equals(*form.Lines()));
+}

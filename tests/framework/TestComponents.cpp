@@ -86,6 +86,7 @@ TAWO_PUBLISHED(TTestControl, published) {
   published.Property("Next", &TTestControl::Next, &TTestControl::SetNext);
   published.Property("Hint", &TTestControl::Hint);
   published.Property("OnClick", &TTestControl::OnClick);
+  published.Property("Lines", &TTestControl::Lines, &TTestControl::SetLines);
 }
 
 TTestControl::TTestControl(TComponent* owner)

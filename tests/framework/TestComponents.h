@@ -5,6 +5,7 @@
 #include "TCollection.h"
 #include "TComponent.h"
 #include "TFiler.h"
+#include "TStringList.h"
 #include "TypInfo.h"
 
 #include <memory>
@@ -103,6 +104,8 @@ class TTestControl : public TComponent {
   void SetFill(TTestFill* value) { FFill->Gradient()->Assign(value->Gradient()); FFill->SetStyle(value->Style()); }
   TOwnedCollection* Items() const { return FItems.get(); }
   void SetItems(TOwnedCollection* value) { FItems->Assign(value); }
+  TStringList* Lines() const { return FLines.get(); }
+  void SetLines(TStringList* value) { FLines->Assign(value); }
   TTestControl* Next() const { return FNext; }
   void SetNext(TTestControl* value);
 
@@ -131,6 +134,7 @@ class TTestControl : public TComponent {
  private:
   std::unique_ptr<TTestFill> FFill;
   std::unique_ptr<TOwnedCollection> FItems;
+  std::unique_ptr<TStringList> FLines = std::make_unique<TStringList>();
   TTestControl* FNext = nullptr;
   TTestControl* FParentControl = nullptr;
   std::vector<TTestControl*> FChildren;

@@ -42,7 +42,7 @@ TEST(PublishedTables, InheritedFirstThenDeclarationOrderRedeclaredKeepTheirSlot)
   const auto base = Names(TTestControl::ClassInfo());
   const std::vector<AnsiString> expected = {"Name", "Tag", "Left", "Top", "Width", "Height", "Caption", "Color",
                                             "Align", "Style", "Visible", "Ratio", "Scale", "Accel", "Big", "Fill",
-                                            "Items", "Next", "Hint", "OnClick"};
+                                            "Items", "Next", "Hint", "OnClick", "Lines"};
   EXPECT_EQ(base, expected);
   auto derived = Names(TRedeclared::ClassInfo());
   auto withOffsets = expected;

@@ -254,9 +254,11 @@ bool IsTextName(const AnsiString& name, bool dotted) {
 }
 
 // Float text that reads back to the same value: 18 decimals in the usual range, the exponent
-// form outside it so that tiny and huge values keep their digits.
+// form outside it so that tiny and huge values keep their digits. Infinities and NaN cannot be
+// written as text.
 AnsiString FloatText(long double value) {
-  if (value != 0 && std::isfinite(value)) {
+  if (!std::isfinite(value)) throw EReadError(SInvalidImage);  // text has no infinity or NaN
+  if (value != 0) {
     const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value)))) + 1;
     if (exponent < -1 || exponent > 18) return FloatToStrF(value, ffGeneral, 18, 0, '.');
   }

@@ -1,0 +1,970 @@
+#include "SysUtils.h"
+
+#include "TypInfo.h"
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+TAWO_IMPLEMENT_CLASS(Exception)
+TAWO_IMPLEMENT_CLASS(EAbort)
+TAWO_IMPLEMENT_CLASS(EHeapException)
+TAWO_IMPLEMENT_CLASS(EOutOfMemory)
+TAWO_IMPLEMENT_CLASS(EInvalidPointer)
+TAWO_IMPLEMENT_CLASS(EOutOfResources)
+TAWO_IMPLEMENT_CLASS(EAbstractError)
+TAWO_IMPLEMENT_CLASS(EInvalidCast)
+TAWO_IMPLEMENT_CLASS(EConvertError)
+TAWO_IMPLEMENT_CLASS(EExternal)
+TAWO_IMPLEMENT_CLASS(EAccessViolation)
+TAWO_IMPLEMENT_CLASS(EIntError)
+TAWO_IMPLEMENT_CLASS(EDivByZero)
+TAWO_IMPLEMENT_CLASS(ERangeError)
+TAWO_IMPLEMENT_CLASS(EIntOverflow)
+TAWO_IMPLEMENT_CLASS(EMathError)
+TAWO_IMPLEMENT_CLASS(EInvalidOp)
+TAWO_IMPLEMENT_CLASS(EZeroDivide)
+TAWO_IMPLEMENT_CLASS(EOverflow)
+TAWO_IMPLEMENT_CLASS(EUnderflow)
+TAWO_IMPLEMENT_CLASS(EPropertyError)
+TAWO_IMPLEMENT_CLASS(EPropertyConvertError)
+TAWO_IMPLEMENT_CLASS(EInvalidOperation)
+TAWO_IMPLEMENT_CLASS(EInvalidGraphic)
+TAWO_IMPLEMENT_CLASS(EInvalidGraphicOperation)
+TAWO_IMPLEMENT_CLASS(EInOutError)
+
+namespace {
+
+AnsiString InOutErrorText(int errorCode) {
+  switch (errorCode) {
+    case 2: return SFileNotFound;
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    default: return Format(SInOutError, {errorCode});
+  }
+}
+
+}  // namespace
+
+EInOutError::EInOutError(int errorCode) : Exception(InOutErrorText(errorCode)), ErrorCode(errorCode) {}
+
+void Abort() { throw EAbort(); }
+
+// ---------------------------------------------------------------------------------------------
+// Locale.
+
+char DecimalSeparator = ',';
+char ThousandSeparator = '\xA0';
+char DateSeparator = '-';
+char TimeSeparator = ':';
+AnsiString ShortDateFormat = "yyyy-mm-dd";
+AnsiString LongDateFormat = "d mmmm yyyy";
+AnsiString ShortTimeFormat = "hh:nn";
+AnsiString LongTimeFormat = "hh:nn:ss";
+AnsiString TimeAMString;
+AnsiString TimePMString;
+AnsiString ShortMonthNames[12] = {"sty"_a, "lut"_a, "mar"_a, "kwi"_a, "maj"_a, "cze"_a,
+                                  "lip"_a, "sie"_a, "wrz"_a, "paź"_a, "lis"_a, "gru"_a};
+AnsiString LongMonthNames[12] = {"styczeń"_a,   "luty"_a,     "marzec"_a,      "kwiecień"_a,
+                                 "maj"_a,       "czerwiec"_a, "lipiec"_a,      "sierpień"_a,
+                                 "wrzesień"_a,  "październik"_a, "listopad"_a, "grudzień"_a};
+AnsiString ShortDayNames[7] = {"N"_a, "Pn"_a, "Wt"_a, "Śr"_a, "Cz"_a, "Pt"_a, "So"_a};
+AnsiString LongDayNames[7] = {"niedziela"_a, "poniedziałek"_a, "wtorek"_a, "środa"_a,
+                              "czwartek"_a,  "piątek"_a,       "sobota"_a};
+
+// ---------------------------------------------------------------------------------------------
+// Float to decimal digits, the framework's way: first to 18 significant digits, then rounded
+// half away from zero to the wanted precision.
+
+namespace {
+
+struct TFloatDecimal {
+  bool Negative = false;
+  bool Special = false;  // infinity or NaN: Digits holds the text
+  int Exponent = 0;      // value = 0.Digits * 10^Exponent
+  std::string Digits;    // no trailing zeros; empty for zero
+};
+
+TFloatDecimal ToDecimal(long double value, int precision, int decimals) {
+  TFloatDecimal rec;
+  rec.Negative = std::signbit(value);
+  if (std::isnan(value)) {
+    rec.Special = true;
+    rec.Negative = false;
+    rec.Digits = "NAN";
+    return rec;
+  }
+  if (std::isinf(value)) {
+    rec.Special = true;
+    rec.Digits = "INF";
+    return rec;
+  }
+  if (value == 0) {
+    rec.Negative = false;
+    return rec;
+  }
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(value));
+  std::string digits;
+  const char* p = buffer;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') digits += *p;
+  }
+  rec.Exponent = std::atoi(p + 1) + 1;
+  precision = std::clamp(precision, 1, 18);
+  int keep = std::min(precision, rec.Exponent + decimals);
+  if (keep < 0) {
+    rec.Digits.clear();
+    rec.Exponent = 0;
+    rec.Negative = false;
+    return rec;
+  }
+  const bool roundUp = keep < static_cast<int>(digits.size()) && digits[keep] >= '5';
+  digits.resize(keep);
+  if (roundUp) {
+    int i = keep - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits.insert(digits.begin(), '1');
+      ++rec.Exponent;
+    }
+  }
+  while (!digits.empty() && digits.back() == '0') digits.pop_back();
+  if (digits.empty()) {
+    rec.Exponent = 0;
+    rec.Negative = false;
+  }
+  rec.Digits = digits;
+  return rec;
+}
+
+AnsiString GroupThousands(const AnsiString& integerPart) {
+  AnsiString out;
+  const int n = static_cast<int>(integerPart.size());
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += ThousandSeparator;
+    out += integerPart[i];
+  }
+  return out;
+}
+
+AnsiString ExponentText(int exponent, int minDigits, bool plusSign) {
+  AnsiString digits = std::to_string(std::abs(exponent));
+  if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, minDigits - digits.size(), '0');
+  if (exponent < 0) return "E-" + digits;
+  return (plusSign ? "E+" : "E") + digits;
+}
+
+AnsiString FormatExponent(const TFloatDecimal& rec, int precision, int digits, char separator) {
+  AnsiString mantissa = rec.Digits.empty() ? "0" : rec.Digits;
+  mantissa.resize(std::max(precision, 1), '0');
+  AnsiString out(1, mantissa[0]);
+  if (precision > 1) out += separator + mantissa.substr(1);
+  return out + ExponentText(rec.Digits.empty() ? 0 : rec.Exponent - 1, digits, true);
+}
+
+AnsiString FormatFixed(const TFloatDecimal& rec, int decimals, bool thousands, char separator) {
+  AnsiString integerPart;
+  AnsiString fraction;
+  for (int position = 0; position < rec.Exponent; ++position) {
+    integerPart += position < static_cast<int>(rec.Digits.size()) ? rec.Digits[position] : '0';
+  }
+  if (integerPart.empty()) integerPart = "0";
+  for (int position = rec.Exponent; static_cast<int>(fraction.size()) < decimals; ++position) {
+    fraction += position >= 0 && position < static_cast<int>(rec.Digits.size()) ? rec.Digits[position] : '0';
+  }
+  if (thousands) integerPart = GroupThousands(integerPart);
+  return decimals > 0 ? integerPart + separator + fraction : integerPart;
+}
+
+AnsiString FormatGeneral(const TFloatDecimal& rec, int precision, int digits, char separator) {
+  if (rec.Digits.empty()) return "0";
+  if (rec.Exponent > precision || rec.Exponent < -3) {
+    AnsiString out(1, rec.Digits[0]);
+    if (rec.Digits.size() > 1) out += separator + rec.Digits.substr(1);
+    return out + ExponentText(rec.Exponent - 1, digits, false);
+  }
+  const int decimals = std::max(0, static_cast<int>(rec.Digits.size()) - rec.Exponent);
+  return FormatFixed(rec, decimals, false, separator);
+}
+
+}  // namespace
+
+AnsiString FloatToStrF(long double value, TFloatFormat format, int precision, int digits) {
+  return FloatToStrF(value, format, precision, digits, DecimalSeparator);
+}
+
+AnsiString FloatToStrF(long double value, TFloatFormat format, int precision, int digits, char separator) {
+  precision = std::clamp(precision, 1, 18);
+  TFloatDecimal rec = ToDecimal(value, precision, format == ffGeneral || format == ffExponent ? 9999 : digits);
+  if (rec.Special) return rec.Negative ? "-" + rec.Digits : rec.Digits;
+  AnsiString text;
+  switch (format) {
+    case ffGeneral:
+      text = FormatGeneral(rec, precision, digits, separator);
+      break;
+    case ffExponent:
+      text = FormatExponent(rec, precision, digits, separator);
+      break;
+    case ffFixed:
+    case ffNumber:
+      if (rec.Exponent > precision) {
+        rec = ToDecimal(value, precision, 9999);
+        text = FormatGeneral(rec, precision, 0, separator);
+      } else {
+        text = FormatFixed(rec, std::clamp(digits, 0, 18), format == ffNumber, separator);
+      }
+      break;
+  }
+  return rec.Negative ? "-" + text : text;
+}
+
+AnsiString FloatToStr(long double value) { return FloatToStrF(value, ffGeneral, 15, 0); }
+
+bool TryStrToFloat(const AnsiString& text, long double& value) {
+  const AnsiString trimmed = Trim(text);
+  std::string normalised;
+  std::size_t i = 0;
+  auto digitsAt = [&] {
+    const std::size_t start = i;
+    while (i < trimmed.size() && std::isdigit(static_cast<unsigned char>(trimmed[i]))) normalised += trimmed[i++];
+    return i - start;
+  };
+  if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) {
+    if (trimmed[i] == '-') normalised += '-';
+    ++i;
+  }
+  std::size_t mantissaDigits = digitsAt();
+  if (i < trimmed.size() && trimmed[i] == DecimalSeparator) {
+    normalised += '.';
+    ++i;
+    mantissaDigits += digitsAt();
+  }
+  if (mantissaDigits == 0) return false;
+  if (i < trimmed.size() && (trimmed[i] == 'e' || trimmed[i] == 'E')) {
+    normalised += 'e';
+    ++i;
+    if (i < trimmed.size() && (trimmed[i] == '+' || trimmed[i] == '-')) normalised += trimmed[i++];
+    if (digitsAt() == 0) return false;
+  }
+  if (i != trimmed.size()) return false;
+  return detail::ParsePlainFloat(normalised, value);
+}
+
+bool detail::ParsePlainFloat(const AnsiString& text, long double& value) {
+  long double parsed = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, parsed);
+  if (result.ptr != end) return false;
+  if (result.ec == std::errc::result_out_of_range) {
+    // Out of range either way: the decimal exponent of the first significant digit decides.
+    const std::size_t exponentAt = text.find_first_of("eE");
+    const AnsiString mantissa = text.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    long long magnitude = first == AnsiString::npos ? 0
+                          : first < point ? static_cast<long long>(point - first)
+                                          : -static_cast<long long>(first - point - 1);
+    if (exponentAt != AnsiString::npos) {
+      magnitude += std::clamp(std::strtoll(text.c_str() + exponentAt + 1, nullptr, 10), -1000000LL, 1000000LL);
+    }
+    if (magnitude > 0) return false;
+    parsed = 0;
+  } else if (result.ec != std::errc()) {
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+long double StrToFloat(const AnsiString& text) {
+  long double value = 0;
+  if (!TryStrToFloat(text, value)) throw EConvertError(Format(SInvalidFloat, {text}));
+  return value;
+}
+
+long double StrToFloatDef(const AnsiString& text, long double defaultValue) {
+  long double value = 0;
+  return TryStrToFloat(text, value) ? value : defaultValue;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Integers.
+
+namespace {
+
+// Leading blanks, an optional sign, then decimal digits or '$' and hex digits. Decimal values
+// must fit the signed range of `bits`; hex values may use all `bits` bits (two's complement).
+std::optional<int64_t> ParseInteger(const AnsiString& text, int bits) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const bool hex = i < text.size() && text[i] == '$';
+  if (hex) ++i;
+  if (i == text.size()) return std::nullopt;
+  const unsigned __int128 limit = hex ? (static_cast<unsigned __int128>(1) << bits) - 1
+                                      : (static_cast<unsigned __int128>(1) << (bits - 1)) - (negative ? 0 : 1);
+  unsigned __int128 magnitude = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    magnitude = magnitude * (hex ? 16 : 10) + digit;
+    if (magnitude > limit) return std::nullopt;
+  }
+  int64_t value;
+  if (hex) {
+    const uint64_t raw = static_cast<uint64_t>(magnitude);
+    value = bits == 32 ? static_cast<int32_t>(static_cast<uint32_t>(raw)) : static_cast<int64_t>(raw);
+  } else {
+    value = static_cast<int64_t>(static_cast<uint64_t>(magnitude));
+    if (negative) value = static_cast<int64_t>(0 - static_cast<uint64_t>(magnitude));
+    return value;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace
+
+AnsiString IntToStr(int64_t value) { return std::to_string(value); }
+
+AnsiString IntToHex(int64_t value, int digits) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%0*llX", std::clamp(digits, 0, 16),
+                static_cast<unsigned long long>(value));
+  return buffer;
+}
+
+bool TryStrToInt(const AnsiString& text, int& value) {
+  const auto parsed = ParseInteger(text, 32);
+  if (!parsed) return false;
+  value = static_cast<int>(*parsed);
+  return true;
+}
+
+int StrToInt(const AnsiString& text) {
+  int value = 0;
+  if (!TryStrToInt(text, value)) throw EConvertError(Format(SInvalidInteger, {text}));
+  return value;
+}
+
+int StrToIntDef(const AnsiString& text, int defaultValue) {
+  int value = 0;
+  return TryStrToInt(text, value) ? value : defaultValue;
+}
+
+int64_t StrToInt64(const AnsiString& text) {
+  const auto parsed = ParseInteger(text, 64);
+  if (!parsed) throw EConvertError(Format(SInvalidInteger, {text}));
+  return *parsed;
+}
+
+int64_t StrToInt64Def(const AnsiString& text, int64_t defaultValue) {
+  return ParseInteger(text, 64).value_or(defaultValue);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Format.
+
+namespace {
+
+class TFormatter {
+ public:
+  TFormatter(const AnsiString& format, TVarRecs args) : FFormat(format), FArgs(args) {}
+
+  AnsiString Run() {
+    AnsiString out;
+    for (std::size_t i = 0; i < FFormat.size(); ++i) {
+      if (FFormat[i] != '%') {
+        out += FFormat[i];
+        continue;
+      }
+      FPos = i + 1;
+      if (FPos < FFormat.size() && FFormat[FPos] == '%') {
+        out += '%';
+        i = FPos;
+        continue;
+      }
+      out += Specifier();
+      i = FPos;
+    }
+    return out;
+  }
+
+ private:
+  [[noreturn]] void Invalid() const { throw EConvertError(Format(SInvalidFormat, {FFormat})); }
+
+  const TVarRec& NextArg() {
+    if (FArgIndex >= FArgs.size()) throw EConvertError(Format(SArgumentMissing, {FFormat}));
+    return FArgs.begin()[FArgIndex++];
+  }
+
+  char Peek() const { return FPos < FFormat.size() ? FFormat[FPos] : '\0'; }
+
+  // A number, '*' (taken from the arguments) or nothing (-1).
+  int Number() {
+    if (Peek() == '*') {
+      ++FPos;
+      const TVarRec& arg = NextArg();
+      if (arg.VType != TVarRec::vtInteger) Invalid();
+      return static_cast<int>(arg.VInt64);
+    }
+    if (!std::isdigit(static_cast<unsigned char>(Peek()))) return -1;
+    int value = 0;
+    while (std::isdigit(static_cast<unsigned char>(Peek()))) {
+      value = std::min(value * 10 + (FFormat[FPos++] - '0'), 1 << 20);
+    }
+    return value;
+  }
+
+  // Parses one specifier after '%'; FPos ends on its type letter.
+  AnsiString Specifier() {
+    int first = Number();
+    if (Peek() == ':') {
+      ++FPos;
+      if (first < 0) first = 0;
+      FArgIndex = static_cast<std::size_t>(first);
+      first = -1;
+    }
+    bool left = false;
+    if (first < 0 && Peek() == '-') {
+      left = true;
+      ++FPos;
+    }
+    int width = first >= 0 ? first : Number();
+    int precision = -1;
+    if (Peek() == '.') {
+      ++FPos;
+      precision = std::max(Number(), 0);
+    }
+    const char type = static_cast<char>(std::toupper(static_cast<unsigned char>(Peek())));
+    if (type == '\0') Invalid();
+    AnsiString text = Convert(type, NextArg(), precision);
+    if (width > static_cast<int>(text.size())) {
+      const AnsiString padding(width - text.size(), ' ');
+      text = left ? text + padding : padding + text;
+    }
+    return text;
+  }
+
+  static AnsiString PadDigits(AnsiString digits, int precision) {
+    if (precision > static_cast<int>(digits.size())) digits.insert(0, precision - digits.size(), '0');
+    return digits;
+  }
+
+  bool IsInteger(const TVarRec& arg) const {
+    return arg.VType == TVarRec::vtInteger || arg.VType == TVarRec::vtInt64;
+  }
+
+  AnsiString Convert(char type, const TVarRec& arg, int precision) {
+    switch (type) {
+      case 'D': {
+        if (!IsInteger(arg)) Invalid();
+        const uint64_t magnitude = arg.VInt64 < 0 ? 0 - static_cast<uint64_t>(arg.VInt64)
+                                                  : static_cast<uint64_t>(arg.VInt64);
+        const AnsiString digits = PadDigits(std::to_string(magnitude), precision);
+        return arg.VInt64 < 0 ? "-" + digits : digits;
+      }
+      case 'U': {
+        if (!IsInteger(arg)) Invalid();
+        const uint64_t value = arg.VType == TVarRec::vtInteger
+                                   ? static_cast<uint32_t>(arg.VInt64)
+                                   : static_cast<uint64_t>(arg.VInt64);
+        return PadDigits(std::to_string(value), precision);
+      }
+      case 'X': {
+        if (!IsInteger(arg)) Invalid();
+        const uint64_t value = arg.VType == TVarRec::vtInteger
+                                   ? static_cast<uint32_t>(arg.VInt64)
+                                   : static_cast<uint64_t>(arg.VInt64);
+        return PadDigits(IntToHex(static_cast<int64_t>(value), 0), precision);
+      }
+      case 'E':
+        return FloatText(arg, ffExponent, precision < 0 ? 15 : precision, 3);
+      case 'F':
+        return FloatText(arg, ffFixed, 18, precision < 0 ? 2 : precision);
+      case 'G':
+        return FloatText(arg, ffGeneral, precision < 0 ? 15 : precision, 3);
+      case 'N':
+        return FloatText(arg, ffNumber, 18, precision < 0 ? 2 : precision);
+      case 'P': {
+        if (arg.VType != TVarRec::vtPointer && arg.VType != TVarRec::vtObject) Invalid();
+        const void* pointer = arg.VType == TVarRec::vtPointer ? arg.VPointer : arg.VObject;
+        return IntToHex(static_cast<int64_t>(reinterpret_cast<uintptr_t>(pointer)), 8);
+      }
+      case 'S': {
+        AnsiString text;
+        if (arg.VType == TVarRec::vtAnsiString) text = *arg.VAnsiString;
+        else if (arg.VType == TVarRec::vtPChar) text = arg.VPChar != nullptr ? arg.VPChar : "";
+        else if (arg.VType == TVarRec::vtChar) text = AnsiString(1, static_cast<char>(arg.VInt64));
+        else Invalid();
+        if (precision >= 0 && precision < static_cast<int>(text.size())) text.resize(precision);
+        return text;
+      }
+      default:
+        Invalid();
+    }
+  }
+
+  AnsiString FloatText(const TVarRec& arg, TFloatFormat format, int precision, int digits) {
+    if (arg.VType != TVarRec::vtExtended) Invalid();
+    return FloatToStrF(arg.VExtended, format, precision, digits);
+  }
+
+  const AnsiString& FFormat;
+  TVarRecs FArgs;
+  std::size_t FPos = 0;
+  std::size_t FArgIndex = 0;
+};
+
+}  // namespace
+
+AnsiString Format(const AnsiString& format, TVarRecs args) { return TFormatter(format, args).Run(); }
+
+// ---------------------------------------------------------------------------------------------
+// Strings.
+
+namespace {
+
+constexpr char32_t UnicodeUpper(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+  if (c == 0xFF) return 0x178;
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c & ~char32_t{1};
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 0) ? c - 1 : c;
+  return c;
+}
+
+constexpr char32_t UnicodeLower(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + 32;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+  if (c == 0x178) return 0xFF;
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 1) ? c + 1 : c;
+  return c;
+}
+
+template <char32_t (*Map)(char32_t)>
+constexpr std::array<unsigned char, 256> CaseTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    const int mapped = cp1250::FromUnicode(Map(cp1250::ToUnicode(static_cast<unsigned char>(b))));
+    table[b] = static_cast<unsigned char>(mapped >= 0 ? mapped : b);
+  }
+  return table;
+}
+
+constexpr auto kAnsiUpper = CaseTable<UnicodeUpper>();
+constexpr auto kAnsiLower = CaseTable<UnicodeLower>();
+
+AnsiString MapBytes(const AnsiString& text, const std::array<unsigned char, 256>& table) {
+  AnsiString out(text);
+  for (char& c : out) c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+  return out;
+}
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+int CompareBytes(const AnsiString& a, const AnsiString& b) { return Sign(a.compare(b)); }
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+AnsiString Trim(const AnsiString& text) { return TrimLeft(TrimRight(text)); }
+
+AnsiString TrimLeft(const AnsiString& text) {
+  std::size_t start = 0;
+  while (start < text.size() && IsBlank(text[start])) ++start;
+  return text.substr(start);
+}
+
+AnsiString TrimRight(const AnsiString& text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return text.substr(0, end);
+}
+
+AnsiString UpperCase(const AnsiString& text) {
+  AnsiString out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return out;
+}
+
+AnsiString LowerCase(const AnsiString& text) {
+  AnsiString out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
+}
+
+int CompareStr(const AnsiString& a, const AnsiString& b) { return CompareBytes(a, b); }
+int CompareText(const AnsiString& a, const AnsiString& b) { return CompareBytes(UpperCase(a), UpperCase(b)); }
+bool SameText(const AnsiString& a, const AnsiString& b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+AnsiString AnsiUpperCase(const AnsiString& text) { return MapBytes(text, kAnsiUpper); }
+AnsiString AnsiLowerCase(const AnsiString& text) { return MapBytes(text, kAnsiLower); }
+int AnsiCompareStr(const AnsiString& a, const AnsiString& b) { return CompareBytes(a, b); }
+int AnsiCompareText(const AnsiString& a, const AnsiString& b) {
+  return CompareBytes(AnsiUpperCase(a), AnsiUpperCase(b));
+}
+bool AnsiSameText(const AnsiString& a, const AnsiString& b) { return AnsiCompareText(a, b) == 0; }
+
+AnsiString QuotedStr(const AnsiString& text) { return AnsiQuotedStr(text, '\''); }
+
+AnsiString AnsiQuotedStr(const AnsiString& text, char quote) {
+  AnsiString out(1, quote);
+  for (char c : text) {
+    out += c;
+    if (c == quote) out += quote;
+  }
+  return out + quote;
+}
+
+AnsiString AnsiExtractQuotedStr(const AnsiString& text, std::size_t& position, char quote) {
+  AnsiString out;
+  if (position >= text.size() || text[position] != quote) return out;
+  ++position;
+  while (position < text.size()) {
+    if (text[position] == quote) {
+      if (position + 1 < text.size() && text[position + 1] == quote) {
+        out += quote;
+        position += 2;
+        continue;
+      }
+      ++position;
+      return out;
+    }
+    out += text[position++];
+  }
+  return out;
+}
+
+bool IsValidIdent(const AnsiString& ident) {
+  auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (ident.empty() || !alpha(ident[0])) return false;
+  for (char c : ident) {
+    if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+  }
+  return true;
+}
+
+AnsiString StringOfChar(char ch, int count) { return AnsiString(std::max(count, 0), ch); }
+
+// ---------------------------------------------------------------------------------------------
+// Dates and times.
+
+namespace {
+
+constexpr int64_t kMSecsPerDay = 86400000;
+constexpr int kDateDelta = 693594;  // days from 0001-01-01 to 1899-12-30
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+struct TTimeStamp {
+  int64_t Days;  // since 1899-12-30
+  int64_t MSecs;
+};
+
+TTimeStamp ToTimeStamp(TDateTime value) {
+  if (!std::isfinite(value) || std::fabs(value) > 3.0e6) throw EConvertError("Invalid date/time value");
+  if (value >= 0) {
+    const int64_t total = std::llround(value * kMSecsPerDay);
+    return {total / kMSecsPerDay, total % kMSecsPerDay};
+  }
+  const double days = std::trunc(value);
+  int64_t msecs = std::llround(std::fabs(value - days) * kMSecsPerDay);
+  return {static_cast<int64_t>(days), std::min(msecs, kMSecsPerDay - 1)};
+}
+
+}  // namespace
+
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+TDateTime EncodeDate(int year, int month, int day) {
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+    throw EConvertError(SDateEncodeError);
+  }
+  int dayOfYear = day;
+  for (int m = 1; m < month; ++m) dayOfYear += DaysInMonth(year, m);
+  const int y = year - 1;
+  return static_cast<TDateTime>(y * 365 + y / 4 - y / 100 + y / 400 + dayOfYear - kDateDelta);
+}
+
+void DecodeDate(TDateTime date, uint16_t& year, uint16_t& month, uint16_t& day) {
+  int64_t days = ToTimeStamp(date).Days + kDateDelta - 1;  // days since 0001-01-01
+  if (days < 0) {
+    year = month = day = 0;
+    return;
+  }
+  constexpr int64_t kD1 = 365, kD4 = kD1 * 4 + 1, kD100 = kD4 * 25 - 1, kD400 = kD100 * 4 + 1;
+  int64_t y = 1 + 400 * (days / kD400);
+  days %= kD400;
+  int64_t centuries = std::min<int64_t>(days / kD100, 3);
+  y += 100 * centuries;
+  days -= centuries * kD100;
+  y += 4 * (days / kD4);
+  days %= kD4;
+  int64_t years = std::min<int64_t>(days / kD1, 3);
+  y += years;
+  days -= years * kD1;
+  int m = 1;
+  while (days >= DaysInMonth(static_cast<int>(y), m)) days -= DaysInMonth(static_cast<int>(y), m++);
+  year = static_cast<uint16_t>(y);
+  month = static_cast<uint16_t>(m);
+  day = static_cast<uint16_t>(days + 1);
+}
+
+TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
+      millisecond < 0 || millisecond > 999) {
+    throw EConvertError(STimeEncodeError);
+  }
+  return static_cast<TDateTime>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond) / kMSecsPerDay;
+}
+
+void DecodeTime(TDateTime time, uint16_t& hour, uint16_t& minute, uint16_t& second, uint16_t& millisecond) {
+  int64_t msecs = ToTimeStamp(time).MSecs;
+  millisecond = static_cast<uint16_t>(msecs % 1000);
+  msecs /= 1000;
+  second = static_cast<uint16_t>(msecs % 60);
+  msecs /= 60;
+  minute = static_cast<uint16_t>(msecs % 60);
+  hour = static_cast<uint16_t>(msecs / 60);
+}
+
+int DayOfWeek(TDateTime date) {
+  // 1899-12-30 was a Saturday (7).
+  const int64_t days = ToTimeStamp(date).Days;
+  return static_cast<int>(((days + 6) % 7 + 7) % 7) + 1;
+}
+
+TDateTime Now() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
+  localtime_r(&seconds, &local);
+#endif
+  return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
+         EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59), static_cast<int>(millis));
+}
+
+TDateTime Date() { return std::floor(Now()); }
+
+TDateTime Time() {
+  const TDateTime now = Now();
+  return now - std::floor(now);
+}
+
+namespace {
+
+class TDateTimeFormatter {
+ public:
+  explicit TDateTimeFormatter(TDateTime value) {
+    DecodeDate(value, FYear, FMonth, FDay);
+    DecodeTime(value, FHour, FMinute, FSecond, FMSec);
+    FDayOfWeek = FYear != 0 ? DayOfWeek(value) : 1;
+    FTimeIsZero = FHour == 0 && FMinute == 0 && FSecond == 0 && FMSec == 0;
+  }
+
+  AnsiString Run(const AnsiString& format, int depth = 0) {
+    AnsiString out;
+    bool lastWasHour = false;
+    for (std::size_t i = 0; i < format.size();) {
+      const char c = format[i];
+      const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      const std::size_t count = RunLength(format, i);
+      if (c == '\'' || c == '"') {
+        const std::size_t close = format.find(c, i + 1);
+        out += format.substr(i + 1, (close == AnsiString::npos ? format.size() : close) - i - 1);
+        i = close == AnsiString::npos ? format.size() : close + 1;
+        continue;
+      }
+      if (upper == 'A' && (StartsWithText(format, i, "AM/PM") || StartsWithText(format, i, "A/P") ||
+                           StartsWithText(format, i, "AMPM"))) {
+        out += AmPm(format, i);
+        continue;
+      }
+      i += (upper == 'D' || upper == 'M' || upper == 'Y' || upper == 'H' || upper == 'N' ||
+            upper == 'S' || upper == 'Z' || upper == 'T') ? count : 1;
+      switch (upper) {
+        case 'D': out += DayText(count, depth); break;
+        case 'M':
+          out += lastWasHour ? Two(FMinute, count) : MonthText(count);
+          break;
+        case 'Y': out += count <= 2 ? Two(FYear % 100, 2) : Pad(FYear, 4); break;
+        case 'H': out += Two(HourForClock(format), count); break;
+        case 'N': out += Two(FMinute, count); break;
+        case 'S': out += Two(FSecond, count); break;
+        case 'Z': out += count >= 3 ? Pad(FMSec, 3) : std::to_string(FMSec); break;
+        case 'T': out += depth < 2 ? Run(count >= 2 ? LongTimeFormat : ShortTimeFormat, depth + 1) : ""; break;
+        case 'C':
+          if (depth < 2) {
+            out += Run(ShortDateFormat, depth + 1);
+            if (!FTimeIsZero) out += " " + Run(LongTimeFormat, depth + 1);
+          }
+          break;
+        case '/': out += DateSeparator; break;
+        case ':': out += TimeSeparator; break;
+        default: out += c; break;
+      }
+      if (upper == 'H') lastWasHour = true;
+      else if (upper != ' ' && upper != ':' && upper != '/') lastWasHour = false;
+    }
+    return out;
+  }
+
+ private:
+  static std::size_t RunLength(const AnsiString& format, std::size_t i) {
+    std::size_t n = 1;
+    while (i + n < format.size() && std::toupper(static_cast<unsigned char>(format[i + n])) ==
+                                         std::toupper(static_cast<unsigned char>(format[i]))) {
+      ++n;
+    }
+    return n;
+  }
+
+  static bool StartsWithText(const AnsiString& format, std::size_t i, const char* word) {
+    return SameText(format.substr(i, std::strlen(word)), word);
+  }
+
+  static AnsiString Pad(int value, int width) {
+    AnsiString digits = std::to_string(value);
+    if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+  }
+
+  static AnsiString Two(int value, std::size_t count) { return count >= 2 ? Pad(value, 2) : std::to_string(value); }
+
+  bool HasClockSuffix(const AnsiString& format) const {
+    const AnsiString upper = UpperCase(format);
+    return upper.find("AM/PM") != AnsiString::npos || upper.find("A/P") != AnsiString::npos ||
+           upper.find("AMPM") != AnsiString::npos;
+  }
+
+  int HourForClock(const AnsiString& format) const {
+    if (!HasClockSuffix(format)) return FHour;
+    const int hour = FHour % 12;
+    return hour == 0 ? 12 : hour;
+  }
+
+  AnsiString AmPm(const AnsiString& format, std::size_t& i) {
+    const bool pm = FHour >= 12;
+    if (StartsWithText(format, i, "AM/PM")) {
+      const AnsiString word = format.substr(i + (pm ? 3 : 0), 2);
+      i += 5;
+      return word;
+    }
+    if (StartsWithText(format, i, "A/P")) {
+      const AnsiString letter = format.substr(i + (pm ? 2 : 0), 1);
+      i += 3;
+      return letter;
+    }
+    i += 4;
+    return pm ? TimePMString : TimeAMString;
+  }
+
+  AnsiString DayText(std::size_t count, int depth) {
+    switch (count) {
+      case 1: return std::to_string(FDay);
+      case 2: return Pad(FDay, 2);
+      case 3: return ShortDayNames[FDayOfWeek - 1];
+      case 4: return LongDayNames[FDayOfWeek - 1];
+      case 5: return depth < 2 ? Run(ShortDateFormat, depth + 1) : "";
+      default: return depth < 2 ? Run(LongDateFormat, depth + 1) : "";
+    }
+  }
+
+  AnsiString MonthText(std::size_t count) {
+    if (FMonth == 0) return "";
+    switch (count) {
+      case 1: return std::to_string(FMonth);
+      case 2: return Pad(FMonth, 2);
+      case 3: return ShortMonthNames[FMonth - 1];
+      default: return LongMonthNames[FMonth - 1];
+    }
+  }
+
+  uint16_t FYear, FMonth, FDay, FHour, FMinute, FSecond, FMSec;
+  int FDayOfWeek;
+  bool FTimeIsZero;
+};
+
+}  // namespace
+
+AnsiString FormatDateTime(const AnsiString& format, TDateTime dateTime) {
+  return TDateTimeFormatter(dateTime).Run(format);
+}
+
+AnsiString DateToStr(TDateTime date) { return FormatDateTime("ddddd", date); }
+AnsiString TimeToStr(TDateTime time) { return FormatDateTime("tt", time); }
+AnsiString DateTimeToStr(TDateTime dateTime) { return FormatDateTime("c", dateTime); }
+
+// ---------------------------------------------------------------------------------------------
+// File names.
+
+namespace {
+
+// Index just after the last '\' or ':' (0 when there is none).
+std::size_t NameStart(const AnsiString& fileName) {
+  const std::size_t last = fileName.find_last_of("\\:");
+  return last == AnsiString::npos ? 0 : last + 1;
+}
+
+std::size_t ExtensionStart(const AnsiString& fileName) {
+  const std::size_t dot = fileName.rfind('.');
+  return dot != AnsiString::npos && dot >= NameStart(fileName) ? dot : AnsiString::npos;
+}
+
+}  // namespace
+
+AnsiString ExtractFilePath(const AnsiString& fileName) { return fileName.substr(0, NameStart(fileName)); }
+
+AnsiString ExtractFileDir(const AnsiString& fileName) {
+  std::size_t end = NameStart(fileName);
+  if (end > 1 && fileName[end - 1] == '\\' && fileName[end - 2] != ':' && fileName[end - 2] != '\\') --end;
+  return fileName.substr(0, end);
+}
+
+AnsiString ExtractFileName(const AnsiString& fileName) { return fileName.substr(NameStart(fileName)); }
+
+AnsiString ExtractFileExt(const AnsiString& fileName) {
+  const std::size_t dot = ExtensionStart(fileName);
+  return dot == AnsiString::npos ? AnsiString() : fileName.substr(dot);
+}
+
+AnsiString ChangeFileExt(const AnsiString& fileName, const AnsiString& extension) {
+  const std::size_t dot = ExtensionStart(fileName);
+  return (dot == AnsiString::npos ? fileName : fileName.substr(0, dot)) + extension;
+}
+
+AnsiString IncludeTrailingBackslash(const AnsiString& path) {
+  return !path.empty() && path.back() == '\\' ? path : path + '\\';
+}
+
+AnsiString ExcludeTrailingBackslash(const AnsiString& path) {
+  return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+}

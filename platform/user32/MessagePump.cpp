@@ -12,6 +12,7 @@
 #include "WindowTable.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -161,8 +162,14 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
     queue.WaitForWake(static_cast<int>(Clock::Until(*deadline, Clock::Now())));
     return true;
   }
-  queue.WaitForWake(static_cast<int>(idleLimit.load()));
-  if (Available(filter)) return true;
+  // Wake-ups may be stale (input already taken); only the full limit without work ends the loop.
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(idleLimit.load());
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now());
+    if (left.count() <= 0) break;
+    queue.WaitForWake(static_cast<int>(left.count()));
+    if (Available(filter)) return true;
+  }
   std::fprintf(stderr, "headless display: the message loop has been idle for %u ms with no timer and no input; "
                "ending it with WM_QUIT\n", static_cast<unsigned>(idleLimit.load()));
   return false;

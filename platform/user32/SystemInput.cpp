@@ -33,6 +33,14 @@ void SystemInput::ApplyKey(UINT virtualKey, bool down, bool& repeat) {
 }
 
 void SystemInput::Deliver(const InputEvent& event) {
+  const bool buttonEvent = event.kind == InputEvent::Kind::ButtonDown || event.kind == InputEvent::Kind::ButtonUp;
+  if (buttonEvent && (event.screen.x != CursorPos().x || event.screen.y != CursorPos().y)) {
+    // A press or release somewhere else moves the pointer there first, as a mouse does.
+    InputEvent move;
+    move.kind = InputEvent::Kind::MouseMove;
+    move.screen = event.screen;
+    Deliver(move);
+  }
   {
     std::lock_guard lock(mutex_);
     RawInput raw;

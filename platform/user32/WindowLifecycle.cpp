@@ -106,6 +106,7 @@ HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName,
   HWND owner = nullptr;
   if (!ResolveParent(parentHandle, style, parent, owner)) return nullptr;
 
+  MessageQueue& queue = MessageQueue::Current();  // posting to the window needs its thread's queue
   auto w = std::make_shared<Window>();
   w->windowClass = cls;
   w->threadId = ThreadIdentity::Current();
@@ -143,7 +144,7 @@ HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName,
   if (w->IsTopLevel()) {
     WindowPositioner::ResizeSurface(*w);
     if (parent->root == Window::Root::Desktop) {
-      MessageQueue::Current().PumpDisplay();
+      queue.PumpDisplay();
       Display::Backend().CreateSurface(reinterpret_cast<SurfaceId>(hwnd), w->windowRect);
     }
   }

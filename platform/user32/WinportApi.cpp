@@ -125,7 +125,9 @@ VOID WINAPI WinportAdvanceClock(DWORD milliseconds, BOOL dispatch) {
       const std::optional<DWORD> next = queue.timers.NextDue();
       if (!next || !Clock::IsDue(*next, target)) break;
       Clock::AdvanceVirtual(Clock::Until(*next, Clock::Now()));
-      if (MessagePump::DispatchPending() == 0) break;
+      MessagePump::DispatchPending();
+      // A timer that did not move on was never reached (endless painting, or the host clock).
+      if (queue.timers.NextDue() == next) break;
     }
   }
   Clock::AdvanceVirtual(Clock::Until(target, Clock::Now()));

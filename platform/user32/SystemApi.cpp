@@ -1,7 +1,5 @@
-// System colours, system metrics and the screen DC.
-#include "DeviceContext.h"
+// System colours and system metrics.
 #include "DisplayMode.h"
-#include "ScreenSurface.h"
 #include "SystemColors.h"
 
 namespace {
@@ -125,20 +123,6 @@ int WINAPI GetSystemMetrics(int nIndex) {
     default:
       return 0;
   }
-}
-
-HDC WINAPI GetDC(HWND hWnd) {
-  if (hWnd) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);  // window DCs arrive with the window manager
-    return nullptr;
-  }
-  return DeviceContext::CreateOnSurface(ScreenSurface::Get(), POINT{0, 0}, std::nullopt);
-}
-
-int WINAPI ReleaseDC(HWND, HDC hDC) {
-  DeviceContext* dc = DeviceContext::FromHandle(hDC);
-  if (!dc || dc->GetKind() != DeviceContext::Kind::Surface) return 0;
-  return DeleteDC(hDC) ? 1 : 0;
 }
 
 }  // extern "C"

@@ -1,0 +1,16 @@
+// Chooses and creates the display backend. WINDISPLAY names it ("headless", "sdl"); without
+// it a backend that needs a host display is chosen only when one exists, else headless.
+#pragma once
+
+#include "DisplayBackend.h"
+
+#include <memory>
+#include <string>
+
+class DisplayBackends {
+ public:
+  // Null when no backend has that name.
+  static std::unique_ptr<DisplayBackend> Create(const std::string& name);
+  // The name WINDISPLAY asks for, or the default for this environment.
+  static std::string DefaultName();
+};

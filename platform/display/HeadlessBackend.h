@@ -1,0 +1,36 @@
+// A backend without host windows: a virtual screen kept in memory. Input arrives only by
+// injection (winport.h), so the backend itself never produces events; waiting ends on Wake().
+#pragma once
+
+#include "DisplayBackend.h"
+
+#include <condition_variable>
+#include <mutex>
+
+class HeadlessBackend : public DisplayBackend {
+ public:
+  static constexpr SIZE kScreenSize{1024, 768};
+
+  const char* Name() const override { return "headless"; }
+  SIZE ScreenSize() const override { return kScreenSize; }
+  bool ComposesScreen() const override { return true; }
+
+  void CreateSurface(SurfaceId, const RECT&) override {}
+  void DestroySurface(SurfaceId) override {}
+  void ShowSurface(SurfaceId, bool) override {}
+  void MoveSurface(SurfaceId, const RECT&) override {}
+  void RestackSurfaces(const std::vector<SurfaceId>&) override {}
+  void Present(SurfaceId, const PixelSurface&, const RECT&) override {}
+  void SetCursor(CursorShape shape) override { cursor_ = shape; }
+  CursorShape Cursor() const { return cursor_; }
+
+  void PollEvents(InputSink&) override {}
+  void WaitEvents(int timeoutMs) override;
+  void Wake() override;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  bool wakePending_ = false;
+  CursorShape cursor_ = CursorShape::Arrow;
+};

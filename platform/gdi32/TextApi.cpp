@@ -4,6 +4,7 @@
 #include "TextLayout.h"
 #include "TextRenderer.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -24,8 +25,11 @@ void MoveCurrentPosition(DcState& state, const FontFace& font, int width) {
   const UINT align = state.textAlign;
   if ((align & TA_CENTER) == TA_CENTER) return;
   const double distance = (align & TA_RIGHT) ? -width : width;
-  state.currentPosition.x += static_cast<LONG>(std::lround(distance * std::cos(font.Angle())));
-  state.currentPosition.y -= static_cast<LONG>(std::lround(distance * std::sin(font.Angle())));
+  const auto moved = [](LONG from, double by) {
+    return static_cast<LONG>(std::clamp(std::floor(from + by + 0.5), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+  };
+  state.currentPosition.x = moved(state.currentPosition.x, distance * std::cos(font.Angle()));
+  state.currentPosition.y = moved(state.currentPosition.y, -distance * std::sin(font.Angle()));
 }
 
 }  // namespace

@@ -224,9 +224,9 @@ int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* 
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  const bool rle = dib->Compression() == BI_RLE4 || dib->Compression() == BI_RLE8;
+  const bool rle = dib->IsCompressed();
   const int lines = rle ? dib->Height() : static_cast<int>(std::min<UINT>(cLines, dib->Height() - start));
-  const size_t available = rle ? SIZE_MAX / 2 : static_cast<size_t>(dib->Stride()) * lines;
+  const size_t available = rle ? dib->DataSize() : static_cast<size_t>(dib->Stride()) * lines;
   auto decoded = dib->Decode(lpBits, available, lines);
   if (!decoded) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -316,8 +316,7 @@ int WINAPI StretchDIBits(HDC hdc, int xDest, int yDest, int DestWidth, int DestH
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  const bool rle = dib->Compression() == BI_RLE4 || dib->Compression() == BI_RLE8;
-  auto decoded = dib->Decode(lpBits, rle ? SIZE_MAX / 2 : dib->ImageSize());
+  auto decoded = dib->Decode(lpBits, dib->DataSize());
   if (!decoded) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
@@ -339,7 +338,7 @@ int WINAPI SetDIBitsToDevice(HDC hdc, int xDest, int yDest, DWORD w, DWORD h, in
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
   if (!dc || !lpvBits || w > INT32_MAX || h > INT32_MAX) return 0;
   const std::optional<DibInfo> dib = DibInfo::Parse(lpbmi, SIZE_MAX, ColorUse, SelectedPalette(hdc));
-  if (!dib || dib->Compression() == BI_RLE4 || dib->Compression() == BI_RLE8 || StartScan >= static_cast<UINT>(dib->Height())) {
+  if (!dib || dib->IsCompressed() || StartScan >= static_cast<UINT>(dib->Height())) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }

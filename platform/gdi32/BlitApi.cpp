@@ -1,8 +1,6 @@
 // PatBlt, BitBlt, StretchBlt, and single pixels.
 #include "Blitter.h"
 #include "DeviceContext.h"
-#include "Painter.h"
-#include "RealizedBrush.h"
 #include "Rop3.h"
 
 namespace {
@@ -29,13 +27,7 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  const POINT p = dc->ToDevice(x, y);
-  // A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.
-  RECT rect{p.x, p.y, p.x + w, p.y + h};
-  if (w < 0) rect = {p.x + w + 1, rect.top, p.x + 1, rect.bottom};
-  if (h < 0) rect = {rect.left, p.y + h + 1, rect.right, p.y + 1};
-  Painter(*dc).FillRect(rect, RealizedBrush::FromHandle(*dc, dc->State().brush), index);
-  return TRUE;
+  return Blitter::Blit(*dc, LogicalArea(*dc, x, y, w, h), nullptr, Blitter::Area{0, 0, 0, 0}, rop) ? TRUE : FALSE;
 }
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {

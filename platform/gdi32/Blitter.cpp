@@ -32,6 +32,8 @@ class SourceConverter {
     }
   }
 
+  bool IsRaw() const { return mode_ == Mode::Raw; }
+
   void Row(int x, int y, int count, uint32_t* out) const {
     source_.ReadRow(y, x, count, out);
     switch (mode_) {
@@ -59,10 +61,10 @@ class SourceConverter {
   uint32_t sourceBackground_ = 0;
 };
 
-// Where a negative extent places the area: it covers [x + w, x).
+// A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.
 void Normalize(int& position, int& extent, bool& mirrored) {
   if (extent < 0) {
-    position += extent;
+    position += extent + 1;
     extent = -extent;
     mirrored = !mirrored;
   }
@@ -133,6 +135,33 @@ std::vector<SpanJob> SpansOf(const Region& drawable, const RECT& target) {
   return jobs;
 }
 
+// One-to-one copy: no scaling or mirroring, so source rows are read in place when they need
+// no conversion.
+void CopyUnscaled(const std::vector<SpanJob>& jobs, Blitter::Area to, Blitter::Area from, const PixelSurface& source,
+                  PixelSurface& destination, const SourceConverter& converter, const RealizedBrush& brush,
+                  uint8_t index) {
+  const bool inPlace = converter.IsRaw() && source.BitsPerPixel() == 32 && &source != &destination;
+  const RECT bounds = source.Bounds();
+  std::vector<uint32_t> row;
+  for (const SpanJob& job : jobs) {
+    const int sy = from.y + (job.y - to.y);
+    if (sy < bounds.top || sy >= bounds.bottom) continue;
+    const int left = std::max(job.left, to.x + (bounds.left - from.x));
+    const int right = std::min(job.right, to.x + (bounds.right - from.x));
+    if (left >= right) continue;
+    const int sx = from.x + (left - to.x);
+    const uint32_t* pixels;
+    if (inPlace) {
+      pixels = reinterpret_cast<const uint32_t*>(source.Row(sy)) + sx;
+    } else {
+      row.resize(right - left);
+      converter.Row(sx, sy, right - left, row.data());
+      pixels = row.data();
+    }
+    Painter::CombineSpan(destination, left, job.y, right - left, pixels, &brush, index);
+  }
+}
+
 }  // namespace
 
 bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, Area from, DWORD rop) {
@@ -161,21 +190,26 @@ bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, A
   to.x += destinationOrigin.x;
   to.y += destinationOrigin.y;
 
-  const Axis columns = MapAxis(from.width, to.width, mirrorX);
-  const Axis rows = MapAxis(from.height, to.height, mirrorY);
   const PixelSurface& sourceSurface = source->Surface();
   PixelSurface& destinationSurface = destination.Surface();
   const SourceConverter converter(*source, destination);
+  std::vector<SpanJob> jobs =
+      SpansOf(destination.Drawable(), RECT{to.x, to.y, to.x + to.width, to.y + to.height});
+  const bool sameSurface = &sourceSurface == &destinationSurface;
+  if (sameSurface && to.y > from.y) std::reverse(jobs.begin(), jobs.end());
+  if (to.width == from.width && to.height == from.height && !mirrorX && !mirrorY) {
+    CopyUnscaled(jobs, to, from, sourceSurface, destinationSurface, converter, brush, index);
+    return true;
+  }
+
+  const Axis columns = MapAxis(from.width, to.width, mirrorX);
+  const Axis rows = MapAxis(from.height, to.height, mirrorY);
   const int stretchMode = destination.State().stretchMode;
   const bool shrinking = to.width < from.width || to.height < from.height;
   const bool combineGroups = shrinking && (stretchMode == BLACKONWHITE || stretchMode == WHITEONBLACK);
 
   // Destination pixels whose source lies outside the source surface are left alone.
   const RECT sourceBounds = sourceSurface.Bounds();
-  std::vector<SpanJob> jobs =
-      SpansOf(destination.Drawable(), RECT{to.x, to.y, to.x + to.width, to.y + to.height});
-  const bool sameSurface = &sourceSurface == &destinationSurface;
-  if (sameSurface && to.y > from.y) std::reverse(jobs.begin(), jobs.end());
 
   std::vector<uint32_t> sourceRow(from.width);
   std::vector<uint32_t> groupRow(from.width);

@@ -140,10 +140,9 @@ BOOL WINAPI PtVisible(HDC hdc, int x, int y) {
 BOOL WINAPI RectVisible(HDC hdc, const RECT* lprect) {
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
   if (!dc || !lprect) return FALSE;
-  RECT r = DeviceRect(*dc, lprect->left, lprect->top, lprect->right, lprect->bottom);
-  const POINT origin = dc->SurfaceOrigin();
-  OffsetRect(&r, origin.x, origin.y);
-  return dc->Drawable().Intersects(r) ? TRUE : FALSE;
+  const RECT r = DeviceRect(*dc, lprect->left, lprect->top, lprect->right, lprect->bottom);
+  const POINT o = dc->SurfaceOrigin();
+  return dc->Drawable().Intersects(RECT{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y}) ? TRUE : FALSE;
 }
 
 BOOL WINAPI FillRgn(HDC hdc, HRGN hrgn, HBRUSH hbr) { return PaintRegion(hdc, hrgn, hbr, rop3::IndexOf(PATCOPY), false); }

@@ -142,18 +142,26 @@ void DeviceContext::BindSurface(std::shared_ptr<PixelSurface> surface, POINT ori
 }
 
 Region DeviceContext::VisibleArea() const {
-  RECT bounds = surface_->Bounds();
-  OffsetRect(&bounds, -origin_.x, -origin_.y);
-  Region area = Region::FromRect(bounds);
+  Region area = Region::FromRect(surface_->Bounds());
+  area.Offset(-origin_.x, -origin_.y);
   return visible_ ? Region::Combine(area, *visible_, RGN_AND) : area;
 }
 
+namespace {
+
+// Coordinates are 32-bit and wrap like the platform's own arithmetic instead of overflowing.
+LONG Shift(LONG value, LONG minus, LONG plus) {
+  return static_cast<LONG>(static_cast<uint32_t>(value) - static_cast<uint32_t>(minus) + static_cast<uint32_t>(plus));
+}
+
+}  // namespace
+
 POINT DeviceContext::ToDevice(int x, int y) const {
-  return POINT{x - state_.windowOrigin.x + state_.viewportOrigin.x, y - state_.windowOrigin.y + state_.viewportOrigin.y};
+  return POINT{Shift(x, state_.windowOrigin.x, state_.viewportOrigin.x), Shift(y, state_.windowOrigin.y, state_.viewportOrigin.y)};
 }
 
 POINT DeviceContext::ToLogical(int x, int y) const {
-  return POINT{x - state_.viewportOrigin.x + state_.windowOrigin.x, y - state_.viewportOrigin.y + state_.windowOrigin.y};
+  return POINT{Shift(x, state_.viewportOrigin.x, state_.windowOrigin.x), Shift(y, state_.viewportOrigin.y, state_.windowOrigin.y)};
 }
 
 const Region& DeviceContext::Drawable() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GdiObject.h"
+#include "Path.h"
 #include "PixelSurface.h"
 #include "Region.h"
 
@@ -87,6 +88,10 @@ class DeviceContext : public GdiObject {
   // The surface pixel value that a colour paints as, including the monochrome rule.
   uint32_t PixelFromColor(COLORREF color) const;
 
+  // --- Path ---------------------------------------------------------------------------------
+  // The path being recorded (after BeginPath) or waiting to be drawn (after EndPath), if any.
+  std::optional<Path>& CurrentPath() { return path_; }
+
   // --- Save and restore ------------------------------------------------------------------------
   int Save();
   bool Restore(int level);
@@ -105,6 +110,7 @@ class DeviceContext : public GdiObject {
   POINT origin_{0, 0};
   std::optional<Region> visible_;
   std::optional<Region> drawable_;  // cache of Drawable()
+  std::optional<Path> path_;
 };
 
 // Selection bookkeeping shared with the object API: keeps an object alive while a DC (or a

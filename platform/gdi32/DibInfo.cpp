@@ -92,6 +92,7 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
     if (ReadAt<WORD>(base, 12) != 1) return std::nullopt;
     bitCount = ReadAt<WORD>(base, 14);
     dib.compression_ = ReadAt<DWORD>(base, 16);
+    dib.sizeImage_ = ReadAt<DWORD>(base, 20);
     colorsUsed = ReadAt<DWORD>(base, 32);
     entrySize = sizeof(RGBQUAD);
     offset = headerSize;
@@ -113,7 +114,9 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
       break;
     case BI_RLE8:
     case BI_RLE4:
-      if (bitCount != (dib.compression_ == BI_RLE8 ? 8 : 4) || !dib.bottomUp_) return std::nullopt;
+      if (bitCount != (dib.compression_ == BI_RLE8 ? 8 : 4) || !dib.bottomUp_ || dib.sizeImage_ == 0) {
+        return std::nullopt;
+      }
       break;
     case BI_BITFIELDS: {
       if (bitCount != 16 && bitCount != 32) return std::nullopt;
@@ -161,6 +164,7 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
     if (colorsUsed > 256) return std::nullopt;
     offset += colorsUsed * entrySize;  // an optimisation palette that true-colour DIBs may carry
   }
+  if (available != SIZE_MAX && offset > available) return std::nullopt;
   dib.headerBytes_ = offset;
 
   const uint64_t bytes = static_cast<uint64_t>(dib.Stride()) * dib.height_;
@@ -171,13 +175,13 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
 std::shared_ptr<PixelSurface> DibInfo::Decode(const void* bits, size_t bitsSize, int lines) const {
   PixelSurface::Format topDown = format_;
   topDown.bottomUp = false;
-  const bool rle = compression_ == BI_RLE4 || compression_ == BI_RLE8;
+  const bool rle = IsCompressed();
   if (rle) topDown.bitsPerPixel = 8;
   const int rows = lines < 0 || lines > height_ || rle ? height_ : lines;
   auto surface = rows > 0 ? PixelSurface::Create(width_, rows, topDown) : nullptr;
   if (!surface || !bits) return nullptr;
   const auto* data = static_cast<const uint8_t*>(bits);
-  if (compression_ == BI_RLE4 || compression_ == BI_RLE8) {
+  if (rle) {
     std::vector<uint8_t> indices;
     if (!DecodeRle(data, bitsSize, BitsPerPixel(), width_, height_, indices)) return nullptr;
     for (int y = 0; y < height_; ++y) std::memcpy(surface->Row(y), &indices[static_cast<size_t>(y) * width_], width_);

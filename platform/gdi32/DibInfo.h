@@ -25,6 +25,10 @@ class DibInfo {
   DWORD Compression() const { return compression_; }
   int Stride() const { return PixelSurface::StrideFor(width_, format_.bitsPerPixel, PixelSurface::RowAlignment::DoubleWord); }
   size_t ImageSize() const { return static_cast<size_t>(Stride()) * height_; }
+  bool IsCompressed() const { return compression_ == BI_RLE4 || compression_ == BI_RLE8; }
+  // Bytes of pixel data the caller supplies: the header's image size for compressed data
+  // (which has no other bound), the uncompressed size otherwise.
+  size_t DataSize() const { return IsCompressed() ? sizeImage_ : ImageSize(); }
   // Bytes of header, masks and colour table: where the bits start in a packed DIB.
   size_t HeaderBytes() const { return headerBytes_; }
   const PixelSurface::Format& SurfaceFormat() const { return format_; }
@@ -40,6 +44,7 @@ class DibInfo {
   int height_ = 0;
   bool bottomUp_ = true;
   DWORD compression_ = BI_RGB;
+  size_t sizeImage_ = 0;
   size_t headerBytes_ = 0;
   PixelSurface::Format format_;
 };

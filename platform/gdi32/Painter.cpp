@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -27,6 +28,12 @@ struct Scratch {
   }
 };
 
+// wchar_t is 32 bits here, and the C library's wide fill is the fastest 32-bit fill it has.
+static_assert(sizeof(wchar_t) == sizeof(uint32_t));
+void FillPixels(uint32_t* row, int count, uint32_t pixel) {
+  std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel), static_cast<size_t>(count));
+}
+
 Scratch& ThreadScratch() {
   thread_local Scratch scratch;
   return scratch;
@@ -45,7 +52,7 @@ void Painter::CombineSpan(PixelSurface& surface, int x, int y, int count, const 
 
   if (direct && !masked) {
     if (ropIndex == kPatCopy && brush && brush->IsSolid()) {
-      std::fill_n(row32, count, brush->SolidPixel());
+      FillPixels(row32, count, brush->SolidPixel());
       return;
     }
     if (ropIndex == kSrcCopy && source) {
@@ -60,11 +67,15 @@ void Painter::CombineSpan(PixelSurface& surface, int x, int y, int count, const 
   if (destination != row32) surface.ReadRow(y, x, count, destination);
   if (masked) std::copy_n(destination, count, scratch.original.data());
   const uint32_t* pattern = nullptr;
-  if (usesPattern && brush) {
+  const bool solid = usesPattern && brush && brush->IsSolid();
+  if (solid) {
+    scratch.pattern[0] = brush->SolidPixel();
+    pattern = scratch.pattern.data();
+  } else if (usesPattern && brush) {
     brush->Row(x, y, count, scratch.pattern.data());
     pattern = scratch.pattern.data();
   }
-  rop3::KernelFor(ropIndex)(destination, source, pattern, count);
+  rop3::KernelFor(ropIndex, solid)(destination, source, pattern, count);
   if (masked) {
     brush->MaskRow(x, y, count, scratch.mask.data());
     for (int i = 0; i < count; ++i) {

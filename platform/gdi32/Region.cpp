@@ -96,6 +96,12 @@ Region Region::FromRows(std::vector<RowSpans> rows) {
   return region;
 }
 
+Region Region::FromBands(std::vector<Band> bands) {
+  Region region;
+  for (Band& band : bands) region.AppendBand(band.top, band.bottom, Normalized(std::move(band.spans)));
+  return region;
+}
+
 void Region::AppendBand(int32_t top, int32_t bottom, std::vector<Span> spans) {
   if (spans.empty() || top >= bottom) return;
   if (!bands_.empty() && bands_.back().bottom == top && bands_.back().spans == spans) {

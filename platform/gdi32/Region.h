@@ -35,6 +35,8 @@ class Region {
   static Region FromRect(const RECT& rect);
   // Rows may come in any order and hold overlapping spans; they are merged.
   static Region FromRows(std::vector<RowSpans> rows);
+  // Bands sorted by top and not overlapping; their spans may be unsorted or overlap.
+  static Region FromBands(std::vector<Band> bands);
   static Region Combine(const Region& a, const Region& b, int mode);
 
   bool IsEmpty() const { return bands_.empty(); }

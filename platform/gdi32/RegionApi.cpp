@@ -36,12 +36,25 @@ HRGN WINAPI CreateRectRgnIndirect(const RECT* lprect) {
 }
 
 HRGN WINAPI CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
-  return Publish(RegionShapes::RoundRect(Normalized(x1, y1, x2, y2), w, h));
+  const RECT r = Normalized(x1, y1, x2, y2);
+  const int64_t cornerWidth = std::min<int64_t>(std::llabs(w), int64_t{r.right} - r.left);
+  const int64_t cornerHeight = std::min<int64_t>(std::llabs(h), int64_t{r.bottom} - r.top);
+  if (cornerWidth > RegionShapes::kMaxCurveExtent || cornerHeight > RegionShapes::kMaxCurveExtent) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return Publish(RegionShapes::RoundRect(r, static_cast<int>(cornerWidth), static_cast<int>(cornerHeight)));
 }
 
 HRGN WINAPI CreateEllipticRgn(int x1, int y1, int x2, int y2) {
   const RECT r = Normalized(x1, y1, x2, y2);
-  return Publish(RegionShapes::RoundRect(r, r.right - r.left, r.bottom - r.top));
+  const int64_t width = int64_t{r.right} - r.left;
+  const int64_t height = int64_t{r.bottom} - r.top;
+  if (width > RegionShapes::kMaxCurveExtent || height > RegionShapes::kMaxCurveExtent) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return Publish(RegionShapes::RoundRect(r, static_cast<int>(width), static_cast<int>(height)));
 }
 
 HRGN WINAPI CreateEllipticRgnIndirect(const RECT* lprect) {
@@ -67,7 +80,12 @@ HRGN WINAPI CreatePolyPolygonRgn(const POINT* pptl, const INT* pc, int cPoly, in
     polygons.emplace_back(next, next + pc[i]);
     next += pc[i];
   }
-  return Publish(RegionShapes::Polygons(polygons, iMode));
+  std::optional<Region> region = RegionShapes::Polygons(polygons, iMode);
+  if (!region) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  return Publish(std::move(*region));
 }
 
 HRGN WINAPI CreatePolygonRgn(const POINT* pptl, int cPoint, int iMode) {

@@ -31,10 +31,9 @@ Region RowsToRegion(const std::map<int, std::pair<int, int>>& extents) {
 
 }  // namespace
 
-Region Polygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
+std::optional<Region> Polygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
   std::vector<Edge> edges;
-  int64_t top = INT64_MAX;
-  int64_t bottom = INT64_MIN;
+  std::vector<int64_t> breaks;
   for (const auto& polygon : polygons) {
     for (size_t i = 0; i < polygon.size(); ++i) {
       const POINT a = polygon[i];
@@ -42,13 +41,15 @@ Region Polygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
       if (a.y == b.y) continue;
       Edge e = a.y < b.y ? Edge{a.x, a.y, b.x, b.y, 1} : Edge{b.x, b.y, a.x, a.y, -1};
       edges.push_back(e);
-      top = std::min(top, e.y0);
-      bottom = std::max(bottom, e.y1);
+      breaks.push_back(e.y0);
+      breaks.push_back(e.y1);
     }
   }
-  std::vector<RowSpans> rows;
+  std::sort(breaks.begin(), breaks.end());
+  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+
   std::vector<Crossing> crossings;
-  for (int64_t y = top; y < bottom; ++y) {
+  auto spansAt = [&](int64_t y) {
     crossings.clear();
     for (const Edge& e : edges) {
       if (y < e.y0 || y >= e.y1) continue;
@@ -56,18 +57,37 @@ Region Polygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
       crossings.push_back({CeilDiv(numerator, e.y1 - e.y0), e.direction});
     }
     std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
-    RowSpans row{static_cast<int32_t>(y), {}};
+    std::vector<Span> spans;
     int winding = 0;
     for (size_t i = 0; i + 1 < crossings.size(); ++i) {
       winding += fillMode == WINDING ? crossings[i].direction : 1;
       const bool inside = fillMode == WINDING ? winding != 0 : (winding & 1) != 0;
       if (inside && crossings[i].x < crossings[i + 1].x) {
-        row.spans.push_back({static_cast<int32_t>(crossings[i].x), static_cast<int32_t>(crossings[i + 1].x)});
+        spans.push_back({static_cast<int32_t>(crossings[i].x), static_cast<int32_t>(crossings[i + 1].x)});
       }
     }
-    if (!row.spans.empty()) rows.push_back(std::move(row));
+    return spans;
+  };
+
+  std::vector<Region::Band> bands;
+  int64_t scanned = 0;
+  for (size_t k = 0; k + 1 < breaks.size(); ++k) {
+    const int64_t top = breaks[k];
+    const int64_t bottom = breaks[k + 1];
+    const bool allVertical = std::all_of(edges.begin(), edges.end(), [&](const Edge& e) {
+      return e.y1 <= top || e.y0 >= bottom || e.x0 == e.x1;
+    });
+    if (allVertical) {
+      bands.push_back({static_cast<int32_t>(top), static_cast<int32_t>(bottom), spansAt(top)});
+      continue;
+    }
+    scanned += bottom - top;
+    if (scanned > kMaxScannedRows) return std::nullopt;
+    for (int64_t y = top; y < bottom; ++y) {
+      bands.push_back({static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spansAt(y)});
+    }
   }
-  return Region::FromRows(std::move(rows));
+  return Region::FromBands(std::move(bands));
 }
 
 std::vector<POINT> EllipseOutline(const RECT& box) {
@@ -133,8 +153,8 @@ Region FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   cornerWidth = std::min(std::abs(cornerWidth), width);
   cornerHeight = std::min(std::abs(cornerHeight), height);
   if (cornerWidth < 3 || cornerHeight < 3) return Region::FromRect(box);
-  std::map<int, std::pair<int, int>> extents;
-  for (int y = box.top; y < box.bottom; ++y) extents[y] = {box.left, box.right - 1};
+  // Rows with corner pixels span from the leftmost to the rightmost of them; the rows between
+  // the corners are the full width.
   std::map<int, std::pair<int, int>> corners;
   for (const POINT& p : RoundRectCorners(box, cornerWidth, cornerHeight)) {
     auto [it, inserted] = corners.try_emplace(p.y, p.x, p.x);
@@ -143,8 +163,10 @@ Region FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
       it->second.second = std::max(it->second.second, static_cast<int>(p.x));
     }
   }
-  for (const auto& [y, extent] : corners) extents[y] = extent;
-  return RowsToRegion(extents);
+  const int topRows = (cornerHeight - 1) / 2 + 1;  // the middle row of an odd corner belongs to the top
+  const int middleTop = box.top + topRows;
+  const int middleBottom = box.bottom - (cornerHeight - topRows);
+  return Region::Combine(RowsToRegion(corners), Region::FromRect({box.left, middleTop, box.right, middleBottom}), RGN_OR);
 }
 
 Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {

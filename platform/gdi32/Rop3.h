@@ -44,6 +44,7 @@ constexpr uint32_t Evaluate(uint8_t index, uint32_t p, uint32_t s, uint32_t d) {
   return result;
 }
 
-RowKernel KernelFor(uint8_t index);
+// With `solidPattern`, pat[0] is the pattern for every pixel.
+RowKernel KernelFor(uint8_t index, bool solidPattern);
 
 }  // namespace rop3

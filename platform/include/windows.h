@@ -8,3 +8,5 @@
 #include "winnls.h"
 #include "wingdi.h"
 #include "winuser.h"
+#include "winreg.h"
+#include "shellapi.h"

@@ -67,12 +67,15 @@ extern "C" BOOL WINAPI DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
   const bool innerValid = HasInner(edge) && (plainColors || !Contradicts(edge, BDR_INNER));
   const bool valid = plainColors || (!Contradicts(edge, BDR_OUTER) && !Contradicts(edge, BDR_INNER));
 
-  Ring rings[2];
-  int ringCount = 0;
   auto plain = [](int index) { return Ring{index, index}; };
-  if (outerValid) rings[ringCount++] = mono ? plain(COLOR_WINDOWFRAME) : flat ? plain(COLOR_BTNSHADOW) : OuterColors(edge, grfFlags);
-  if (innerValid) rings[ringCount++] = mono ? plain(COLOR_WINDOW) : flat ? plain(COLOR_BTNFACE) : InnerColors(edge, grfFlags);
-  for (int i = 0; i < ringCount; ++i) DrawRing(hdc, r, i, grfFlags, rings[i]);
+  if (outerValid) {
+    DrawRing(hdc, r, 0, grfFlags, mono ? plain(COLOR_WINDOWFRAME) : flat ? plain(COLOR_BTNSHADOW) : OuterColors(edge, grfFlags));
+  }
+  if (innerValid) {
+    // Without any outer bit the inner ring takes the outer position.
+    DrawRing(hdc, r, HasOuter(edge) ? 1 : 0, grfFlags,
+             mono ? plain(COLOR_WINDOW) : flat ? plain(COLOR_BTNFACE) : InnerColors(edge, grfFlags));
+  }
 
   const int thickness = (edge & 0xF) == 0 ? 0 : (HasOuter(edge) && HasInner(edge)) ? 2 : 1;
   RECT interior = r;

@@ -1,0 +1,46 @@
+// Scan conversion of polygons into rows of spans, limited to a clip rectangle so that figures
+// with far-away vertices cost no more than the visible rows. Same pixel rule as region
+// polygons: pixel (x, y) is inside when the point (x, y) is inside the polygon; points on
+// left and top edges count, points on right and bottom edges do not.
+#pragma once
+
+#include "Region.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// A vertex with room for coordinates that leave the 32-bit range (wide pens near the limits).
+struct PointL {
+  int64_t x;
+  int64_t y;
+};
+
+class PolygonRasterizer {
+ public:
+  explicit PolygonRasterizer(const RECT& clip) : clip_(clip) {}
+
+  // Adds the edges of one closed polygon; all polygons are scanned together.
+  void AddPolygon(std::span<const PointL> polygon);
+  void AddPolygon(std::span<const POINT> polygon);
+
+  // Appends the inside rows (ALTERNATE or WINDING), clipped, to `rows`.
+  void AppendRows(int fillMode, std::vector<RowSpans>& rows) const;
+  Region ToRegion(int fillMode) const;
+
+ private:
+  struct Edge {
+    int64_t x0, y0, x1, y1;
+    int direction;  // +1 downwards, -1 upwards
+  };
+  struct Crossing {
+    int64_t x;  // first pixel at or right of the crossing
+    int direction;
+  };
+
+  void AddEdge(PointL a, PointL b);
+  void AppendRow(int64_t y, std::vector<Crossing>& crossings, int fillMode, std::vector<RowSpans>& rows) const;
+
+  RECT clip_;
+  std::vector<Edge> edges_;
+};

@@ -1,0 +1,31 @@
+// Paints filled shapes the common way: the interior with the DC's brush and ROP2, then the
+// outline with the pen. A wide outline is taken out of the interior first, so every pixel is
+// painted once.
+#pragma once
+
+#include "DeviceContext.h"
+#include "Figure.h"
+#include "PenStroker.h"
+#include "RealizedPen.h"
+#include "Region.h"
+
+#include <vector>
+
+class ShapePainter {
+ public:
+  explicit ShapePainter(DeviceContext& dc);
+
+  const RealizedPen& Pen() const { return pen_; }
+  // What the DC can draw on, in device coordinates.
+  const RECT& Bounds() const { return stroker_.Bounds(); }
+
+  // False when the pen is too wide to draw (nothing is painted then).
+  bool FillAndStroke(const Region& interior, const std::vector<Figure>& outline);
+  bool Stroke(const std::vector<Figure>& outline) { return stroker_.Stroke(outline); }
+  void Fill(const Region& interior);
+
+ private:
+  DeviceContext& dc_;
+  RealizedPen pen_;
+  PenStroker stroker_;
+};

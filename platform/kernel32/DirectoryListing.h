@@ -1,0 +1,41 @@
+// The names in one host folder, sorted by their folded form, with their 8.3 aliases made on
+// demand. Used to find names case-insensitively and by alias.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+class DirectoryListing {
+ public:
+  struct Entry {
+    std::string name;  // host name, UTF-8
+    std::u32string folded;
+  };
+
+  // Reads the folder; false when it cannot be read.
+  bool Read(const std::string& hostDir);
+  // Whether this listing still describes a folder with this status.
+  bool Matches(const struct stat& dirStatus) const;
+  void Stamp(const struct stat& dirStatus);
+
+  // The host name matching a Windows name (folded), directly or through an alias.
+  const std::string* Find(const std::u32string& folded);
+  // The alias of a host name ("" when it needs none or is not listed).
+  std::string AliasOf(const std::string& name);
+
+  void Add(const std::string& name);
+  void Remove(const std::string& name);
+
+ private:
+  void MakeAliases();
+  std::vector<Entry>::iterator LowerBound(const std::u32string& folded);
+
+  std::vector<Entry> entries_;
+  std::vector<std::string> aliases_;  // parallel to entries_, empty until needed
+  bool aliasesValid_ = false;
+  dev_t device_ = 0;
+  ino_t inode_ = 0;
+  timespec modified_{};
+};

@@ -1,0 +1,31 @@
+// DOS attributes of host files. READONLY is the absence of every write permission bit;
+// HIDDEN, SYSTEM and ARCHIVE live in the user.DOSATTRIB extended attribute ("0x22"); without
+// it a file counts as ARCHIVE and a folder as nothing. A symbolic link is a REPARSE_POINT and
+// never a DIRECTORY, so that tree walks which delete unlink it instead of entering it.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include <windows.h>
+
+class DosAttributes {
+ public:
+  static constexpr DWORD kStored = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+  static constexpr const char* kAttributeName = "user.DOSATTRIB";
+
+  // `status` is the lstat of `host`.
+  static DWORD Get(const std::string& host, const struct stat& status);
+  static DWORD GetOpen(int fd, const struct stat& status);
+  static bool IsReadOnly(const struct stat& status);
+  // Sets the attributes a caller may set; false with the last error set on failure.
+  static bool Set(const std::string& host, const struct stat& status, DWORD attributes);
+  // Stores the HIDDEN/SYSTEM/ARCHIVE part on an open file (used when creating and copying).
+  static bool StoreOpen(int fd, bool directory, DWORD attributes);
+
+ private:
+  static DWORD Compose(const struct stat& status, long stored);
+  static long Parse(const char* text, long length);
+  static DWORD Default(bool directory) { return directory ? 0 : FILE_ATTRIBUTE_ARCHIVE; }
+};

@@ -1,0 +1,135 @@
+#include "GdiTestSupport.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Dib {
+  BITMAPINFOHEADER header{};
+  RGBQUAD colors[256]{};
+
+  Dib(int width, int height, int bits) {
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bits);
+  }
+  BITMAPINFO* info() { return reinterpret_cast<BITMAPINFO*>(this); }
+};
+
+TEST(DibSections, BottomUpBitsMapRowZeroToTheBottom) {
+  Dib dib(2, 2, 24);
+  HDC dc = CreateCompatibleDC(nullptr);
+  uint8_t* bits = nullptr;
+  HBITMAP section = CreateDIBSection(dc, dib.info(), DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+  ASSERT_NE(section, nullptr);
+  ASSERT_NE(bits, nullptr);
+  HGDIOBJ previous = SelectObject(dc, section);
+  bits[0] = 0xFF;  // first stored row is the bottom row: pixel (0, 1) becomes blue
+  EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+  SetPixel(dc, 1, 0, RGB(1, 2, 3));
+  EXPECT_EQ(bits[8 + 3], 3);  // stride 8: top row starts at byte 8, pixel 1 at +3 (B first)
+  DIBSECTION ds;
+  EXPECT_EQ(GetObjectA(section, sizeof(ds), &ds), static_cast<int>(sizeof(ds)));
+  EXPECT_EQ(ds.dsBm.bmWidthBytes, 8);
+  EXPECT_EQ(ds.dsBmih.biHeight, 2);
+  SelectObject(dc, previous);
+  DeleteObject(section);
+  DeleteDC(dc);
+}
+
+TEST(DibSections, MalformedDescriptionsAreRejected) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  void* bits = reinterpret_cast<void*>(1);
+  Dib zeroWidth(0, 2, 24);
+  EXPECT_EQ(CreateDIBSection(dc, zeroWidth.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  EXPECT_EQ(bits, nullptr);
+  Dib oddDepth(2, 2, 7);
+  EXPECT_EQ(CreateDIBSection(dc, oddDepth.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  Dib huge(1 << 20, 1 << 20, 32);
+  EXPECT_EQ(CreateDIBSection(dc, huge.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  Dib tooManyColors(2, 2, 4);
+  tooManyColors.header.biClrUsed = 17;
+  EXPECT_EQ(CreateDIBSection(dc, tooManyColors.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  Dib badMasks(2, 2, 16);
+  badMasks.header.biCompression = BI_BITFIELDS;
+  DWORD masks[3] = {0xF0F0, 0x0F00, 0x000F};  // not contiguous
+  memcpy(badMasks.colors, masks, sizeof(masks));
+  EXPECT_EQ(CreateDIBSection(dc, badMasks.info(), DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  EXPECT_EQ(CreateDIBSection(dc, nullptr, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+  DeleteDC(dc);
+}
+
+TEST(DibTransfers, EveryDepthRoundTripsThroughABitmap) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 2);
+  Dib source(4, 2, 32);
+  const uint32_t pixels[8] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x000000, 0x808080, 0xFFFF00, 0x00FFFF};
+  ASSERT_EQ(SetDIBits(screen, bitmap, 0, 2, pixels, source.info(), DIB_RGB_COLORS), 2);
+  for (int depth : {1, 4, 8, 16, 24, 32}) {
+    Dib out(4, 2, depth);
+    std::vector<uint8_t> bits(64);
+    ASSERT_EQ(GetDIBits(screen, bitmap, 0, 2, bits.data(), out.info(), DIB_RGB_COLORS), 2) << depth;
+    HBITMAP copy = CreateCompatibleBitmap(screen, 4, 2);
+    ASSERT_EQ(SetDIBits(screen, copy, 0, 2, bits.data(), out.info(), DIB_RGB_COLORS), 2) << depth;
+    Dib back(4, 2, 32);
+    uint32_t result[8];
+    GetDIBits(screen, copy, 0, 2, result, back.info(), DIB_RGB_COLORS);
+    if (depth >= 24) {
+      EXPECT_EQ(memcmp(result, pixels, sizeof(pixels)), 0) << depth;
+    } else {
+      EXPECT_EQ(result[0] & 0xFFFFFF, depth == 1 ? 0x000000u : 0xFF0000u) << depth;  // pure red survives 4+ bits
+      EXPECT_EQ(result[3] & 0xFFFFFF, 0xFFFFFFu) << depth;                              // white survives all
+      EXPECT_EQ(result[4] & 0xFFFFFF, 0x000000u) << depth;
+    }
+    DeleteObject(copy);
+  }
+  DeleteObject(bitmap);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST(DibTransfers, QueryingTheFormatFillsTheHeader) {
+  HBITMAP bitmap = CreateBitmap(5, 3, 1, 1, nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  Dib query(0, 0, 0);
+  ASSERT_NE(GetDIBits(dc, bitmap, 0, 0, nullptr, query.info(), DIB_RGB_COLORS), 0);
+  EXPECT_EQ(query.header.biWidth, 5);
+  EXPECT_EQ(query.header.biHeight, 3);
+  EXPECT_EQ(query.header.biBitCount, 1);
+  EXPECT_EQ(query.header.biSizeImage, 12u);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+TEST(DibTransfers, Rle8DataDecodesAndTruncatedDataFails) {
+  Canvas32 canvas(4, 2, RGB(0, 0, 0));
+  Dib dib(4, 2, 8);
+  dib.header.biCompression = BI_RLE8;
+  dib.header.biClrUsed = 2;
+  dib.colors[0] = {0, 0, 255, 0};  // red
+  dib.colors[1] = {255, 0, 0, 0};  // blue
+  // Bottom row: 4 x index 0; top row: literal 1 0 1 0; end of bitmap.
+  const uint8_t rle[] = {4, 0, 0, 0, 0, 4, 1, 0, 1, 0, 0, 1};
+  dib.header.biSizeImage = sizeof(rle);
+  EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 4, 2, 0, 0, 4, 2, rle, dib.info(), DIB_RGB_COLORS, SRCCOPY), 2);
+  EXPECT_EQ(canvas.Picture(RGB(255, 0, 0)), ".#.#\n####\n");
+  const uint8_t truncated[] = {0, 9, 1};  // a literal run longer than the data
+  dib.header.biSizeImage = sizeof(truncated);
+  EXPECT_EQ(StretchDIBits(canvas.dc(), 0, 0, 4, 2, 0, 0, 4, 2, truncated, dib.info(), DIB_RGB_COLORS, SRCCOPY), 0);
+}
+
+TEST(DibTransfers, SetDIBitsToDeviceCountsSourceRowsFromTheBottom) {
+  Canvas32 canvas(2, 3, RGB(0, 0, 0));
+  Dib dib(2, 3, 32);
+  // Stored bottom-up: scan 0 (bottom) red, scan 1 green, scan 2 (top) blue.
+  const uint32_t bits[6] = {0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00, 0x0000FF, 0x0000FF};
+  EXPECT_EQ(SetDIBitsToDevice(canvas.dc(), 0, 0, 2, 2, 0, 0, 0, 3, bits, dib.info(), DIB_RGB_COLORS), 3);
+  // The source rectangle (0, 0, 2, 2) is the bottom two scans: green above red.
+  EXPECT_EQ(canvas.At(0, 0), RGB(0, 255, 0));
+  EXPECT_EQ(canvas.At(0, 1), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.At(0, 2), RGB(0, 0, 0));
+}
+
+}  // namespace

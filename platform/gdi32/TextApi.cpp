@@ -1,6 +1,8 @@
-// Text output: TextOut and ExtTextOut, and the text alignment they follow.
+// Text output: TextOut and ExtTextOut, and the text alignment they follow. Inside an open path
+// they add the glyph outlines to the path instead of painting.
 #include "DeviceContext.h"
 #include "FontCache.h"
+#include "GlyphPathSink.h"
 #include "TextLayout.h"
 #include "TextRenderer.h"
 
@@ -63,7 +65,15 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect,
   const auto* bytes = reinterpret_cast<const unsigned char*>(lpString);
   const TextLayout layout(*font, bytes, c, state.charExtra, lpDx);
   const TextPlacement place = TextPlacement::For(dc->ToDevice(logical.x, logical.y), state.textAlign, *font, layout.Width());
-  TextRenderer(*dc, *font, layout, bytes).Draw(place, options, DeviceRect(*dc, lprect));
+  TextRenderer renderer(*dc, *font, layout, bytes);
+  std::optional<Path>& path = dc->CurrentPath();
+  if (path && path->IsOpen()) {
+    // Inside a path bracket text paints nothing: its outlines join the path.
+    GlyphPathSink sink(*path);
+    renderer.AppendOutlines(place, sink);
+  } else {
+    renderer.Draw(place, options, DeviceRect(*dc, lprect));
+  }
   if (updateCp) MoveCurrentPosition(state, *font, layout.Width());
   return TRUE;
 }

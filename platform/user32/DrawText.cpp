@@ -150,7 +150,8 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
 
   const InternalFont internal(hdc, format.flags & DT_INTERNAL);
   if (format.flags & DT_INTERNAL) GetTextMetricsA(hdc, &tm);
-  const DrawTextMeasure measure(hdc, format.tabCharacters * tm.tmAveCharWidth, format.flags & DT_EXPANDTABS);
+  const std::string_view content(text ? text : "", length);
+  const DrawTextMeasure measure(hdc, content, format.tabCharacters * tm.tmAveCharWidth, format.flags & DT_EXPANDTABS);
   if (!measure.Valid()) return 0;
   const TextBox box(hdc, *rect, format, tm, measure);
   const int lineHeight = box.LineHeight();
@@ -166,7 +167,7 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
 
   const bool calculate = format.flags & DT_CALCRECT;
   const bool clip = !(format.flags & DT_NOCLIP);
-  DrawTextLines lines(std::string_view(text, length), format.flags, box.AvailableWidth(), measure);
+  DrawTextLines lines(content, format.flags, box.AvailableWidth(), measure);
   DisplayLine line;
   int y = rect->top;
   int widest = 0;

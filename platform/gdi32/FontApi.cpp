@@ -103,7 +103,7 @@ BOOL WINAPI GetCharWidth32A(HDC hdc, UINT iFirst, UINT iLast, LPINT lpBuffer) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  for (UINT code = iFirst; code <= iLast; ++code) lpBuffer[code - iFirst] = font->Advance(static_cast<unsigned char>(code));
+  font->Advances(iFirst, iLast, lpBuffer);
   return TRUE;
 }
 

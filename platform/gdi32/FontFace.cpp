@@ -299,11 +299,22 @@ Glyph FontFace::Load(unsigned char byte) {
   return glyph;
 }
 
-const Glyph& FontFace::GlyphFor(unsigned char byte) {
-  std::lock_guard lock(mutex_);
+const Glyph& FontFace::CachedGlyph(unsigned char byte) {
   std::unique_ptr<Glyph>& slot = glyphs_[byte];
   if (!slot) slot = std::make_unique<Glyph>(Load(byte));
   return *slot;
+}
+
+const Glyph& FontFace::GlyphFor(unsigned char byte) {
+  std::lock_guard lock(mutex_);
+  return CachedGlyph(byte);
+}
+
+void FontFace::Advances(unsigned first, unsigned last, INT* out) {
+  std::lock_guard lock(mutex_);
+  for (unsigned code = first; code <= last && code <= 0xFF; ++code) {
+    out[code - first] = CachedGlyph(static_cast<unsigned char>(code)).advance;
+  }
 }
 
 void FontFace::AppendOutline(unsigned char byte, double x, double y, OutlineSink& sink) {

@@ -61,6 +61,8 @@ class FontFace {
 
   const Glyph& GlyphFor(unsigned char byte);
   int Advance(unsigned char byte) { return GlyphFor(byte).advance; }
+  // Advances of the characters first..last (at most 0xFF) into out.
+  void Advances(unsigned first, unsigned last, INT* out);
 
   // The outline of a character with its origin at (x, y), flattened to polygons, rotated by
   // the escapement. Raster faces have no outlines and add nothing.
@@ -74,6 +76,7 @@ class FontFace {
   FT_UInt GlyphIndex(unsigned char byte) const;
   FT_Int32 LoadFlags() const;
   Glyph Load(unsigned char byte);
+  const Glyph& CachedGlyph(unsigned char byte);  // the caller holds mutex_
 
   FT_Face face_;
   FontChoice choice_;

@@ -22,10 +22,10 @@ SpanPainter::SpanPainter(DeviceContext& dc, COLORREF color, const std::optional<
   }
 }
 
-void SpanPainter::Paint(int y, int left, int right) {
-  const long long surfaceY = static_cast<long long>(y) + origin_.y;
-  long long from = static_cast<long long>(left) + origin_.x;
-  long long to = static_cast<long long>(right) + origin_.x;
+void SpanPainter::Paint(long long y, long long left, long long right) {
+  const long long surfaceY = y + origin_.y;
+  long long from = left + origin_.x;
+  long long to = right + origin_.x;
   if (clip_) {
     if (surfaceY < clip_->top || surfaceY >= clip_->bottom) return;
     from = std::max<long long>(from, clip_->left);

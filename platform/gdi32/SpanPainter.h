@@ -12,8 +12,8 @@ class SpanPainter {
  public:
   SpanPainter(DeviceContext& dc, COLORREF color, const std::optional<RECT>& deviceClip);
 
-  // Pixels [left, right) of device row y.
-  void Paint(int y, int left, int right);
+  // Pixels [left, right) of device row y; coordinates far outside the surface are fine.
+  void Paint(long long y, long long left, long long right);
   // Every pixel whose centre lies inside the convex polygon (device coordinates).
   void FillConvex(const double (*corners)[2], int count);
 

@@ -1,9 +1,12 @@
-// Text output: TextOut and ExtTextOut, and the text alignment they follow.
+// Text output: TextOut and ExtTextOut, and the text alignment they follow. Inside an open path
+// they add the glyph outlines to the path instead of painting.
 #include "DeviceContext.h"
 #include "FontCache.h"
+#include "GlyphPathSink.h"
 #include "TextLayout.h"
 #include "TextRenderer.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -24,8 +27,11 @@ void MoveCurrentPosition(DcState& state, const FontFace& font, int width) {
   const UINT align = state.textAlign;
   if ((align & TA_CENTER) == TA_CENTER) return;
   const double distance = (align & TA_RIGHT) ? -width : width;
-  state.currentPosition.x += static_cast<LONG>(std::lround(distance * std::cos(font.Angle())));
-  state.currentPosition.y -= static_cast<LONG>(std::lround(distance * std::sin(font.Angle())));
+  const auto moved = [](LONG from, double by) {
+    return static_cast<LONG>(std::clamp(std::floor(from + by + 0.5), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+  };
+  state.currentPosition.x = moved(state.currentPosition.x, distance * std::cos(font.Angle()));
+  state.currentPosition.y = moved(state.currentPosition.y, -distance * std::sin(font.Angle()));
 }
 
 }  // namespace
@@ -59,7 +65,15 @@ BOOL WINAPI ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* lprect,
   const auto* bytes = reinterpret_cast<const unsigned char*>(lpString);
   const TextLayout layout(*font, bytes, c, state.charExtra, lpDx);
   const TextPlacement place = TextPlacement::For(dc->ToDevice(logical.x, logical.y), state.textAlign, *font, layout.Width());
-  TextRenderer(*dc, *font, layout, bytes).Draw(place, options, DeviceRect(*dc, lprect));
+  TextRenderer renderer(*dc, *font, layout, bytes);
+  std::optional<Path>& path = dc->CurrentPath();
+  if (path && path->IsOpen()) {
+    // Inside a path bracket text paints nothing: its outlines join the path.
+    GlyphPathSink sink(*path);
+    renderer.AppendOutlines(place, sink);
+  } else {
+    renderer.Draw(place, options, DeviceRect(*dc, lprect));
+  }
   if (updateCp) MoveCurrentPosition(state, *font, layout.Width());
   return TRUE;
 }

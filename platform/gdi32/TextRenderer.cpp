@@ -5,13 +5,15 @@
 #include "SpanPainter.h"
 #include "TextRules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr uint8_t kPatCopy = 0xF0;
 
-int RoundToInt(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+// Device positions stay far inside 64 bits, however far text is placed.
+long long Round(double value) { return static_cast<long long>(std::floor(std::clamp(value, -1.0e15, 1.0e15) + 0.5)); }
 
 }  // namespace
 
@@ -42,10 +44,10 @@ TextPlacement TextPlacement::For(POINT reference, UINT align, const FontFace& fo
   return place;
 }
 
-POINT TextRenderer::GlyphOrigin(const TextPlacement& place, size_t index) const {
+TextRenderer::Origin TextRenderer::GlyphOrigin(const TextPlacement& place, size_t index) const {
   double point[2];
   place.At(layout_.OffsetOf(index), 0, point);
-  return POINT{RoundToInt(point[0]), RoundToInt(point[1])};
+  return Origin{Round(point[0]), Round(point[1])};
 }
 
 void TextRenderer::FillBand(SpanPainter& painter, const TextPlacement& place, double top, double bottom) const {
@@ -72,7 +74,7 @@ void TextRenderer::FillBand(SpanPainter& painter, const TextPlacement& place, do
 
 void TextRenderer::DrawGlyphs(SpanPainter& painter, const TextPlacement& place) const {
   for (size_t i = 0; i < layout_.Advances().size(); ++i) {
-    const POINT origin = GlyphOrigin(place, i);
+    const Origin origin = GlyphOrigin(place, i);
     for (const GlyphRun& run : font_.GlyphFor(bytes_[i]).runs) {
       painter.Paint(origin.y + run.y, origin.x + run.left, origin.x + run.right);
     }
@@ -105,8 +107,8 @@ void TextRenderer::Draw(const TextPlacement& place, UINT options, const std::opt
 
 void TextRenderer::AppendOutlines(const TextPlacement& place, OutlineSink& sink) {
   for (size_t i = 0; i < layout_.Advances().size(); ++i) {
-    const POINT origin = GlyphOrigin(place, i);
-    font_.AppendOutline(bytes_[i], origin.x, origin.y, sink);
+    const Origin origin = GlyphOrigin(place, i);
+    font_.AppendOutline(bytes_[i], static_cast<double>(origin.x), static_cast<double>(origin.y), sink);
   }
   const TEXTMETRICA& metrics = font_.Metrics();
   if (layout_.Advances().empty() || font_.IsRaster()) return;

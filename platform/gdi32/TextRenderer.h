@@ -41,7 +41,11 @@ class TextRenderer {
  private:
   void FillBand(SpanPainter& painter, const TextPlacement& place, double top, double bottom) const;
   void DrawGlyphs(SpanPainter& painter, const TextPlacement& place) const;
-  POINT GlyphOrigin(const TextPlacement& place, size_t index) const;
+  struct Origin {
+    long long x;
+    long long y;
+  };
+  Origin GlyphOrigin(const TextPlacement& place, size_t index) const;
 
   DeviceContext& dc_;
   FontFace& font_;

@@ -32,7 +32,8 @@ inline int CellHeightToPpem(int cellHeight, int unitsPerEm, int winAscent, int w
 
 // --- Synthetic bold and italic --------------------------------------------------------------
 
-// Synthetic raster bold: every advance grows by one pixel and the string extent by tmOverhang.
+// Synthetic raster bold: every advance grows by one pixel, the string extent by tmOverhang,
+// and tmAveCharWidth and tmMaxCharWidth by the same pixel.
 inline constexpr int kSyntheticBoldOverhang = 1;
 
 // Horizontal shear of a synthetic oblique on an outline face (x += kObliqueShear * y).
@@ -69,8 +70,5 @@ inline constexpr bool kTrailingPrefixDropped = true;
 
 // The accelerator underline leaves out the last pixel of the character's advance.
 inline constexpr int kPrefixUnderlineShortening = 1;
-
-// A hyphen is not a break opportunity for DT_WORDBREAK (classic behaviour: spaces only).
-inline constexpr bool kHyphenBreaks = false;
 
 }  // namespace text_rules

@@ -15,6 +15,9 @@ namespace {
 
 constexpr int kDefaultTabCharacters = 8;
 
+// Positions computed in 64 bits and brought back into the coordinate range.
+int Clamp(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN / 2, INT_MAX / 2)); }
+
 struct Format {
   UINT flags;
   int tabCharacters = kDefaultTabCharacters;
@@ -62,19 +65,24 @@ class TextBox {
   int LineHeight() const {
     return tm_.tmHeight + ((format_.flags & DT_EXTERNALLEADING) ? tm_.tmExternalLeading : 0);
   }
-  int AvailableWidth() const { return rect_.right - rect_.left - format_.leftMargin - format_.rightMargin; }
+  int AvailableWidth() const {
+    return Clamp(static_cast<long long>(rect_.right) - rect_.left - format_.leftMargin - format_.rightMargin);
+  }
 
   int LineX(int width) const {
-    if (format_.flags & DT_CENTER) return (rect_.left + format_.leftMargin + rect_.right - format_.rightMargin - width) / 2;
-    if (format_.flags & DT_RIGHT) return rect_.right - format_.rightMargin - width;
-    return rect_.left + format_.leftMargin;
+    const long long left = static_cast<long long>(rect_.left) + format_.leftMargin;
+    const long long right = static_cast<long long>(rect_.right) - format_.rightMargin;
+    if (format_.flags & DT_CENTER) return Clamp((left + right - width) / 2);
+    if (format_.flags & DT_RIGHT) return Clamp(right - width);
+    return Clamp(left);
   }
 
   // Single-line text may sit in the middle or at the bottom of the rectangle.
   int LineY(int y) const {
     if (!(format_.flags & DT_SINGLELINE) || (format_.flags & DT_CALCRECT)) return y;
-    if (format_.flags & DT_VCENTER) return rect_.top + (rect_.bottom - rect_.top) / 2 - tm_.tmHeight / 2;
-    if (format_.flags & DT_BOTTOM) return rect_.bottom - tm_.tmHeight;
+    const long long top = rect_.top, bottom = rect_.bottom;
+    if (format_.flags & DT_VCENTER) return Clamp(top + (bottom - top) / 2 - tm_.tmHeight / 2);
+    if (format_.flags & DT_BOTTOM) return Clamp(bottom - tm_.tmHeight);
     return y;
   }
 
@@ -93,7 +101,7 @@ class TextBox {
       const size_t end = tabs ? std::min(text.find('\t', begin), text.size()) : text.size();
       if (end > begin) {
         const int offset = measure_.Width(std::string_view(text).substr(0, begin));
-        ExtTextOutA(dc_, x + offset, y, options, &rect_, text.data() + begin, static_cast<UINT>(end - begin), nullptr);
+        ExtTextOutA(dc_, Clamp(static_cast<long long>(x) + offset), y, options, &rect_, text.data() + begin, static_cast<UINT>(end - begin), nullptr);
       }
       begin = end + 1;
     }
@@ -103,8 +111,10 @@ class TextBox {
   void DrawAccelerator(const DisplayLine& line, int x, int y, bool clip) const {
     const std::string_view text(line.text);
     const size_t index = static_cast<size_t>(line.underline);
-    RECT bar{x + measure_.Width(text.substr(0, index)), y + tm_.tmAscent + 1,
-             x + measure_.Width(text.substr(0, index + 1)) - text_rules::kPrefixUnderlineShortening, y + tm_.tmAscent + 2};
+    const long long row = static_cast<long long>(y) + tm_.tmAscent + 1;
+    RECT bar{Clamp(static_cast<long long>(x) + measure_.Width(text.substr(0, index))), Clamp(row),
+             Clamp(static_cast<long long>(x) + measure_.Width(text.substr(0, index + 1)) - text_rules::kPrefixUnderlineShortening),
+             Clamp(row + 1)};
     if (clip && !IntersectRect(&bar, &bar, &rect_)) return;
     HBRUSH brush = CreateSolidBrush(GetTextColor(dc_));
     FillRect(dc_, &bar, brush);
@@ -140,7 +150,8 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
 
   const InternalFont internal(hdc, format.flags & DT_INTERNAL);
   if (format.flags & DT_INTERNAL) GetTextMetricsA(hdc, &tm);
-  const DrawTextMeasure measure(hdc, format.tabCharacters * tm.tmAveCharWidth, format.flags & DT_EXPANDTABS);
+  const std::string_view content(text ? text : "", length);
+  const DrawTextMeasure measure(hdc, content, format.tabCharacters * tm.tmAveCharWidth, format.flags & DT_EXPANDTABS);
   if (!measure.Valid()) return 0;
   const TextBox box(hdc, *rect, format, tm, measure);
   const int lineHeight = box.LineHeight();
@@ -148,7 +159,7 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
   if (length == 0) {  // count -1 on an empty (or null) string
     if (format.flags & DT_CALCRECT) {
       rect->right = rect->left;
-      rect->bottom = rect->top + ((format.flags & DT_SINGLELINE) ? lineHeight : 0);
+      rect->bottom = Clamp(static_cast<long long>(rect->top) + ((format.flags & DT_SINGLELINE) ? lineHeight : 0));
     }
     if (params) params->uiLengthDrawn = 0;
     return lineHeight;
@@ -156,7 +167,7 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
 
   const bool calculate = format.flags & DT_CALCRECT;
   const bool clip = !(format.flags & DT_NOCLIP);
-  DrawTextLines lines(std::string_view(text, length), format.flags, box.AvailableWidth(), measure);
+  DrawTextLines lines(content, format.flags, box.AvailableWidth(), measure);
   DisplayLine line;
   int y = rect->top;
   int widest = 0;
@@ -164,20 +175,20 @@ int DrawTextImpl(HDC hdc, LPCSTR text, LPSTR writable, int count, LPRECT rect, U
   while (lines.Next(line)) {
     ++lineCount;
     const int lineY = box.LineY(y);
-    const bool partlyHidden = lineY + lineHeight > rect->bottom;
+    const bool partlyHidden = static_cast<long long>(lineY) + lineHeight > rect->bottom;
     if ((format.flags & DT_EDITCONTROL) && clip && partlyHidden) break;
     if (!calculate) box.Draw(line, box.LineX(line.width), lineY);
     if (line.ellipsized && (format.flags & DT_MODIFYSTRING) && writable && lineCount == 1) ModifyString(writable, length, line);
     widest = std::max(widest, line.width);
-    y = lineY + lineHeight;
+    y = Clamp(static_cast<long long>(lineY) + lineHeight);
     if (!calculate && clip && y > rect->bottom) break;
   }
   if (params) params->uiLengthDrawn = static_cast<UINT>(lines.Consumed());
   if (calculate) {
-    rect->right = rect->left + widest + format.leftMargin + format.rightMargin;
+    rect->right = Clamp(static_cast<long long>(rect->left) + widest + format.leftMargin + format.rightMargin);
     rect->bottom = y;
   }
-  const int height = y - rect->top;
+  const int height = Clamp(static_cast<long long>(y) - rect->top);
   return height == 0 ? 1 : height;
 }
 
@@ -211,11 +222,12 @@ LONG WINAPI TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, 
     const long long relative = static_cast<long long>(position) - nTabOrigin;
     if (list) {
       for (int i = 0; i < nTabPositions; ++i) {
-        if (std::abs(lpnTabStopPositions[i]) > relative) return nTabOrigin + std::abs(lpnTabStopPositions[i]);
+        const long long stop = std::llabs(static_cast<long long>(lpnTabStopPositions[i]));  // negative: right-aligned stop
+        if (stop > relative) return Clamp(nTabOrigin + stop);
       }
     }
     const long long stops = relative >= 0 ? relative / interval + 1 : relative / interval;
-    return static_cast<int>(std::clamp<long long>(nTabOrigin + stops * interval, INT_MIN / 2, INT_MAX / 2));
+    return Clamp(nTabOrigin + stops * interval);
   };
   const bool opaque = GetBkMode(hdc) == OPAQUE;
   int position = x;
@@ -226,17 +238,17 @@ LONG WINAPI TabbedTextOutA(HDC hdc, int x, int y, LPCSTR lpString, int chCount, 
     SIZE size{};
     GetTextExtentPoint32A(hdc, lpString + begin, end - begin, &size);
     ExtTextOutA(hdc, position, y, 0, nullptr, lpString + begin, static_cast<UINT>(end - begin), nullptr);
-    position += size.cx;
+    position = Clamp(static_cast<long long>(position) + size.cx);
     if (end >= chCount) break;
     const int stop = std::max(position, nextStop(position));
     if (opaque) {
-      const RECT gap{position, y, stop, y + tm.tmHeight};
+      const RECT gap{position, y, stop, Clamp(static_cast<long long>(y) + tm.tmHeight)};
       ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &gap, nullptr, 0, nullptr);
     }
     position = stop;
     begin = end + 1;
   }
-  const int width = position - x;
+  const int width = Clamp(static_cast<long long>(position) - x);
   return static_cast<LONG>(MAKELONG(static_cast<WORD>(width), static_cast<WORD>(tm.tmHeight)));
 }
 

@@ -56,6 +56,7 @@ void DrawTextLines::StartParagraph() {
   inParagraph_ = true;
 }
 
+// Break opportunities are spaces only, as in classic Windows (no hyphens).
 std::pair<size_t, size_t> DrawTextLines::BreakPiece(std::string_view rest) const {
   if (!(format_ & DT_WORDBREAK) || (format_ & DT_SINGLELINE) || measure_.Width(rest) <= maxWidth_) {
     return {rest.size(), rest.size()};

@@ -15,10 +15,16 @@ struct Cursor {
 
 }  // namespace
 
-DrawTextMeasure::DrawTextMeasure(HDC dc, int tabWidth, bool expandTabs)
+DrawTextMeasure::DrawTextMeasure(HDC dc, std::string_view text, int tabWidth, bool expandTabs)
     : tabWidth_(std::max(1, tabWidth)), expandTabs_(expandTabs) {
+  // One call for the range of characters used keeps unused glyphs out of the font's cache.
+  unsigned char low = '.', high = '.';
+  for (const char ch : text) {
+    low = std::min(low, static_cast<unsigned char>(ch));
+    high = std::max(high, static_cast<unsigned char>(ch));
+  }
   TEXTMETRICA tm{};
-  valid_ = GetTextMetricsA(dc, &tm) && GetCharWidth32A(dc, 0, 255, widths_.data());
+  valid_ = GetTextMetricsA(dc, &tm) && GetCharWidth32A(dc, low, high, widths_.data() + low);
   extra_ = GetTextCharacterExtra(dc);
   overhang_ = tm.tmOverhang;
 }

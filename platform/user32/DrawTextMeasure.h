@@ -10,7 +10,8 @@
 
 class DrawTextMeasure {
  public:
-  DrawTextMeasure(HDC dc, int tabWidth, bool expandTabs);
+  // Reads the widths of the characters that occur in `text` (and of '.', for ellipses).
+  DrawTextMeasure(HDC dc, std::string_view text, int tabWidth, bool expandTabs);
 
   bool Valid() const { return valid_; }
   // Width of text that starts a line (tab stops count from the line's start).

@@ -4,6 +4,7 @@
 #include "../gdi32/TextTestSupport.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace {
@@ -275,6 +276,24 @@ TEST_F(DrawTextTest, TabbedTextOutStopsAndReturnValue) {
   EXPECT_EQ(LOWORD(TabbedTextOutA(dc(), 0, 20, "a\tb\tc", 5, 2, stops, 0)), 60 + 6);
   const INT every = 16;
   EXPECT_EQ(LOWORD(TabbedTextOutA(dc(), 0, 40, "a\tb", 3, 1, &every, 0)), 16 + 6);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DrawTextFar, ExtremeRectanglesAndPositionsDoNotOverflow) {
+  Canvas32 canvas(40, 20);
+  ScopedFont font(canvas.dc(), "MS Sans Serif", -11, FW_BOLD);
+  RECT huge{-100, INT_MIN / 2, INT_MAX, INT_MAX};
+  EXPECT_EQ(DrawTextA(canvas.dc(), "&Abc def\r\nghi", -1, &huge, DT_WORDBREAK | DT_CENTER), 26);
+  RECT measured{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX};
+  EXPECT_NE(DrawTextA(canvas.dc(), "abc", -1, &measured, DT_CALCRECT), 0);
+  RECT bottom{0, INT_MIN, 40, INT_MAX};
+  EXPECT_NE(DrawTextA(canvas.dc(), "x", -1, &bottom, DT_SINGLELINE | DT_VCENTER | DT_RIGHT), 0);
+  EXPECT_NE(TabbedTextOutA(canvas.dc(), INT_MAX - 3, INT_MAX - 3, "a\tb", 3, 0, nullptr, INT_MIN), 0);
+  const INT stops[2] = {INT_MIN, INT_MAX};
+  EXPECT_NE(TabbedTextOutA(canvas.dc(), 0, 0, "a\tb\tc", 5, 2, stops, INT_MIN), 0);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ void Compositor::ComposeScreen() {
   const auto& tops = WindowTable::Instance().Desktop().children;
   for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
     const Window& w = **it;
-    if (!(w.style & WS_VISIBLE) || !w.surface) continue;
+    if (!((w.style & WS_VISIBLE) || w.redrawOff) || !w.surface) continue;
     const RECT r = w.windowRect;
     const int left = std::max<int>(r.left, 0);
     const int right = std::min<int>({r.right, screen->Width(), r.left + w.surface->Width()});

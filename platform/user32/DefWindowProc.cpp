@@ -212,10 +212,12 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
       return 0;
     case WM_SETREDRAW:
       if (wParam) {
-        w->style |= WS_VISIBLE;
-      } else {
+        if (w->redrawOff) w->style |= WS_VISIBLE;
+        w->redrawOff = false;
+      } else if (w->style & WS_VISIBLE) {
         RedrawWindow(hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_VALIDATE);
         w->style &= ~WS_VISIBLE;
+        w->redrawOff = true;
       }
       return 0;
     case WM_CTLCOLORMSGBOX:

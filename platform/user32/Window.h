@@ -54,7 +54,8 @@ class Window {
   bool framePending = false;
   bool internalPaint = false;
   bool eraseUnhandled = false;
-  bool captionActive = false;  // as the last WM_NCACTIVATE said  // WM_ERASEBKGND was sent early and returned 0
+  bool captionActive = false;  // as the last WM_NCACTIVATE said
+  bool redrawOff = false;      // WM_SETREDRAW(FALSE): drawing stops, the window stays on screen  // WM_ERASEBKGND was sent early and returned 0
 
   std::shared_ptr<PixelSurface> surface;  // top-level windows
   HDC ownDc = nullptr;                     // CS_OWNDC

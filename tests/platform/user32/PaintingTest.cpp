@@ -214,9 +214,11 @@ TEST_F(Painting, UpdateWindowSendsPaintOnlyWhenNeeded) {
 TEST_F(Painting, SetRedrawFalseSuppressesDrawing) {
   HWND hwnd = CreateShownPopup(0, 0, 100, 100);
   SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
+  EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE, 0);
   EXPECT_FALSE(IsWindowVisible(hwnd));
   InvalidateRect(hwnd, nullptr, TRUE);
   EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));
+  EXPECT_EQ(WinportScreenPixel(5, 5), GetSysColor(COLOR_WINDOW)) << "the window stays on screen";
   SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE)) << "turning redraw on repaints nothing";

@@ -26,7 +26,8 @@ constexpr std::array kSystemCursors{
 // Shared cursor handles are small fixed values: a base plus the table index.
 constexpr uintptr_t kHandleBase = 0x10010;
 
-std::atomic<HCURSOR> current{nullptr};
+// The arrow (the first system cursor) until someone sets another.
+std::atomic<HCURSOR> current{reinterpret_cast<HCURSOR>(kHandleBase)};
 
 }  // namespace
 

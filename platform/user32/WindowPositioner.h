@@ -16,6 +16,8 @@ class WindowPositioner {
   static constexpr UINT kNoClientMove = 0x1000;
   // Internal: the minimized/maximized state changed, WM_SIZE must report it.
   static constexpr UINT kStateChanged = 0x8000;
+  // The largest backing surface side, in pixels (64 MB of pixels at most per window).
+  static constexpr int kMaxSurfaceSide = 4096;
 
   static bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
   // Returns whether the window was visible before.

@@ -274,4 +274,16 @@ TEST_F(Painting, ScreenshotsAsPngAndBmp) {
   EXPECT_FALSE(WinportWindowScreenshot(reinterpret_cast<HWND>(0x4242), png.c_str()));
 }
 
+TEST_F(Painting, HugeWindowsGetABoundedSurfaceAndStillPaint) {
+  HWND hwnd = CreateShownPopup(0, 0, 100000, 100000);
+  RECT r;
+  GetClientRect(hwnd, &r);
+  EXPECT_EQ(r.right, 100000);
+  FillClient(hwnd, kRed);
+  EXPECT_EQ(Pixel(1000, 700), kRed);
+  SetWindowPos(hwnd, nullptr, 0, 0, 200000, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FillClient(hwnd, kBlue);
+  EXPECT_EQ(Pixel(10, 10), kBlue);
+}
+
 }  // namespace

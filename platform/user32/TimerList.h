@@ -22,7 +22,6 @@ class TimerList {
   bool AnyDue(const MessageFilter& filter, DWORD now) const;
   // When the next timer falls due; none without timers.
   std::optional<DWORD> NextDue() const;
-  bool Empty() const { return timers_.empty(); }
 
   // Raised to USER_TIMER_MINIMUM, lowered to USER_TIMER_MAXIMUM.
   static UINT ClampElapse(UINT elapse);

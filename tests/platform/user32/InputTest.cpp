@@ -85,6 +85,15 @@ TEST_F(Input, DoubleClicksNeedTheClassStyleTimeAndDistance) {
       << "too late, then too far";
 }
 
+TEST_F(Input, DoubleClickTimeCanBeChangedWithinItsLimits) {
+  SetDoubleClickTime(200);
+  EXPECT_EQ(GetDoubleClickTime(), 200u);
+  SetDoubleClickTime(60000);
+  EXPECT_EQ(GetDoubleClickTime(), 5000u);
+  SetDoubleClickTime(0);
+  EXPECT_EQ(GetDoubleClickTime(), 500u);
+}
+
 TEST_F(Input, WithoutCsDblClksASecondClickIsAnotherPress) {
   HWND hwnd = CreateShownPopup(0, 0, 100, 100);
   WinportMouseClick(WINPORT_BUTTON_LEFT, 10, 10);

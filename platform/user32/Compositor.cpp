@@ -1,11 +1,11 @@
 #include "Compositor.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "ImageFile.h"
 #include "ScreenSurface.h"
 #include "WindowTable.h"
-
-#include <algorithm>
-#include <cstring>
 
 void Compositor::ComposeScreen() {
   std::shared_ptr<PixelSurface> screen = ScreenSurface::Get();
@@ -25,7 +25,8 @@ void Compositor::ComposeScreen() {
     const int bottom = std::min<int>({r.bottom, screen->Height(), r.top + w.surface->Height()});
     if (right <= left) continue;
     for (int y = top; y < bottom; ++y) {
-      std::memcpy(screen->Row(y) + static_cast<size_t>(left) * 4, w.surface->Row(y - r.top) + static_cast<size_t>(left - r.left) * 4,
+      std::memcpy(screen->Row(y) + static_cast<size_t>(left) * 4,
+                  w.surface->Row(y - r.top) + static_cast<size_t>(left - r.left) * 4,
                   static_cast<size_t>(right - left) * 4);
     }
   }

@@ -1,4 +1,7 @@
 // DefWindowProcA: the default handling of window messages.
+#include <algorithm>
+#include <cstring>
+
 #include "Cursors.h"
 #include "MessageQueue.h"
 #include "NonClient.h"
@@ -8,9 +11,6 @@
 #include "WindowLifecycle.h"
 #include "WindowPositioner.h"
 #include "WindowTable.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -103,7 +103,9 @@ void ClampToTrackingSize(Window& w, WINDOWPOS& pos) {
   pos.cy = std::clamp<int>(pos.cy, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
 }
 
-POINT ScreenPoint(LPARAM lParam) { return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}; }
+POINT ScreenPoint(LPARAM lParam) {
+  return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+}
 
 // SC_SIZE carries the edge in its low four bits: 1 left ... 8 bottom right, in hit-test order.
 LRESULT SizeEdge(WPARAM wParam) { return HTLEFT + static_cast<LRESULT>(wParam & 0x0F) - 1; }

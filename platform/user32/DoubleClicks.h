@@ -3,9 +3,9 @@
 // first press. A double click starts over, so a third press is a plain press again.
 #pragma once
 
-#include "DisplayBackend.h"
-
 #include <windows.h>
+
+#include "DisplayBackend.h"
 
 class DoubleClicks {
  public:

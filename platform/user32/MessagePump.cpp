@@ -1,5 +1,9 @@
 #include "MessagePump.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
 #include "Clock.h"
 #include "Display.h"
 #include "InputRouter.h"
@@ -10,10 +14,6 @@
 #include "SystemInput.h"
 #include "ThreadIdentity.h"
 #include "WindowTable.h"
-
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -130,7 +130,8 @@ std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
 
 bool MessagePump::Available(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending()) return true;
+  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending())
+    return true;
   for (const RoutedInput& input : queue.input) {
     if (filter.Matches(input.message)) return true;
   }
@@ -170,8 +171,10 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
     queue.WaitForWake(static_cast<int>(left.count()));
     if (Available(filter)) return true;
   }
-  std::fprintf(stderr, "headless display: the message loop has been idle for %u ms with no timer and no input; "
-               "ending it with WM_QUIT\n", static_cast<unsigned>(idleLimit.load()));
+  std::fprintf(stderr,
+               "headless display: the message loop has been idle for %u ms with no timer and no input; "
+               "ending it with WM_QUIT\n",
+               static_cast<unsigned>(idleLimit.load()));
   return false;
 }
 

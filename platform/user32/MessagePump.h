@@ -9,11 +9,11 @@
 // threads within the idle limit) the loop gets WM_QUIT, with a note on stderr.
 #pragma once
 
-#include "MessageFilter.h"
-
 #include <windows.h>
 
 #include <optional>
+
+#include "MessageFilter.h"
 
 using IdleHandler = BOOL (*)(void* context);
 

@@ -1,12 +1,10 @@
 #include "TimerList.h"
 
-#include "Clock.h"
-
 #include <algorithm>
 
-UINT TimerList::ClampElapse(UINT elapse) {
-  return std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-}
+#include "Clock.h"
+
+UINT TimerList::ClampElapse(UINT elapse) { return std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM); }
 
 TimerList::Timer* TimerList::Find(HWND window, UINT_PTR id) {
   for (Timer& timer : timers_) {
@@ -17,8 +15,8 @@ TimerList::Timer* TimerList::Find(HWND window, UINT_PTR id) {
 
 UINT_PTR TimerList::FreeThreadTimerId() const {
   for (UINT_PTR id = kFirstThreadTimerId; id != 0; ++id) {
-    const bool used = std::any_of(timers_.begin(), timers_.end(),
-                                  [id](const Timer& t) { return t.window == nullptr && t.id == id; });
+    const bool used =
+        std::any_of(timers_.begin(), timers_.end(), [id](const Timer& t) { return t.window == nullptr && t.id == id; });
     if (!used) return id;
   }
   return 0;

@@ -2,12 +2,12 @@
 // message however many periods have passed, and is rescheduled one period after it is taken.
 #pragma once
 
-#include "MessageFilter.h"
-
 #include <windows.h>
 
 #include <optional>
 #include <vector>
+
+#include "MessageFilter.h"
 
 class TimerList {
  public:

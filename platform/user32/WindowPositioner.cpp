@@ -1,5 +1,8 @@
 #include "WindowPositioner.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "Activation.h"
 #include "Display.h"
 #include "ExposureTracker.h"
@@ -8,9 +11,6 @@
 #include "Painting.h"
 #include "WindowTable.h"
 #include "ZOrder.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 

@@ -4,9 +4,9 @@
 // view of top-level windows.
 #pragma once
 
-#include "Window.h"
-
 #include <windows.h>
+
+#include "Window.h"
 
 class WindowPositioner {
  public:
@@ -32,8 +32,8 @@ class WindowPositioner {
 
  private:
   static UINT Normalise(Window& window, WINDOWPOS& pos);
-  static RECT ClientAfterNcCalcSize(Window& window, const RECT& newWindow, const RECT& oldWindow,
-                                    const RECT& oldClient, WINDOWPOS& pos);
+  static RECT ClientAfterNcCalcSize(Window& window, const RECT& newWindow, const RECT& oldWindow, const RECT& oldClient,
+                                    WINDOWPOS& pos);
   static void Apply(Window& window, const WINDOWPOS& pos, const RECT& newWindow, const RECT& newClient);
   static void InvalidateAfterResize(Window& window, const RECT& oldClient, UINT flags);
   static bool ChangeState(Window& window, int command, RECT& target);

@@ -1,8 +1,8 @@
 // Posting, sending, retrieval order and filters, WM_QUIT, translation and dispatch.
-#include "UserTestSupport.h"
-
 #include <atomic>
 #include <thread>
+
+#include "UserTestSupport.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ TEST_F(MessageQueue, KeyMessagesCarryWindowsLParamBits) {
   ASSERT_TRUE(PeekMessageA(&repeat, nullptr, 0, 0, PM_REMOVE));
   ASSERT_TRUE(PeekMessageA(&up, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(down.message, static_cast<UINT>(WM_KEYDOWN));
-  EXPECT_EQ(static_cast<DWORD>(down.lParam), 0x014B0001u);  // scan 0x4B, extended
+  EXPECT_EQ(static_cast<DWORD>(down.lParam), 0x014B0001u);    // scan 0x4B, extended
   EXPECT_EQ(static_cast<DWORD>(repeat.lParam), 0x414B0001u);  // previous state down
   EXPECT_EQ(up.message, static_cast<UINT>(WM_KEYUP));
   EXPECT_EQ(static_cast<DWORD>(up.lParam), 0xC14B0001u);

@@ -1,11 +1,11 @@
 // Update regions, the paint messages, window DCs clipped to visible regions, and the composed
 // headless screen.
-#include "UserTestSupport.h"
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "UserTestSupport.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ TEST_F(Painting, ClipChildrenKeepsTheParentOffItsChildren) {
 
 TEST_F(Painting, ClipSiblingsExcludesSiblingsAbove) {
   HWND parent = CreateShownPopup(0, 0, 100, 100, WS_CLIPCHILDREN);
-  HWND upper = Create(WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);              // first: top of the z-order
+  HWND upper = Create(WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);  // first: top of the z-order
   HWND clipped = Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 25, 25, 50, 50, parent);
   HWND unclipped = Create(WS_CHILD | WS_VISIBLE, 25, 0, 10, 10, parent);
   Pump();

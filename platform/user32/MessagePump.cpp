@@ -139,9 +139,9 @@ bool MessagePump::Available(const MessageFilter& filter) {
   return queue.timers.AnyDue(filter, Clock::Now());
 }
 
-std::optional<DWORD> MessagePump::NextDeadline() {
+std::optional<DWORD> MessagePump::NextDeadline(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  std::optional<DWORD> next = queue.timers.NextDue();
+  std::optional<DWORD> next = queue.timers.NextDue(filter);
   if (queue.tracking.flags & TME_HOVER) {
     const DWORD hover = queue.tracking.hoverStart + queue.tracking.hoverTime;
     if (!next || static_cast<int32_t>(hover - *next) < 0) next = hover;
@@ -154,7 +154,7 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
   if (IdleHandler handler = idleHandler.load(); handler && handler(idleContext.load())) return true;
   if (Available(filter)) return true;
   MessageQueue& queue = MessageQueue::Current();
-  const std::optional<DWORD> deadline = NextDeadline();
+  const std::optional<DWORD> deadline = NextDeadline(filter);
   if (deadline && Clock::IsVirtual()) {
     Clock::AdvanceVirtual(Clock::Until(*deadline, Clock::Now()));
     return true;
@@ -188,7 +188,7 @@ void MessagePump::Wait(const MessageFilter& filter) {
     if (!WaitIdleHeadless(filter)) queue.SetQuit(0);
     return;
   }
-  const std::optional<DWORD> deadline = NextDeadline();
+  const std::optional<DWORD> deadline = NextDeadline(filter);
   queue.WaitForWake(deadline ? static_cast<int>(Clock::Until(*deadline, Clock::Now())) : -1);
 }
 

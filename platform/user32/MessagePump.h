@@ -34,6 +34,7 @@ class MessagePump {
   static std::optional<MSG> PeekInput(const MessageFilter& filter, bool remove);
   static std::optional<MSG> PeekPaint(const MessageFilter& filter, bool remove);
   static void CheckHover();
-  static std::optional<DWORD> NextDeadline();
+  // The next moment a timer the filter accepts, or a hover, falls due.
+  static std::optional<DWORD> NextDeadline(const MessageFilter& filter);
   static bool WaitIdleHeadless(const MessageFilter& filter);
 };

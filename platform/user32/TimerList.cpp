@@ -76,9 +76,13 @@ std::optional<MSG> TimerList::TakeDue(const MessageFilter& filter, DWORD now, bo
   return message;
 }
 
-std::optional<DWORD> TimerList::NextDue() const {
+std::optional<DWORD> TimerList::NextDue() const { return NextDue(MessageFilter::Any()); }
+
+std::optional<DWORD> TimerList::NextDue(const MessageFilter& filter) const {
+  if (!filter.MatchesMessage(WM_TIMER)) return std::nullopt;
   std::optional<DWORD> next;
   for (const Timer& timer : timers_) {
+    if (!filter.MatchesWindow(timer.window)) continue;
     if (!next || static_cast<int32_t>(timer.due - *next) < 0) next = timer.due;
   }
   return next;

@@ -22,6 +22,8 @@ class TimerList {
   bool AnyDue(const MessageFilter& filter, DWORD now) const;
   // When the next timer falls due; none without timers.
   std::optional<DWORD> NextDue() const;
+  // The same among the timers whose WM_TIMER the filter accepts.
+  std::optional<DWORD> NextDue(const MessageFilter& filter) const;
 
   // Raised to USER_TIMER_MINIMUM, lowered to USER_TIMER_MAXIMUM.
   static UINT ClampElapse(UINT elapse);

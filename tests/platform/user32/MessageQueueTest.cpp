@@ -217,6 +217,18 @@ TEST_F(MessageQueue, GetMessageOnAnIdleHeadlessQueueJumpsToTheNextTimer) {
   KillTimer(hwnd, 7);
 }
 
+TEST_F(MessageQueue, TimersTheFilterExcludesDoNotKeepGetMessageAwake) {
+  HWND a = Create(WS_POPUP, 0, 0, 10, 10);
+  HWND b = Create(WS_POPUP, 0, 0, 10, 10);
+  SetTimer(b, 1, 10, nullptr);
+  WinportAdvanceClock(10, FALSE);
+  WinportSetIdleLimit(5);
+  MSG msg;
+  EXPECT_EQ(GetMessageA(&msg, a, 0, 0), 0) << "nothing for this window can come; the loop ends";
+  WinportSetIdleLimit(2000);
+  KillTimer(b, 1);
+}
+
 TEST_F(MessageQueue, GetMessageWithNothingThatCanHappenEndsTheLoop) {
   Create(WS_POPUP, 0, 0, 10, 10);
   WinportSetIdleLimit(5);

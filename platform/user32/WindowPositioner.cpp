@@ -163,7 +163,7 @@ bool WindowPositioner::SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, i
     touched.push_back(w);
   }
 
-  if ((pos.flags & SWP_SHOWWINDOW) && !(pos.flags & SWP_NOACTIVATE)) Activation::Activate(hwnd, WA_ACTIVE);
+  if (!(pos.flags & SWP_NOACTIVATE) && (w->style & WS_VISIBLE)) Activation::Activate(hwnd, WA_ACTIVE);
   if (redraw && !(pos.flags & SWP_DEFERERASE)) {
     for (const auto& t : touched) {
       if (t->threadId == w->threadId) Painting::Flush(t, RDW_ERASENOW | RDW_NOCHILDREN);

@@ -251,6 +251,15 @@ TEST_F(WindowLifecycle, NewChildrenGoToTheBottomNewTopLevelWindowsToTheTop) {
   EXPECT_EQ(GetWindow(topmost, GW_HWNDNEXT), a);
 }
 
+TEST_F(WindowLifecycle, BringWindowToTopActivates) {
+  HWND a = CreateShownPopup(0, 0, 10, 10);
+  HWND b = CreateShownPopup(0, 0, 10, 10);
+  EXPECT_EQ(GetActiveWindow(), b);
+  EXPECT_TRUE(BringWindowToTop(a));
+  EXPECT_EQ(GetActiveWindow(), a);
+  EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+}
+
 TEST_F(WindowLifecycle, OwnedWindowsStayAboveTheirOwner) {
   HWND owner = Create(WS_POPUP, 0, 0, 100, 100);
   HWND owned = Create(WS_POPUP, 0, 0, 10, 10, owner);

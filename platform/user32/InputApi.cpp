@@ -1,5 +1,5 @@
 // Mouse capture and tracking, the cursor, key states.
-#include "Clock.h"
+#include "UserClock.h"
 #include "Cursors.h"
 #include "DoubleClicks.h"
 #include "MessageQueue.h"
@@ -75,7 +75,7 @@ BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
   tracking.flags |= kinds;
   if (kinds & TME_HOVER) {
     tracking.hoverTime = lpEventTrack->dwHoverTime == HOVER_DEFAULT ? 400 : lpEventTrack->dwHoverTime;
-    tracking.hoverStart = Clock::Now();
+    tracking.hoverStart = UserClock::Now();
     tracking.hoverPoint = cursor;
   }
   return TRUE;

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "Clock.h"
+#include "UserClock.h"
 #include "Display.h"
 #include "InputRouter.h"
 #include "MessageQueue.h"
@@ -27,7 +27,7 @@ constexpr int kDispatchLimit = 100000;
 
 void Stamp(MSG& msg, bool keepTime) {
   if (!keepTime) {
-    msg.time = Clock::Now();
+    msg.time = UserClock::Now();
     msg.pt = SystemInput::Instance().CursorPos();
   }
   MessageQueue& queue = MessageQueue::Current();
@@ -82,10 +82,10 @@ void MessagePump::CheckHover() {
   const int dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
   if (std::abs(now.x - tracking.hoverPoint.x) > dx || std::abs(now.y - tracking.hoverPoint.y) > dy) {
     tracking.hoverPoint = now;
-    tracking.hoverStart = Clock::Now();
+    tracking.hoverStart = UserClock::Now();
     return;
   }
-  if (!Clock::IsDue(tracking.hoverStart + tracking.hoverTime, Clock::Now())) return;
+  if (!UserClock::IsDue(tracking.hoverStart + tracking.hoverTime, UserClock::Now())) return;
   std::shared_ptr<Window> w = WindowTable::Instance().Find(tracking.window);
   tracking.flags &= ~TME_HOVER;
   if (!tracking.flags) tracking.window = nullptr;
@@ -121,7 +121,7 @@ std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
     Stamp(*paint, false);
     return paint;
   }
-  if (std::optional<MSG> timer = queue.timers.TakeDue(filter, Clock::Now(), remove)) {
+  if (std::optional<MSG> timer = queue.timers.TakeDue(filter, UserClock::Now(), remove)) {
     Stamp(*timer, false);
     return timer;
   }
@@ -136,7 +136,7 @@ bool MessagePump::Available(const MessageFilter& filter) {
     if (filter.Matches(input.message)) return true;
   }
   if (filter.MatchesMessage(WM_PAINT) && Painting::NextToPaint(filter, queue.ThreadId())) return true;
-  return queue.timers.AnyDue(filter, Clock::Now());
+  return queue.timers.AnyDue(filter, UserClock::Now());
 }
 
 std::optional<DWORD> MessagePump::NextDeadline(const MessageFilter& filter) {
@@ -155,12 +155,12 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
   if (Available(filter)) return true;
   MessageQueue& queue = MessageQueue::Current();
   const std::optional<DWORD> deadline = NextDeadline(filter);
-  if (deadline && Clock::IsVirtual()) {
-    Clock::AdvanceVirtual(Clock::Until(*deadline, Clock::Now()));
+  if (deadline && UserClock::IsVirtual()) {
+    UserClock::AdvanceVirtual(UserClock::Until(*deadline, UserClock::Now()));
     return true;
   }
   if (deadline) {
-    queue.WaitForWake(static_cast<int>(Clock::Until(*deadline, Clock::Now())));
+    queue.WaitForWake(static_cast<int>(UserClock::Until(*deadline, UserClock::Now())));
     return true;
   }
   // Wake-ups may be stale (input already taken); only the full limit without work ends the loop.
@@ -189,7 +189,7 @@ void MessagePump::Wait(const MessageFilter& filter) {
     return;
   }
   const std::optional<DWORD> deadline = NextDeadline(filter);
-  queue.WaitForWake(deadline ? static_cast<int>(Clock::Until(*deadline, Clock::Now())) : -1);
+  queue.WaitForWake(deadline ? static_cast<int>(UserClock::Until(*deadline, UserClock::Now())) : -1);
 }
 
 int MessagePump::DispatchPending() {

@@ -1,6 +1,6 @@
 #include "SystemInput.h"
 
-#include "Clock.h"
+#include "UserClock.h"
 #include "Display.h"
 
 SystemInput& SystemInput::Instance() {
@@ -48,7 +48,7 @@ void SystemInput::Deliver(const InputEvent& event) {
     std::lock_guard lock(mutex_);
     RawInput raw;
     raw.event = event;
-    raw.time = Clock::Now();
+    raw.time = UserClock::Now();
     switch (event.kind) {
       case InputEvent::Kind::MouseMove:
       case InputEvent::Kind::Wheel:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Clock.h"
+#include "UserClock.h"
 
 UINT TimerList::ClampElapse(UINT elapse) { return std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM); }
 
@@ -51,7 +51,7 @@ void TimerList::KillAllOf(HWND window) {
 const TimerList::Timer* TimerList::EarliestDue(const MessageFilter& filter, DWORD now) const {
   const Timer* earliest = nullptr;
   for (const Timer& timer : timers_) {
-    if (!Clock::IsDue(timer.due, now) || !filter.MatchesWindow(timer.window)) continue;
+    if (!UserClock::IsDue(timer.due, now) || !filter.MatchesWindow(timer.window)) continue;
     if (!earliest || static_cast<int32_t>(timer.due - earliest->due) < 0) earliest = &timer;
   }
   return earliest;

@@ -1,7 +1,7 @@
 // The display and input section of winport.h.
 #include <winport.h>
 
-#include "Clock.h"
+#include "UserClock.h"
 #include "Compositor.h"
 #include "Display.h"
 #include "GdiHandleTable.h"
@@ -108,27 +108,27 @@ VOID WINAPI WinportTypeText(LPCSTR text) {
   }
 }
 
-DWORD WINAPI WinportClockNow(void) { return Clock::Now(); }
+DWORD WINAPI WinportClockNow(void) { return UserClock::Now(); }
 
-VOID WINAPI WinportUseVirtualClock(BOOL enable) { Clock::SetVirtual(enable != FALSE); }
+VOID WINAPI WinportUseVirtualClock(BOOL enable) { UserClock::SetVirtual(enable != FALSE); }
 
-BOOL WINAPI WinportIsVirtualClock(void) { return Clock::IsVirtual() ? TRUE : FALSE; }
+BOOL WINAPI WinportIsVirtualClock(void) { return UserClock::IsVirtual() ? TRUE : FALSE; }
 
 VOID WINAPI WinportAdvanceClock(DWORD milliseconds, BOOL dispatch) {
-  const DWORD target = Clock::Now() + milliseconds;
+  const DWORD target = UserClock::Now() + milliseconds;
   MessageQueue& queue = MessageQueue::Current();
   if (dispatch) {
     // Stop at every moment a timer falls due before the target, so that each period fires.
     while (!queue.quitPending) {
       const std::optional<DWORD> next = queue.timers.NextDue();
-      if (!next || !Clock::IsDue(*next, target)) break;
-      Clock::AdvanceVirtual(Clock::Until(*next, Clock::Now()));
+      if (!next || !UserClock::IsDue(*next, target)) break;
+      UserClock::AdvanceVirtual(UserClock::Until(*next, UserClock::Now()));
       MessagePump::DispatchPending();
       // A timer that did not move on was never reached (endless painting, or the host clock).
       if (queue.timers.NextDue() == next) break;
     }
   }
-  Clock::AdvanceVirtual(Clock::Until(target, Clock::Now()));
+  UserClock::AdvanceVirtual(UserClock::Until(target, UserClock::Now()));
   if (dispatch) MessagePump::DispatchPending();
 }
 

@@ -7,6 +7,11 @@
 #include "System.h"
 #include "TypInfo.h"
 
+// The SDK maps RegisterClass to the window-class call; in this framework the name belongs to
+// the class registry, so every unit sees the same declaration whatever it includes first.
+#include <windows.h>
+#undef RegisterClass
+
 #include <functional>
 #include <initializer_list>
 #include <string_view>

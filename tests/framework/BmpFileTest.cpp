@@ -138,6 +138,7 @@ TEST(BmpRead, RunLengthCodesIncludingDeltaAndAbsoluteRuns) {
   rle8.BitCount = 8;
   rle8.Compression = BI_RLE8;
   rle8.Palette = {clBlack, clRed, clLime, clBlue};
+  rle8.ColorsUsed = 4;
   rle8.Pixels = {3, 1,              // bottom row: red red red
                  0, 2, 0, 1,        // delta: up one row
                  1, 2,              // lime in the last column

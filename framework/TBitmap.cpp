@@ -214,11 +214,14 @@ void TBitmap::Draw(TCanvas* canvas, const RECT& rect) {
     oldBitmap = SelectObject(source, FImage->Handle());
   }
   const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-  if (FTransparent) {
-    DrawTransparent(dest, source, rect);
-  } else {
-    StretchBlt(dest, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0,
-               FWidth, FHeight, static_cast<DWORD>(canvas->CopyMode()));
+  {
+    const TMonochromeColors colors(this, source, dest);
+    if (FTransparent) {
+      DrawTransparent(dest, source, rect);
+    } else {
+      StretchBlt(dest, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0,
+                 FWidth, FHeight, static_cast<DWORD>(canvas->CopyMode()));
+    }
   }
   SetStretchBltMode(dest, oldMode);
   if (!ownDc) {
@@ -246,4 +249,19 @@ void TBitmap::DrawTransparent(HDC dest, HDC source, const RECT& rect) {
   StretchBlt(dest, x, y, width, height, source, 0, 0, FWidth, FHeight, SRCINVERT);
   SelectObject(maskDc, oldMask);
   DeleteDC(maskDc);
+}
+
+TBitmap::TMonochromeColors::TMonochromeColors(TBitmap* bitmap, HDC source, HDC dest) {
+  if (bitmap == nullptr || !bitmap->Monochrome() || bitmap->Empty()) return;
+  const COLORREF text = GetTextColor(dest);
+  const COLORREF background = GetBkColor(dest);
+  const RGBQUAD colors[2] = {{GetBValue(text), GetGValue(text), GetRValue(text), 0},
+                             {GetBValue(background), GetGValue(background), GetRValue(background), 0}};
+  if (SetDIBColorTable(source, 0, 2, colors) == 2) FSource = source;
+}
+
+TBitmap::TMonochromeColors::~TMonochromeColors() {
+  if (FSource == nullptr) return;
+  const RGBQUAD blackAndWhite[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+  SetDIBColorTable(FSource, 0, 2, blackAndWhite);
 }

@@ -64,6 +64,20 @@ class TBitmap : public TGraphic {
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
 
+  // While a monochrome image is copied from `source` onto `dest`, its 0-bits take dest's text
+  // colour and its 1-bits dest's background colour, as a monochrome device bitmap's do; the
+  // image's own black and white are back afterwards. Does nothing for other images.
+  class TMonochromeColors {
+   public:
+    TMonochromeColors(TBitmap* bitmap, HDC source, HDC dest);
+    ~TMonochromeColors();
+    TMonochromeColors(const TMonochromeColors&) = delete;
+    TMonochromeColors& operator=(const TMonochromeColors&) = delete;
+
+   private:
+    HDC FSource = nullptr;
+  };
+
   // Whether another bitmap uses the same image (not yet copied on write).
   bool SharesImageWith(const TBitmap& other) const { return FImage != nullptr && FImage == other.FImage; }
 

@@ -13,6 +13,7 @@ class TBitmapCanvas : public TCanvas {
   explicit TBitmapCanvas(TBitmap* bitmap) : FBitmap(bitmap) {}
   ~TBitmapCanvas() override;
 
+  TBitmap* Bitmap() const { return FBitmap; }
   // The bitmap's image was replaced: select the new one (when there is a DC).
   void ImageChanged();
   // Frees the memory DC; the next use makes a new one.

@@ -1,6 +1,7 @@
 #include "TCanvas.h"
 
 #include "TBitmap.h"
+#include "TBitmapCanvas.h"
 #include "TGraphic.h"
 
 #include <winuser.h>
@@ -261,6 +262,9 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas* canvas, const RECT& source) {
   Changing();
   RequiredState({csHandleValid, csFontValid, csBrushValid});
   canvas->RequiredState({csHandleValid, csFontValid, csBrushValid});
+  auto* bitmapCanvas = dynamic_cast<TBitmapCanvas*>(canvas);
+  const TBitmap::TMonochromeColors colors(bitmapCanvas != nullptr ? bitmapCanvas->Bitmap() : nullptr,
+                                          canvas->FHandle, FHandle);
   StretchBlt(FHandle, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
              canvas->FHandle, source.left, source.top, source.right - source.left,
              source.bottom - source.top, static_cast<DWORD>(FCopyMode));

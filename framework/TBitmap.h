@@ -5,6 +5,7 @@
 
 #include "Graphics.h"
 #include "TBitmapImage.h"
+#include "TCanvas.h"
 #include "TGraphic.h"
 
 #include <windows.h>
@@ -12,7 +13,6 @@
 #include <memory>
 
 class TBitmapCanvas;
-class TCanvas;
 
 class TBitmap : public TGraphic {
   TAWO_CLASS(TBitmap, TGraphic)

@@ -277,15 +277,13 @@ void TCanvas::BrushCopy(const RECT& dest, TBitmap* bitmap, const RECT& source, T
   RequiredState({csHandleValid, csBrushValid});
   const int width = source.right - source.left;
   const int height = source.bottom - source.top;
-  // Mask: 1 where the source has `color`. Paint the brush through the mask, then the
-  // source's other pixels over it.
+  HDC sourceDc = bitmap->Canvas()->Handle();
+  // Mask: 1 where the source has `color`.
   TBitmap mask;
   mask.Assign(bitmap);
   mask.SetTransparentColor(color);
-  HBITMAP maskHandle = mask.MaskHandle();
   HDC maskDc = CreateCompatibleDC(FHandle);
-  HGDIOBJ oldMask = SelectObject(maskDc, maskHandle);
-  HDC sourceDc = bitmap->Canvas()->Handle();
+  HGDIOBJ oldMask = SelectObject(maskDc, mask.MaskHandle());
   const COLORREF oldBk = SetBkColor(FHandle, RGB(255, 255, 255));
   const COLORREF oldText = SetTextColor(FHandle, RGB(0, 0, 0));
   const int destWidth = dest.right - dest.left;

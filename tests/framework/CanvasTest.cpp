@@ -30,6 +30,33 @@ TEST(Canvas, ShapesExcludeTheirRightAndBottomEdges) {
   EXPECT_EQ(canvas->Pixel(-1, 0), -1);
 }
 
+TEST(Canvas, OutlinesUseThePenAndInteriorsTheBrush) {
+  TBitmap bitmap;
+  MakeFilled(bitmap, 20, 10, clWhite);
+  TCanvas* canvas = bitmap.Canvas();
+  canvas->Pen()->SetColor(clRed);
+  canvas->Brush()->SetColor(clBlue);
+  canvas->Rectangle(0, 0, 5, 5);
+  EXPECT_EQ(canvas->Pixel(0, 0), clRed);
+  EXPECT_EQ(canvas->Pixel(4, 4), clRed);
+  EXPECT_EQ(canvas->Pixel(2, 2), clBlue);
+  EXPECT_EQ(canvas->Pixel(5, 5), clWhite);
+  canvas->Ellipse(6, 0, 13, 7);
+  EXPECT_EQ(canvas->Pixel(9, 3), clBlue);
+  EXPECT_EQ(canvas->Pixel(6, 0), clWhite);
+  canvas->Polygon({{14, 0}, {19, 0}, {19, 5}});
+  EXPECT_EQ(canvas->Pixel(18, 1), clBlue);
+  EXPECT_EQ(canvas->Pixel(14, 4), clWhite);
+
+  canvas->Brush()->SetColor(clYellow);
+  canvas->TextRect(RECT{0, 6, 4, 10}, 0, 6, "");
+  EXPECT_EQ(canvas->Pixel(3, 9), clYellow);
+  canvas->Brush()->SetColor(clLime);
+  canvas->Brush()->SetStyle(bsClear);
+  canvas->TextRect(RECT{0, 6, 4, 10}, 0, 6, "");
+  EXPECT_EQ(canvas->Pixel(3, 9), clYellow);  // a clear brush leaves the rectangle alone
+}
+
 TEST(Canvas, PenModeAndStyleReachTheDc) {
   TBitmap bitmap;
   MakeFilled(bitmap, 4, 4, clWhite);
@@ -131,6 +158,21 @@ TEST(Canvas, MonochromeBitmapTakesTheCanvasColours) {
   dest.Canvas()->Draw(0, 0, &mono);
   EXPECT_EQ(dest.Canvas()->Pixel(0, 0), clMaroon);  // 0-bits: text colour
   EXPECT_EQ(dest.Canvas()->Pixel(1, 0), clYellow);  // 1-bits: background colour
+}
+
+TEST(Canvas, CopyRectFromAMonochromeBitmapUsesTheDestinationColours) {
+  TBitmap mono;
+  MakeFilled(mono, 2, 1, clWhite);
+  mono.Canvas()->SetPixel(1, 0, clBlack);
+  mono.SetMonochrome(true);
+  TBitmap dest;
+  MakeFilled(dest, 2, 1, clWhite);
+  dest.Canvas()->Brush()->SetColor(clAqua);  // background colour of the DC
+  dest.Canvas()->Font()->SetColor(clNavy);   // text colour of the DC
+  dest.Canvas()->CopyRect(RECT{0, 0, 2, 1}, mono.Canvas(), RECT{0, 0, 2, 1});
+  EXPECT_EQ(dest.Canvas()->Pixel(0, 0), clAqua);
+  EXPECT_EQ(dest.Canvas()->Pixel(1, 0), clNavy);
+  EXPECT_EQ(mono.Canvas()->Pixel(0, 0), clWhite);  // the image's own colours are back
 }
 
 TEST(Canvas, CanvasWithoutADcRefusesToDraw) {

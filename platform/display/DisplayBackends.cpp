@@ -1,10 +1,10 @@
 #include "DisplayBackends.h"
 
-#include "HeadlessBackend.h"
-
 #include <cstdlib>
 #include <functional>
 #include <string_view>
+
+#include "HeadlessBackend.h"
 
 namespace {
 

@@ -112,6 +112,11 @@ HCURSOR WINAPI GetCursor(void) { return Cursors::Current(); }
 
 UINT WINAPI GetDoubleClickTime(void) { return DoubleClicks::Time(); }
 
+BOOL WINAPI SetDoubleClickTime(UINT uInterval) {
+  DoubleClicks::SetTime(uInterval);
+  return TRUE;
+}
+
 SHORT WINAPI GetKeyState(int nVirtKey) {
   if (nVirtKey < 0 || nVirtKey > 0xFF) return 0;
   const BYTE state = MessageQueue::Current().keys[nVirtKey];

@@ -1,5 +1,9 @@
 #include "MessagePump.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
 #include "Clock.h"
 #include "Display.h"
 #include "InputRouter.h"
@@ -10,10 +14,6 @@
 #include "SystemInput.h"
 #include "ThreadIdentity.h"
 #include "WindowTable.h"
-
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -130,7 +130,8 @@ std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
 
 bool MessagePump::Available(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending()) return true;
+  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending())
+    return true;
   for (const RoutedInput& input : queue.input) {
     if (filter.Matches(input.message)) return true;
   }
@@ -138,9 +139,9 @@ bool MessagePump::Available(const MessageFilter& filter) {
   return queue.timers.AnyDue(filter, Clock::Now());
 }
 
-std::optional<DWORD> MessagePump::NextDeadline() {
+std::optional<DWORD> MessagePump::NextDeadline(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  std::optional<DWORD> next = queue.timers.NextDue();
+  std::optional<DWORD> next = queue.timers.NextDue(filter);
   if (queue.tracking.flags & TME_HOVER) {
     const DWORD hover = queue.tracking.hoverStart + queue.tracking.hoverTime;
     if (!next || static_cast<int32_t>(hover - *next) < 0) next = hover;
@@ -153,7 +154,7 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
   if (IdleHandler handler = idleHandler.load(); handler && handler(idleContext.load())) return true;
   if (Available(filter)) return true;
   MessageQueue& queue = MessageQueue::Current();
-  const std::optional<DWORD> deadline = NextDeadline();
+  const std::optional<DWORD> deadline = NextDeadline(filter);
   if (deadline && Clock::IsVirtual()) {
     Clock::AdvanceVirtual(Clock::Until(*deadline, Clock::Now()));
     return true;
@@ -170,8 +171,10 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
     queue.WaitForWake(static_cast<int>(left.count()));
     if (Available(filter)) return true;
   }
-  std::fprintf(stderr, "headless display: the message loop has been idle for %u ms with no timer and no input; "
-               "ending it with WM_QUIT\n", static_cast<unsigned>(idleLimit.load()));
+  std::fprintf(stderr,
+               "headless display: the message loop has been idle for %u ms with no timer and no input; "
+               "ending it with WM_QUIT\n",
+               static_cast<unsigned>(idleLimit.load()));
   return false;
 }
 
@@ -185,7 +188,7 @@ void MessagePump::Wait(const MessageFilter& filter) {
     if (!WaitIdleHeadless(filter)) queue.SetQuit(0);
     return;
   }
-  const std::optional<DWORD> deadline = NextDeadline();
+  const std::optional<DWORD> deadline = NextDeadline(filter);
   queue.WaitForWake(deadline ? static_cast<int>(Clock::Until(*deadline, Clock::Now())) : -1);
 }
 

@@ -28,7 +28,8 @@ void NonClientPainter::PaintFrame(const Window& w, HDC hdc, RECT& rect) {
       break;
     case NonClient::Frame::Thick:
       DrawEdge(hdc, &rect, EDGE_RAISED, BF_RECT | BF_ADJUST);
-      FillBorder(hdc, rect, GetSystemMetrics(SM_CXFRAME) - 2, w.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
+      FillBorder(hdc, rect, GetSystemMetrics(SM_CXFRAME) - 2,
+                 w.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
       break;
   }
 }

@@ -38,10 +38,10 @@ UINT ScanCode(UINT vk) {
   static const struct {
     UINT vk;
     UINT scan;
-  } table[] = {{VK_ESCAPE, 0x01}, {VK_BACK, 0x0E},  {VK_TAB, 0x0F},    {VK_RETURN, 0x1C}, {VK_CONTROL, 0x1D},
-               {VK_SHIFT, 0x2A},  {VK_MENU, 0x38},  {VK_SPACE, 0x39},  {VK_CAPITAL, 0x3A}, {VK_F1, 0x3B},
-               {VK_F10, 0x44},    {VK_HOME, 0x47},  {VK_UP, 0x48},     {VK_PRIOR, 0x49},  {VK_LEFT, 0x4B},
-               {VK_RIGHT, 0x4D},  {VK_END, 0x4F},   {VK_DOWN, 0x50},   {VK_NEXT, 0x51},   {VK_INSERT, 0x52},
+  } table[] = {{VK_ESCAPE, 0x01}, {VK_BACK, 0x0E}, {VK_TAB, 0x0F},   {VK_RETURN, 0x1C},  {VK_CONTROL, 0x1D},
+               {VK_SHIFT, 0x2A},  {VK_MENU, 0x38}, {VK_SPACE, 0x39}, {VK_CAPITAL, 0x3A}, {VK_F1, 0x3B},
+               {VK_F10, 0x44},    {VK_HOME, 0x47}, {VK_UP, 0x48},    {VK_PRIOR, 0x49},   {VK_LEFT, 0x4B},
+               {VK_RIGHT, 0x4D},  {VK_END, 0x4F},  {VK_DOWN, 0x50},  {VK_NEXT, 0x51},    {VK_INSERT, 0x52},
                {VK_DELETE, 0x53}};
   for (const auto& entry : table) {
     if (entry.vk == vk) return entry.scan;
@@ -66,9 +66,7 @@ void Key(UINT vk, bool down) {
 
 extern "C" {
 
-BOOL WINAPI WinportSetDisplay(LPCSTR backendName) {
-  return backendName && Display::Choose(backendName) ? TRUE : FALSE;
-}
+BOOL WINAPI WinportSetDisplay(LPCSTR backendName) { return backendName && Display::Choose(backendName) ? TRUE : FALSE; }
 
 LPCSTR WINAPI WinportDisplayName(void) { return Display::Backend().Name(); }
 

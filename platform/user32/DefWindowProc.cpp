@@ -1,5 +1,6 @@
 // DefWindowProcA: the default handling of window messages.
 #include "Activation.h"
+#include "CaptionButtonTracker.h"
 #include "Cursors.h"
 #include "MessageQueue.h"
 #include "NonClient.h"
@@ -176,6 +177,8 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
     case WM_NCLBUTTONDOWN:
       if (wParam == HTCAPTION) {
         if (Window* top = w->TopLevel()) Activation::Activate(top->handle, WA_ACTIVE);
+      } else if (wParam == HTCLOSE) {
+        CaptionButtonTracker::TrackClose(hWnd);
       }
       return 0;
     case WM_NCLBUTTONDBLCLK:

@@ -53,8 +53,8 @@ class Window {
   bool erasePending = false;
   bool framePending = false;
   bool internalPaint = false;
-  bool eraseUnhandled = false;
-  bool captionActive = false;  // as the last WM_NCACTIVATE said  // WM_ERASEBKGND was sent early and returned 0
+  bool eraseUnhandled = false;  // WM_ERASEBKGND was sent early and returned 0
+  bool captionActive = false;  // as the last WM_NCACTIVATE said
 
   std::shared_ptr<PixelSurface> surface;  // top-level windows
   HDC ownDc = nullptr;                     // CS_OWNDC

@@ -903,6 +903,35 @@ typedef struct tagDRAWITEMSTRUCT {
   ULONG_PTR itemData;
 } DRAWITEMSTRUCT, *PDRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
 
+// Menus
+#define MF_STRING 0x00000000L
+#define MF_ENABLED 0x00000000L
+#define MF_UNCHECKED 0x00000000L
+#define MF_BYCOMMAND 0x00000000L
+#define MF_GRAYED 0x00000001L
+#define MF_DISABLED 0x00000002L
+#define MF_CHECKED 0x00000008L
+#define MF_POPUP 0x00000010L
+#define MF_BYPOSITION 0x00000400L
+#define MF_SEPARATOR 0x00000800L
+#define TPM_LEFTBUTTON 0x0000L
+#define TPM_RIGHTBUTTON 0x0002L
+#define TPM_LEFTALIGN 0x0000L
+#define TPM_CENTERALIGN 0x0004L
+#define TPM_RIGHTALIGN 0x0008L
+#define TPM_TOPALIGN 0x0000L
+#define TPM_VCENTERALIGN 0x0010L
+#define TPM_BOTTOMALIGN 0x0020L
+#define TPM_NONOTIFY 0x0080L
+#define TPM_RETURNCMD 0x0100L
+#define WM_INITMENUPOPUP 0x0117
+#define WM_MENUSELECT 0x011F
+
+typedef struct tagTPMPARAMS {
+  UINT cbSize;
+  RECT rcExclude;
+} TPMPARAMS, *LPTPMPARAMS;
+
 // MessageBox
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
@@ -1089,6 +1118,22 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 BOOL WINAPI MessageBeep(UINT uType);
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 
+// Menus
+HMENU WINAPI CreatePopupMenu(void);
+HMENU WINAPI CreateMenu(void);
+BOOL WINAPI DestroyMenu(HMENU hMenu);
+BOOL WINAPI IsMenu(HMENU hMenu);
+BOOL WINAPI AppendMenuA(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+BOOL WINAPI InsertMenuA(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCSTR lpNewItem);
+DWORD WINAPI CheckMenuItem(HMENU hMenu, UINT uIDCheckItem, UINT uCheck);
+BOOL WINAPI EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+int WINAPI GetMenuItemCount(HMENU hMenu);
+UINT WINAPI GetMenuItemID(HMENU hMenu, int nPos);
+UINT WINAPI GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
+BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);
+BOOL WINAPI TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hwnd, LPTPMPARAMS lptpm);
+BOOL WINAPI EndMenu(void);
+
 // Module handle of the program (declared with USER until kernel32 carries modules)
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 
@@ -1130,4 +1175,6 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 #define IsDialogMessage IsDialogMessageA
 #define LoadCursor LoadCursorA
 #define MessageBox MessageBoxA
+#define AppendMenu AppendMenuA
+#define InsertMenu InsertMenuA
 #define GetModuleHandle GetModuleHandleA

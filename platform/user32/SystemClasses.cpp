@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "ClassRegistry.h"
 #include "DialogWindow.h"
+#include "PopupMenuWindow.h"
 
 namespace {
 
@@ -26,4 +27,6 @@ void SystemClasses::RegisterAll(ClassRegistry& registry) {
               Button::kExtraBytes, nullptr);
   RegisterOne(registry, DialogWindow::kClassName, CS_DBLCLKS | CS_SAVEBITS, DialogWindow::Procedure,
               DialogWindow::kExtraBytes, reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1));
+  RegisterOne(registry, PopupMenuWindow::kClassName, CS_DBLCLKS | CS_SAVEBITS, PopupMenuWindow::Procedure, 0,
+              reinterpret_cast<HBRUSH>(COLOR_MENU + 1));
 }

@@ -1,5 +1,6 @@
-// The window classes every process has from the start (BUTTON, the message box's dialog
-// class). They are registered as global classes when the class registry is first used.
+// The window classes every process has from the start (BUTTON, the dialog class "#32770",
+// the popup menu class "#32768"). They are registered as global classes when the class
+// registry is first used.
 #pragma once
 
 class ClassRegistry;

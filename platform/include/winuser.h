@@ -932,6 +932,29 @@ typedef struct tagTPMPARAMS {
   RECT rcExclude;
 } TPMPARAMS, *LPTPMPARAMS;
 
+// MDI
+#define WM_MDICREATE 0x0220
+#define WM_MDIDESTROY 0x0221
+#define WM_MDIACTIVATE 0x0222
+#define WM_MDIGETACTIVE 0x0229
+
+typedef struct tagCLIENTCREATESTRUCT {
+  HANDLE hWindowMenu;
+  UINT idFirstChild;
+} CLIENTCREATESTRUCT, *LPCLIENTCREATESTRUCT;
+
+typedef struct tagMDICREATESTRUCTA {
+  LPCSTR szClass;
+  LPCSTR szTitle;
+  HANDLE hOwner;
+  int x;
+  int y;
+  int cx;
+  int cy;
+  DWORD style;
+  LPARAM lParam;
+} MDICREATESTRUCTA, *LPMDICREATESTRUCTA;
+
 // MessageBox
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
@@ -1118,6 +1141,10 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 BOOL WINAPI MessageBeep(UINT uType);
 BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 
+// MDI
+LRESULT WINAPI DefFrameProcA(HWND hWnd, HWND hWndMDIClient, UINT uMsg, WPARAM wParam, LPARAM lParam);
+LRESULT WINAPI DefMDIChildProcA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
 // Menus
 HMENU WINAPI CreatePopupMenu(void);
 HMENU WINAPI CreateMenu(void);
@@ -1175,6 +1202,9 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 #define IsDialogMessage IsDialogMessageA
 #define LoadCursor LoadCursorA
 #define MessageBox MessageBoxA
+#define DefFrameProc DefFrameProcA
+#define DefMDIChildProc DefMDIChildProcA
+#define MDICREATESTRUCT MDICREATESTRUCTA
 #define AppendMenu AppendMenuA
 #define InsertMenu InsertMenuA
 #define GetModuleHandle GetModuleHandleA

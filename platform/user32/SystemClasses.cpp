@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "ClassRegistry.h"
 #include "DialogWindow.h"
+#include "MdiClient.h"
 #include "PopupMenuWindow.h"
 
 namespace {
@@ -29,4 +30,6 @@ void SystemClasses::RegisterAll(ClassRegistry& registry) {
               DialogWindow::kExtraBytes, reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1));
   RegisterOne(registry, PopupMenuWindow::kClassName, CS_DBLCLKS | CS_SAVEBITS, PopupMenuWindow::Procedure, 0,
               reinterpret_cast<HBRUSH>(COLOR_MENU + 1));
+  RegisterOne(registry, MdiClient::kClassName, 0, MdiClient::Procedure, MdiClient::kExtraBytes,
+              reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
 }

@@ -968,3 +968,240 @@ AnsiString IncludeTrailingBackslash(const AnsiString& path) {
 AnsiString ExcludeTrailingBackslash(const AnsiString& path) {
   return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
+
+// =============================================================================================
+// Files, folders, drives and the command line.
+// =============================================================================================
+
+namespace {
+
+// Calls a query that fills a character buffer, growing the buffer until the answer fits (the
+// queries report either the size needed or a truncated answer filling the buffer).
+template <typename Query>
+AnsiString FromBuffer(Query query) {
+  for (DWORD size = MAX_PATH; size <= 32768; size *= 2) {
+    std::vector<char> buffer(size);
+    const DWORD length = query(size, buffer.data());
+    if (length == 0) return AnsiString();
+    if (length < size) return AnsiString(buffer.data(), length);
+  }
+  return AnsiString();
+}
+
+bool HasWildcards(const AnsiString& name) { return name.find_first_of("*?") != AnsiString::npos; }
+
+int PackDosTime(const FILETIME& utc) {
+  FILETIME local;
+  WORD date = 0;
+  WORD time = 0;
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToDosDateTime(&local, &date, &time)) return -1;
+  return static_cast<int>((static_cast<uint32_t>(date) << 16) | time);
+}
+
+// Moves to the first entry from the current one that the exclusion mask lets through, and
+// describes it.
+int FindMatchingFile(TSearchRec& searchRec) {
+  while (searchRec.FindData.dwFileAttributes & static_cast<DWORD>(searchRec.ExcludeAttr)) {
+    if (!FindNextFileA(searchRec.FindHandle, &searchRec.FindData)) return static_cast<int>(GetLastError());
+  }
+  const WIN32_FIND_DATAA& data = searchRec.FindData;
+  searchRec.Time = PackDosTime(data.ftLastWriteTime);
+  searchRec.Size = static_cast<int64_t>((static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+  searchRec.Attr = static_cast<int>(data.dwFileAttributes);
+  searchRec.Name = data.cFileName;
+  return 0;
+}
+
+// "X:\" for drive 1..26, null (the current directory's drive) for 0; false when out of range.
+bool DriveRoot(int drive, AnsiString& root) {
+  if (drive < 0 || drive > 26) return false;
+  root = drive == 0 ? AnsiString() : AnsiString{static_cast<char>('A' + drive - 1), ':', '\\'};
+  return true;
+}
+
+int64_t DiskSpace(int drive, bool total) {
+  AnsiString root;
+  if (!DriveRoot(drive, root)) return -1;
+  ULARGE_INTEGER freeToCaller{};
+  ULARGE_INTEGER totalBytes{};
+  if (!GetDiskFreeSpaceExA(root.empty() ? nullptr : root.c_str(), &freeToCaller, &totalBytes, nullptr)) return -1;
+  return static_cast<int64_t>(total ? totalBytes.QuadPart : freeToCaller.QuadPart);
+}
+
+// Splits the command line as the program start-up code does: blanks separate arguments,
+// double quotes group blanks into one and are dropped.
+std::vector<AnsiString> CommandLineArguments() {
+  std::vector<AnsiString> arguments;
+  const char* p = GetCommandLineA();
+  if (!p) return arguments;
+  while (true) {
+    while (*p && static_cast<unsigned char>(*p) <= ' ') ++p;
+    if (!*p) break;
+    AnsiString argument;
+    bool quoted = false;
+    for (; *p && (quoted || static_cast<unsigned char>(*p) > ' '); ++p) {
+      if (*p == '"') quoted = !quoted;
+      else argument += *p;
+    }
+    arguments.push_back(std::move(argument));
+  }
+  return arguments;
+}
+
+}  // namespace
+
+AnsiString GetCurrentDir() {
+  return FromBuffer([](DWORD size, LPSTR buffer) { return GetCurrentDirectoryA(size, buffer); });
+}
+
+bool SetCurrentDir(const AnsiString& dir) { return SetCurrentDirectoryA(dir.c_str()); }
+
+bool ForceDirectories(AnsiString dir) {
+  if (dir.empty()) throw EInOutError(SCannotCreateDir, 0);
+  dir = ExcludeTrailingBackslash(dir);
+  if (dir.size() < 3 || DirectoryExists(dir) || ExtractFilePath(dir) == dir) return true;
+  return ForceDirectories(ExtractFilePath(dir)) && CreateDir(dir);
+}
+
+bool DirectoryExists(const AnsiString& name) {
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileExists(const AnsiString& name) {
+  if (HasWildcards(name)) return false;
+  const DWORD attributes = GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateDir(const AnsiString& dir) { return CreateDirectoryA(dir.c_str(), nullptr); }
+bool RemoveDir(const AnsiString& dir) { return RemoveDirectoryA(dir.c_str()); }
+bool DeleteFile(const AnsiString& fileName) { return DeleteFileA(fileName.c_str()); }
+bool RenameFile(const AnsiString& oldName, const AnsiString& newName) {
+  return MoveFileA(oldName.c_str(), newName.c_str());
+}
+
+AnsiString ExpandFileName(const AnsiString& fileName) {
+  std::vector<char> buffer(MAX_PATH);
+  char* filePart = nullptr;
+  DWORD length = GetFullPathNameA(fileName.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &filePart);
+  if (length >= buffer.size()) {
+    buffer.resize(length + 1);
+    length = GetFullPathNameA(fileName.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), &filePart);
+  }
+  return length > 0 && length < buffer.size() ? AnsiString(buffer.data(), length) : AnsiString();
+}
+
+int FileGetAttr(const AnsiString& fileName) { return static_cast<int>(GetFileAttributesA(fileName.c_str())); }
+
+int FileSetAttr(const AnsiString& fileName, int attr) {
+  return SetFileAttributesA(fileName.c_str(), static_cast<DWORD>(attr)) ? 0 : static_cast<int>(GetLastError());
+}
+
+int FileAge(const AnsiString& fileName) {
+  if (HasWildcards(fileName)) return -1;
+  WIN32_FIND_DATAA data;
+  HANDLE search = FindFirstFileA(fileName.c_str(), &data);
+  if (search == INVALID_HANDLE_VALUE) return -1;
+  ::FindClose(search);
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
+  return PackDosTime(data.ftLastWriteTime);
+}
+
+TDateTime FileDateToDateTime(int fileDate) {
+  const auto date = static_cast<uint32_t>(fileDate) >> 16;
+  const auto time = static_cast<uint32_t>(fileDate) & 0xFFFF;
+  return EncodeDate(static_cast<int>((date >> 9) + 1980), static_cast<int>((date >> 5) & 15), static_cast<int>(date & 31)) +
+         EncodeTime(static_cast<int>(time >> 11), static_cast<int>((time >> 5) & 63), static_cast<int>((time & 31) * 2), 0);
+}
+
+int DateTimeToFileDate(TDateTime dateTime) {
+  uint16_t year, month, day, hour, minute, second, millisecond;
+  DecodeDate(dateTime, year, month, day);
+  if (year < 1980 || year > 2107) return 0;
+  DecodeTime(dateTime, hour, minute, second, millisecond);
+  const uint32_t date = (static_cast<uint32_t>(year - 1980) << 9) | (month << 5) | day;
+  const uint32_t time = (static_cast<uint32_t>(hour) << 11) | (minute << 5) | (second / 2);
+  return static_cast<int>((date << 16) | time);
+}
+
+int FindFirst(const AnsiString& path, int attr, TSearchRec& searchRec) {
+  constexpr int faSpecial = faHidden | faSysFile | faVolumeID | faDirectory;
+  FindClose(searchRec);
+  searchRec.ExcludeAttr = ~attr & faSpecial;
+  searchRec.FindHandle = FindFirstFileA(path.c_str(), &searchRec.FindData);
+  if (searchRec.FindHandle == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
+  const int result = FindMatchingFile(searchRec);
+  if (result != 0) FindClose(searchRec);
+  return result;
+}
+
+int FindNext(TSearchRec& searchRec) {
+  if (searchRec.FindHandle == INVALID_HANDLE_VALUE) return ERROR_NO_MORE_FILES;
+  if (!FindNextFileA(searchRec.FindHandle, &searchRec.FindData)) return static_cast<int>(GetLastError());
+  return FindMatchingFile(searchRec);
+}
+
+void FindClose(TSearchRec& searchRec) {
+  if (searchRec.FindHandle == INVALID_HANDLE_VALUE) return;
+  ::FindClose(searchRec.FindHandle);
+  searchRec.FindHandle = INVALID_HANDLE_VALUE;
+}
+
+int64_t DiskFree(int drive) { return DiskSpace(drive, false); }
+int64_t DiskSize(int drive) { return DiskSpace(drive, true); }
+
+HANDLE FileOpen(const AnsiString& fileName, unsigned mode) {
+  static constexpr DWORD kAccess[] = {GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE};
+  static constexpr DWORD kShare[] = {0, 0, FILE_SHARE_READ, FILE_SHARE_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE};
+  const unsigned access = mode & 3;
+  const unsigned share = (mode & 0xF0) >> 4;
+  if (access >= std::size(kAccess) || share >= std::size(kShare)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return INVALID_HANDLE_VALUE;
+  }
+  return CreateFileA(fileName.c_str(), kAccess[access], kShare[share], nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+HANDLE FileCreate(const AnsiString& fileName) {
+  return CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+int FileRead(HANDLE handle, void* buffer, int count) {
+  DWORD done = 0;
+  if (count < 0 || !ReadFile(handle, buffer, static_cast<DWORD>(count), &done, nullptr)) return -1;
+  return static_cast<int>(done);
+}
+
+int FileWrite(HANDLE handle, const void* buffer, int count) {
+  DWORD done = 0;
+  if (count < 0 || !WriteFile(handle, buffer, static_cast<DWORD>(count), &done, nullptr)) return -1;
+  return static_cast<int>(done);
+}
+
+int64_t FileSeek(HANDLE handle, int64_t offset, int origin) {
+  LONG high = static_cast<LONG>(offset >> 32);
+  SetLastError(ERROR_SUCCESS);
+  const DWORD low = SetFilePointer(handle, static_cast<LONG>(offset & 0xFFFFFFFF), &high, static_cast<DWORD>(origin));
+  if (low == INVALID_SET_FILE_POINTER && GetLastError() != ERROR_SUCCESS) return -1;
+  return static_cast<int64_t>((static_cast<uint64_t>(static_cast<DWORD>(high)) << 32) | low);
+}
+
+void FileClose(HANDLE handle) {
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+}
+
+AnsiString ParamStr(int index) {
+  if (index == 0) {
+    return FromBuffer([](DWORD size, LPSTR buffer) { return GetModuleFileNameA(nullptr, buffer, size); });
+  }
+  const std::vector<AnsiString> arguments = CommandLineArguments();
+  return index > 0 && static_cast<std::size_t>(index) < arguments.size() ? arguments[index] : AnsiString();
+}
+
+int ParamCount() {
+  const std::size_t count = CommandLineArguments().size();
+  return count > 1 ? static_cast<int>(count - 1) : 0;
+}

@@ -6,6 +6,8 @@
 #include "SysConst.h"
 #include "System.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <exception>
 #include <initializer_list>
@@ -224,3 +226,93 @@ AnsiString ExtractFileExt(const AnsiString& fileName);
 AnsiString ChangeFileExt(const AnsiString& fileName, const AnsiString& extension);
 AnsiString IncludeTrailingBackslash(const AnsiString& path);
 AnsiString ExcludeTrailingBackslash(const AnsiString& path);
+
+// =============================================================================================
+// Files, folders, drives and the command line, over the platform's file API.
+// =============================================================================================
+
+// File attributes as FindFirst and FileGetAttr report them.
+inline constexpr int faReadOnly = 0x01;
+inline constexpr int faHidden = 0x02;
+inline constexpr int faSysFile = 0x04;
+inline constexpr int faVolumeID = 0x08;
+inline constexpr int faDirectory = 0x10;
+inline constexpr int faArchive = 0x20;
+inline constexpr int faAnyFile = 0x3F;
+
+// FileOpen modes: one access mode or'ed with one share mode. fmCreate is TFileStream's.
+inline constexpr uint16_t fmCreate = 0xFFFF;
+inline constexpr uint16_t fmOpenRead = 0x0000;
+inline constexpr uint16_t fmOpenWrite = 0x0001;
+inline constexpr uint16_t fmOpenReadWrite = 0x0002;
+inline constexpr uint16_t fmShareCompat = 0x0000;
+inline constexpr uint16_t fmShareExclusive = 0x0010;
+inline constexpr uint16_t fmShareDenyWrite = 0x0020;
+inline constexpr uint16_t fmShareDenyRead = 0x0030;
+inline constexpr uint16_t fmShareDenyNone = 0x0040;
+
+// Current directory without a trailing '\' (except for a root such as "C:\").
+AnsiString GetCurrentDir();
+bool SetCurrentDir(const AnsiString& dir);
+// Creates every missing folder of `dir`; false when a level cannot be created. An empty name
+// raises EInOutError "Unable to create directory".
+bool ForceDirectories(AnsiString dir);
+bool DirectoryExists(const AnsiString& name);
+// True for an existing file; a folder is not a file, and wildcards match nothing.
+bool FileExists(const AnsiString& name);
+bool CreateDir(const AnsiString& dir);
+// Only an empty folder.
+bool RemoveDir(const AnsiString& dir);
+// Fails for read-only files and for folders.
+bool DeleteFile(const AnsiString& fileName);
+bool RenameFile(const AnsiString& oldName, const AnsiString& newName);
+// The full path of `fileName` taken relative to the current directory.
+AnsiString ExpandFileName(const AnsiString& fileName);
+
+// Attributes, or -1 when the file is missing.
+int FileGetAttr(const AnsiString& fileName);
+// 0, or the Windows error code.
+int FileSetAttr(const AnsiString& fileName, int attr);
+// Last-write time of a file as a local DOS date and time (date in the high word), or -1 when
+// the file is missing or a folder.
+int FileAge(const AnsiString& fileName);
+TDateTime FileDateToDateTime(int fileDate);
+int DateTimeToFileDate(TDateTime dateTime);
+
+struct TSearchRec {
+  int Time = 0;      // last write, local DOS date and time
+  int64_t Size = 0;  // bytes, all 64 bits
+  int Attr = 0;      // Windows attributes
+  AnsiString Name;   // file name only
+  int ExcludeAttr = 0;
+  HANDLE FindHandle = INVALID_HANDLE_VALUE;
+  WIN32_FIND_DATAA FindData{};
+};
+
+// 0 when an entry was found, otherwise the Windows error code (2 nothing matches, 3 the folder
+// is missing, 18 no more entries). Entries with a hidden, system, volume or directory bit that
+// `attr` lacks are skipped; normal, read-only and archive files always match. A failed
+// FindFirst leaves nothing open.
+int FindFirst(const AnsiString& path, int attr, TSearchRec& searchRec);
+int FindNext(TSearchRec& searchRec);
+// Safe to call more than once and after a failed FindFirst.
+void FindClose(TSearchRec& searchRec);
+
+// Bytes free to the caller / total bytes on a drive: 0 the current drive, 1 A:, 3 C: ...
+// -1 when the drive is invalid or not ready.
+int64_t DiskFree(int drive);
+int64_t DiskSize(int drive);
+
+// Low-level file handles; INVALID_HANDLE_VALUE on failure.
+HANDLE FileOpen(const AnsiString& fileName, unsigned mode);
+HANDLE FileCreate(const AnsiString& fileName);
+// Bytes read or written, -1 on failure.
+int FileRead(HANDLE handle, void* buffer, int count);
+int FileWrite(HANDLE handle, const void* buffer, int count);
+// Origin 0 = start, 1 = current, 2 = end; the new position or -1.
+int64_t FileSeek(HANDLE handle, int64_t offset, int origin);
+void FileClose(HANDLE handle);
+
+// The program's path (0) or a command-line argument with its quotes removed; '' past the end.
+AnsiString ParamStr(int index);
+int ParamCount();

@@ -202,15 +202,19 @@ LSTATUS WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
 LSTATUS WINAPI RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
                              LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
   if (lpReserved) return ERROR_INVALID_PARAMETER;
-  return ReadKey(hKey, KEY_ENUMERATE_SUB_KEYS, [&](const RegistryKey& key, const Registry::Key& handle) {
+  HiveFile* hive = nullptr;
+  LONG status = ReadKey(hKey, KEY_ENUMERATE_SUB_KEYS, [&](const RegistryKey& key, const Registry::Key& handle) {
     if (dwIndex >= key.Subkeys().size()) return static_cast<LONG>(ERROR_NO_MORE_ITEMS);
     LONG result = CopyName(key.Subkeys()[dwIndex]->Name(), lpName, lpcchName);
     if (result != ERROR_SUCCESS) return result;
     if (lpClass && lpcchClass && *lpcchClass) *lpClass = '\0';
     if (lpcchClass) *lpcchClass = 0;
-    if (lpftLastWriteTime) *lpftLastWriteTime = handle.hive->LastWrite();
+    hive = handle.hive;
     return static_cast<LONG>(ERROR_SUCCESS);
   });
+  // Asked after the read: the hive's time takes the lock the read holds.
+  if (status == ERROR_SUCCESS && lpftLastWriteTime) *lpftLastWriteTime = hive->LastWrite();
+  return status;
 }
 
 LSTATUS WINAPI RegEnumKeyA(HKEY hKey, DWORD dwIndex, LPSTR lpName, DWORD cchName) {
@@ -233,7 +237,8 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LP
                                 LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen, LPDWORD lpcbSecurityDescriptor,
                                 PFILETIME lpftLastWriteTime) {
   if (lpReserved || (lpClass && !lpcchClass)) return ERROR_INVALID_PARAMETER;
-  return ReadKey(hKey, KEY_QUERY_VALUE, [&](const RegistryKey& key, const Registry::Key& handle) {
+  HiveFile* hive = nullptr;
+  LONG status = ReadKey(hKey, KEY_QUERY_VALUE, [&](const RegistryKey& key, const Registry::Key& handle) {
     if (lpClass && *lpcchClass) *lpClass = '\0';
     if (lpcchClass) *lpcchClass = 0;
     DWORD longestKey = 0, longestName = 0, longestData = 0;
@@ -249,9 +254,12 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LP
     if (lpcbMaxValueNameLen) *lpcbMaxValueNameLen = longestName;
     if (lpcbMaxValueLen) *lpcbMaxValueLen = longestData;
     if (lpcbSecurityDescriptor) *lpcbSecurityDescriptor = 0;
-    if (lpftLastWriteTime) *lpftLastWriteTime = handle.hive->LastWrite();
+    hive = handle.hive;
     return static_cast<LONG>(ERROR_SUCCESS);
   });
+  // Asked after the read: the hive's time takes the lock the read holds.
+  if (status == ERROR_SUCCESS && lpftLastWriteTime) *lpftLastWriteTime = hive->LastWrite();
+  return status;
 }
 
 // Every change is already on disk when its call returns; flushing only checks the handle.

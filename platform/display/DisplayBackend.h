@@ -3,10 +3,10 @@
 // top-level surfaces, reports host input and sets the pointer shape.
 #pragma once
 
-#include "PixelSurface.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "PixelSurface.h"
 
 // One top-level window, as USER identifies it to the backend (the HWND value).
 using SurfaceId = uintptr_t;
@@ -35,10 +35,10 @@ struct InputEvent {
   enum class Button { Left, Right, Middle };
 
   Kind kind = Kind::MouseMove;
-  POINT screen{0, 0};       // mouse events
+  POINT screen{0, 0};  // mouse events
   Button button = Button::Left;
-  int wheelDelta = 0;       // multiples of WHEEL_DELTA, positive away from the user
-  UINT virtualKey = 0;      // key events
+  int wheelDelta = 0;   // multiples of WHEEL_DELTA, positive away from the user
+  UINT virtualKey = 0;  // key events
   UINT scanCode = 0;
   bool extendedKey = false;
   unsigned char character = 0;  // Char

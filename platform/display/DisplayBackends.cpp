@@ -1,11 +1,11 @@
 #include "DisplayBackends.h"
 
-#include "HeadlessBackend.h"
-#include "SdlBackend.h"
-
 #include <cstdlib>
 #include <functional>
 #include <string_view>
+
+#include "HeadlessBackend.h"
+#include "SdlBackend.h"
 
 namespace {
 

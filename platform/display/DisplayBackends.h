@@ -2,10 +2,10 @@
 // it a backend that needs a host display is chosen only when one exists, else headless.
 #pragma once
 
-#include "DisplayBackend.h"
-
 #include <memory>
 #include <string>
+
+#include "DisplayBackend.h"
 
 class DisplayBackends {
  public:

@@ -2,10 +2,10 @@
 // injection (winport.h), so the backend itself never produces events; waiting ends on Wake().
 #pragma once
 
-#include "DisplayBackend.h"
-
 #include <condition_variable>
 #include <mutex>
+
+#include "DisplayBackend.h"
 
 class HeadlessBackend : public DisplayBackend {
  public:

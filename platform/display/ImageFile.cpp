@@ -64,8 +64,7 @@ std::vector<uint8_t> ImageFile::EncodePng(const PixelSurface& surface, const REC
   const std::vector<uint8_t> raw = PngScanlines(surface, area);
   uLongf compressedSize = compressBound(static_cast<uLong>(raw.size()));
   std::vector<uint8_t> compressed(compressedSize);
-  if (compress2(compressed.data(), &compressedSize, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_SPEED) !=
-      Z_OK) {
+  if (compress2(compressed.data(), &compressedSize, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_SPEED) != Z_OK) {
     return {};
   }
   compressed.resize(compressedSize);

@@ -2,11 +2,11 @@
 // (24-bit, bottom-up). Used for screenshots.
 #pragma once
 
-#include "PixelSurface.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "PixelSurface.h"
 
 class ImageFile {
  public:

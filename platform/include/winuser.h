@@ -1121,6 +1121,7 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 HCURSOR WINAPI SetCursor(HCURSOR hCursor);
 HCURSOR WINAPI GetCursor(void);
 UINT WINAPI GetDoubleClickTime(void);
+BOOL WINAPI SetDoubleClickTime(UINT uInterval);
 SHORT WINAPI GetKeyState(int nVirtKey);
 SHORT WINAPI GetAsyncKeyState(int vKey);
 

@@ -1,10 +1,10 @@
 #include "Activation.h"
 
+#include <atomic>
+
 #include "MessageQueue.h"
 #include "ThreadIdentity.h"
 #include "WindowTable.h"
-
-#include <atomic>
 
 namespace {
 

@@ -3,9 +3,9 @@
 // another window when the active one goes away.
 #pragma once
 
-#include "Window.h"
-
 #include <windows.h>
+
+#include "Window.h"
 
 class Activation {
  public:

@@ -1,15 +1,15 @@
 // Window classes: registration, lookup and class data.
+#include <cstring>
+
 #include "ClassRegistry.h"
 #include "WindowTable.h"
-
-#include <cstring>
 
 namespace {
 
 WNDCLASSEXA Widen(const WNDCLASSA& c) {
-  return WNDCLASSEXA{sizeof(WNDCLASSEXA), c.style,         c.lpfnWndProc, c.cbClsExtra,
-                     c.cbWndExtra,        c.hInstance,     c.hIcon,       c.hCursor,
-                     c.hbrBackground,     c.lpszMenuName,  c.lpszClassName, nullptr};
+  return WNDCLASSEXA{sizeof(WNDCLASSEXA), c.style,        c.lpfnWndProc,   c.cbClsExtra,
+                     c.cbWndExtra,        c.hInstance,    c.hIcon,         c.hCursor,
+                     c.hbrBackground,     c.lpszMenuName, c.lpszClassName, nullptr};
 }
 
 void Describe(const WindowClass& cls, WNDCLASSEXA& out) {
@@ -70,8 +70,8 @@ BOOL WINAPI GetClassInfoA(HINSTANCE hInstance, LPCSTR lpClassName, LPWNDCLASSA l
   const BOOL atom = GetClassInfoExA(hInstance, lpClassName, &ex);
   if (!atom) return FALSE;
   if (lpWndClass) {
-    *lpWndClass = WNDCLASSA{ex.style,   ex.lpfnWndProc, ex.cbClsExtra,    ex.cbWndExtra,   ex.hInstance,
-                            ex.hIcon,   ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
+    *lpWndClass = WNDCLASSA{ex.style, ex.lpfnWndProc, ex.cbClsExtra,    ex.cbWndExtra,   ex.hInstance,
+                            ex.hIcon, ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
   }
   return atom;
 }
@@ -83,8 +83,8 @@ int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  const std::string name = w->IsRoot() ? (w->root == Window::Root::Desktop ? "#32769" : "Message")
-                                       : w->windowClass->name;
+  const std::string name =
+      w->IsRoot() ? (w->root == Window::Root::Desktop ? "#32769" : "Message") : w->windowClass->name;
   const size_t count = std::min(name.size(), static_cast<size_t>(nMaxCount - 1));
   std::memcpy(lpClassName, name.data(), count);
   lpClassName[count] = '\0';

@@ -44,7 +44,8 @@ ATOM ClassRegistry::Register(const WNDCLASSEXA& definition) {
   const HINSTANCE instance = Normalise(definition.hInstance);
   std::lock_guard lock(mutex_);
   for (const auto& existing : classes_) {
-    const bool sameScope = existing->instance == instance || (existing->IsGlobal() && (definition.style & CS_GLOBALCLASS));
+    const bool sameScope =
+        existing->instance == instance || (existing->IsGlobal() && (definition.style & CS_GLOBALCLASS));
     if (sameScope && Matches(*existing, definition.lpszClassName)) {
       SetLastError(ERROR_CLASS_ALREADY_EXISTS);
       return 0;

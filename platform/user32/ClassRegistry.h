@@ -2,11 +2,11 @@
 // that registered it unless it is CS_GLOBALCLASS. A null module means the program itself.
 #pragma once
 
-#include "WindowClass.h"
-
 #include <memory>
 #include <mutex>
 #include <vector>
+
+#include "WindowClass.h"
 
 class ClassRegistry {
  public:

@@ -1,11 +1,11 @@
 #include "Compositor.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "ImageFile.h"
 #include "ScreenSurface.h"
 #include "WindowTable.h"
-
-#include <algorithm>
-#include <cstring>
 
 void Compositor::ComposeScreen() {
   std::shared_ptr<PixelSurface> screen = ScreenSurface::Get();
@@ -17,7 +17,7 @@ void Compositor::ComposeScreen() {
   const auto& tops = WindowTable::Instance().Desktop().children;
   for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
     const Window& w = **it;
-    if (!(w.style & WS_VISIBLE) || !w.surface) continue;
+    if (!((w.style & WS_VISIBLE) || w.redrawOff) || !w.surface) continue;
     const RECT r = w.windowRect;
     const int left = std::max<int>(r.left, 0);
     const int right = std::min<int>({r.right, screen->Width(), r.left + w.surface->Width()});
@@ -25,7 +25,8 @@ void Compositor::ComposeScreen() {
     const int bottom = std::min<int>({r.bottom, screen->Height(), r.top + w.surface->Height()});
     if (right <= left) continue;
     for (int y = top; y < bottom; ++y) {
-      std::memcpy(screen->Row(y) + static_cast<size_t>(left) * 4, w.surface->Row(y - r.top) + static_cast<size_t>(left - r.left) * 4,
+      std::memcpy(screen->Row(y) + static_cast<size_t>(left) * 4,
+                  w.surface->Row(y - r.top) + static_cast<size_t>(left - r.left) * 4,
                   static_cast<size_t>(right - left) * 4);
     }
   }

@@ -1,9 +1,9 @@
 #include "Cursors.h"
 
-#include "Display.h"
-
 #include <array>
 #include <atomic>
+
+#include "Display.h"
 
 namespace {
 
@@ -13,20 +13,21 @@ struct SystemCursor {
 };
 
 constexpr std::array kSystemCursors{
-    SystemCursor{32512, CursorShape::Arrow},   SystemCursor{32513, CursorShape::IBeam},
-    SystemCursor{32514, CursorShape::Wait},    SystemCursor{32515, CursorShape::Cross},
-    SystemCursor{32516, CursorShape::UpArrow}, SystemCursor{32640, CursorShape::SizeAll},
-    SystemCursor{32641, CursorShape::Arrow},   SystemCursor{32642, CursorShape::SizeNWSE},
-    SystemCursor{32643, CursorShape::SizeNESW}, SystemCursor{32644, CursorShape::SizeWE},
-    SystemCursor{32645, CursorShape::SizeNS},  SystemCursor{32646, CursorShape::SizeAll},
-    SystemCursor{32648, CursorShape::No},      SystemCursor{32649, CursorShape::Hand},
+    SystemCursor{32512, CursorShape::Arrow},       SystemCursor{32513, CursorShape::IBeam},
+    SystemCursor{32514, CursorShape::Wait},        SystemCursor{32515, CursorShape::Cross},
+    SystemCursor{32516, CursorShape::UpArrow},     SystemCursor{32640, CursorShape::SizeAll},
+    SystemCursor{32641, CursorShape::Arrow},       SystemCursor{32642, CursorShape::SizeNWSE},
+    SystemCursor{32643, CursorShape::SizeNESW},    SystemCursor{32644, CursorShape::SizeWE},
+    SystemCursor{32645, CursorShape::SizeNS},      SystemCursor{32646, CursorShape::SizeAll},
+    SystemCursor{32648, CursorShape::No},          SystemCursor{32649, CursorShape::Hand},
     SystemCursor{32650, CursorShape::AppStarting}, SystemCursor{32651, CursorShape::Help},
 };
 
 // Shared cursor handles are small fixed values: a base plus the table index.
 constexpr uintptr_t kHandleBase = 0x10010;
 
-std::atomic<HCURSOR> current{nullptr};
+// The arrow (the first system cursor) until someone sets another.
+std::atomic<HCURSOR> current{reinterpret_cast<HCURSOR>(kHandleBase)};
 
 }  // namespace
 

@@ -2,11 +2,11 @@
 // the display backend is told about.
 #pragma once
 
-#include "DisplayBackend.h"
-
 #include <windows.h>
 
 #include <optional>
+
+#include "DisplayBackend.h"
 
 class Cursors {
  public:

@@ -1,17 +1,16 @@
 // DefWindowProcA: the default handling of window messages.
-#include "Activation.h"
-#include "CaptionButtonTracker.h"
+#include <algorithm>
+#include <cstring>
+
 #include "Cursors.h"
 #include "MessageQueue.h"
 #include "NonClient.h"
 #include "NonClientPainter.h"
+#include "NonClientTracking.h"
 #include "SystemColors.h"
 #include "WindowLifecycle.h"
 #include "WindowPositioner.h"
 #include "WindowTable.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -104,8 +103,21 @@ void ClampToTrackingSize(Window& w, WINDOWPOS& pos) {
   pos.cy = std::clamp<int>(pos.cy, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
 }
 
-LRESULT SystemCommand(HWND hwnd, WPARAM wParam) {
+POINT ScreenPoint(LPARAM lParam) {
+  return POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+}
+
+// SC_SIZE carries the edge in its low four bits: 1 left ... 8 bottom right, in hit-test order.
+LRESULT SizeEdge(WPARAM wParam) { return HTLEFT + static_cast<LRESULT>(wParam & 0x0F) - 1; }
+
+LRESULT SystemCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   switch (wParam & 0xFFF0) {
+    case SC_MOVE:
+      NonClientTracking::MoveOrSize(hwnd, HTCAPTION, ScreenPoint(lParam));
+      break;
+    case SC_SIZE:
+      if (wParam & 0x0F) NonClientTracking::MoveOrSize(hwnd, SizeEdge(wParam), ScreenPoint(lParam));
+      break;
     case SC_CLOSE:
       SendMessageA(hwnd, WM_CLOSE, 0, 0);
       break;
@@ -168,18 +180,14 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
       DestroyWindow(hWnd);
       return 0;
     case WM_SYSCOMMAND:
-      return SystemCommand(hWnd, wParam);
+      return SystemCommand(hWnd, wParam, lParam);
     case WM_SYSKEYDOWN:
       if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
         if (Window* top = w->TopLevel()) SendMessageA(top->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
       return 0;
     case WM_NCLBUTTONDOWN:
-      if (wParam == HTCAPTION) {
-        if (Window* top = w->TopLevel()) Activation::Activate(top->handle, WA_ACTIVE);
-      } else if (wParam == HTCLOSE) {
-        CaptionButtonTracker::TrackClose(hWnd);
-      }
+      NonClientTracking::Press(hWnd, static_cast<LRESULT>(wParam), ScreenPoint(lParam));
       return 0;
     case WM_NCLBUTTONDBLCLK:
       if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX) && !w->IsChildStyle()) {
@@ -215,10 +223,12 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
       return 0;
     case WM_SETREDRAW:
       if (wParam) {
-        w->style |= WS_VISIBLE;
-      } else {
+        if (w->redrawOff) w->style |= WS_VISIBLE;
+        w->redrawOff = false;
+      } else if (w->style & WS_VISIBLE) {
         RedrawWindow(hWnd, nullptr, nullptr, RDW_ALLCHILDREN | RDW_VALIDATE);
         w->style &= ~WS_VISIBLE;
+        w->redrawOff = true;
       }
       return 0;
     case WM_CTLCOLORMSGBOX:

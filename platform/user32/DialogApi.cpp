@@ -11,8 +11,7 @@ extern "C" BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg) {
     HWND focus = GetFocus();
     std::shared_ptr<Window> focused = WindowTable::Instance().Find(focus);
     if (!focused || !dialog->Contains(focused.get())) focus = nullptr;
-    const LRESULT code =
-        focus ? SendMessageA(focus, WM_GETDLGCODE, lpMsg->wParam, reinterpret_cast<LPARAM>(lpMsg)) : 0;
+    const LRESULT code = focus ? SendMessageA(focus, WM_GETDLGCODE, lpMsg->wParam, reinterpret_cast<LPARAM>(lpMsg)) : 0;
     if (!(code & DLGC_WANTALLKEYS) &&
         DialogNavigation::HandleKey(hDlg, focus, static_cast<UINT>(lpMsg->wParam), code)) {
       return TRUE;

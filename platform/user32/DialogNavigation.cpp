@@ -1,8 +1,8 @@
 #include "DialogNavigation.h"
 
-#include "WindowTable.h"
-
 #include <algorithm>
+
+#include "WindowTable.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // a WS_GROUP group, Enter to the default button, Esc to IDCANCEL.
 #pragma once
 
-#include "Window.h"
-
 #include <vector>
+
+#include "Window.h"
 
 class DialogNavigation {
  public:

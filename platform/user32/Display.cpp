@@ -1,10 +1,10 @@
 #include "Display.h"
 
+#include <cstdio>
+
 #include "DisplayBackends.h"
 #include "DisplayMode.h"
 #include "HeadlessBackend.h"
-
-#include <cstdio>
 
 std::unique_ptr<DisplayBackend>& Display::Slot() {
   static std::unique_ptr<DisplayBackend> backend;

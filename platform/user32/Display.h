@@ -3,12 +3,12 @@
 // the backend's events: the first thread that waits for messages with windows of its own.
 #pragma once
 
-#include "DisplayBackend.h"
-
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
+
+#include "DisplayBackend.h"
 
 class Display {
  public:

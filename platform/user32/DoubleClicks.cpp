@@ -46,8 +46,3 @@ bool DoubleClicks::Press(InputEvent::Button button, HWND window, POINT screen, D
   }
   return isDouble;
 }
-
-void DoubleClicks::Reset() {
-  std::lock_guard lock(mutex);
-  first.valid = false;
-}

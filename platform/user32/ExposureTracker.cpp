@@ -42,8 +42,8 @@ std::vector<std::shared_ptr<Window>> ExposureTracker::InvalidateExposed() {
     Region exposed = now.owned;
     for (const Shown& old : before_) {
       if (old.window != now.window) continue;
-      const bool sameSpot = now.window->IsTopLevel() || (old.surfaceOffset.x == now.surfaceOffset.x &&
-                                                        old.surfaceOffset.y == now.surfaceOffset.y);
+      const bool sameSpot = now.window->IsTopLevel() ||
+                            (old.surfaceOffset.x == now.surfaceOffset.x && old.surfaceOffset.y == now.surfaceOffset.y);
       if (sameSpot) exposed = Region::Combine(exposed, old.owned, RGN_DIFF);
       break;
     }

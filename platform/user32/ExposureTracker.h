@@ -6,11 +6,11 @@
 // behind.
 #pragma once
 
-#include "Region.h"
-#include "Window.h"
-
 #include <memory>
 #include <vector>
+
+#include "Region.h"
+#include "Window.h"
 
 class ExposureTracker {
  public:
@@ -21,7 +21,7 @@ class ExposureTracker {
  private:
   struct Shown {
     std::shared_ptr<Window> window;
-    Region owned;        // relative to the window rectangle
+    Region owned;         // relative to the window rectangle
     POINT surfaceOffset;  // the window rectangle's place on its top-level's surface
   };
   static std::vector<Shown> Capture();

@@ -1,5 +1,5 @@
 // Mouse capture and tracking, the cursor, key states.
-#include "Clock.h"
+#include "UserClock.h"
 #include "Cursors.h"
 #include "DoubleClicks.h"
 #include "MessageQueue.h"
@@ -75,7 +75,7 @@ BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack) {
   tracking.flags |= kinds;
   if (kinds & TME_HOVER) {
     tracking.hoverTime = lpEventTrack->dwHoverTime == HOVER_DEFAULT ? 400 : lpEventTrack->dwHoverTime;
-    tracking.hoverStart = Clock::Now();
+    tracking.hoverStart = UserClock::Now();
     tracking.hoverPoint = cursor;
   }
   return TRUE;
@@ -111,6 +111,11 @@ HCURSOR WINAPI SetCursor(HCURSOR hCursor) { return Cursors::SetCurrent(hCursor);
 HCURSOR WINAPI GetCursor(void) { return Cursors::Current(); }
 
 UINT WINAPI GetDoubleClickTime(void) { return DoubleClicks::Time(); }
+
+BOOL WINAPI SetDoubleClickTime(UINT uInterval) {
+  DoubleClicks::SetTime(uInterval);
+  return TRUE;
+}
 
 SHORT WINAPI GetKeyState(int nVirtKey) {
   if (nVirtKey < 0 || nVirtKey > 0xFF) return 0;

@@ -151,8 +151,8 @@ std::optional<RoutedInput> InputRouter::RouteMouse(const RawInput& raw) {
 
   bool eat = false;
   if (IsPress(raw) && top && top->handle != queue.active) {
-    const LRESULT answer = SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->handle),
-                                        MAKELPARAM(hit, message));
+    const LRESULT answer =
+        SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->handle), MAKELPARAM(hit, message));
     if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) Activation::Activate(top->handle, WA_CLICKACTIVE);
     eat = answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT;
     if (!target->IsAlive()) return std::nullopt;
@@ -170,9 +170,8 @@ std::optional<RoutedInput> InputRouter::RouteMouse(const RawInput& raw) {
     return Make(hwnd, nonClient, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y), raw);
   }
   if (IsPress(raw)) {
-    WindowLifecycle::NotifyParents(*target, MAKEWPARAM(message, 0), [screen](Window& parent) {
-      return ClientPoint(parent, screen);
-    });
+    WindowLifecycle::NotifyParents(*target, MAKEWPARAM(message, 0),
+                                   [screen](Window& parent) { return ClientPoint(parent, screen); });
     if (!target->IsAlive()) return std::nullopt;
   }
   return Make(hwnd, message, keys, ClientPoint(*target, screen), raw);

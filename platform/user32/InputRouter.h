@@ -6,13 +6,13 @@
 // the focus window (WM_SYSKEY* with Alt, for F10, or to the active window without focus).
 #pragma once
 
-#include "MessageQueue.h"
-#include "SystemInput.h"
-#include "Window.h"
-
 #include <memory>
 #include <optional>
 #include <set>
+
+#include "MessageQueue.h"
+#include "SystemInput.h"
+#include "Window.h"
 
 class InputRouter {
  public:

@@ -3,9 +3,9 @@
 // Shift, the numeric keypad follows Num Lock.
 #pragma once
 
-#include "MessageQueue.h"
-
 #include <optional>
+
+#include "MessageQueue.h"
 
 class KeyTranslation {
  public:

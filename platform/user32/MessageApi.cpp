@@ -1,5 +1,5 @@
 // Sending, posting, retrieving, translating and dispatching messages.
-#include "Clock.h"
+#include "UserClock.h"
 #include "KeyTranslation.h"
 #include "MessagePump.h"
 #include "MessageQueue.h"
@@ -158,7 +158,7 @@ LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
   }
   if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
     const auto procedure = reinterpret_cast<TIMERPROC>(lpMsg->lParam);
-    procedure(lpMsg->hwnd, WM_TIMER, lpMsg->wParam, Clock::Now());
+    procedure(lpMsg->hwnd, WM_TIMER, lpMsg->wParam, UserClock::Now());
     return 0;
   }
   if (!lpMsg->hwnd) return 0;

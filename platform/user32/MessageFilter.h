@@ -17,7 +17,6 @@ class MessageFilter {
   // that window and its descendants.
   bool MatchesWindow(HWND target) const;
   bool Matches(const MSG& message) const { return MatchesMessage(message.message) && MatchesWindow(message.hwnd); }
-  HWND FilterWindow() const { return window_; }
 
  private:
   HWND window_;

@@ -1,6 +1,10 @@
 #include "MessagePump.h"
 
-#include "Clock.h"
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
+#include "UserClock.h"
 #include "Display.h"
 #include "InputRouter.h"
 #include "MessageQueue.h"
@@ -10,10 +14,6 @@
 #include "SystemInput.h"
 #include "ThreadIdentity.h"
 #include "WindowTable.h"
-
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -27,7 +27,7 @@ constexpr int kDispatchLimit = 100000;
 
 void Stamp(MSG& msg, bool keepTime) {
   if (!keepTime) {
-    msg.time = Clock::Now();
+    msg.time = UserClock::Now();
     msg.pt = SystemInput::Instance().CursorPos();
   }
   MessageQueue& queue = MessageQueue::Current();
@@ -82,10 +82,10 @@ void MessagePump::CheckHover() {
   const int dy = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
   if (std::abs(now.x - tracking.hoverPoint.x) > dx || std::abs(now.y - tracking.hoverPoint.y) > dy) {
     tracking.hoverPoint = now;
-    tracking.hoverStart = Clock::Now();
+    tracking.hoverStart = UserClock::Now();
     return;
   }
-  if (!Clock::IsDue(tracking.hoverStart + tracking.hoverTime, Clock::Now())) return;
+  if (!UserClock::IsDue(tracking.hoverStart + tracking.hoverTime, UserClock::Now())) return;
   std::shared_ptr<Window> w = WindowTable::Instance().Find(tracking.window);
   tracking.flags &= ~TME_HOVER;
   if (!tracking.flags) tracking.window = nullptr;
@@ -121,7 +121,7 @@ std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
     Stamp(*paint, false);
     return paint;
   }
-  if (std::optional<MSG> timer = queue.timers.TakeDue(filter, Clock::Now(), remove)) {
+  if (std::optional<MSG> timer = queue.timers.TakeDue(filter, UserClock::Now(), remove)) {
     Stamp(*timer, false);
     return timer;
   }
@@ -130,17 +130,18 @@ std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
 
 bool MessagePump::Available(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending()) return true;
+  if (queue.quitPending || queue.HasSent() || queue.HasPosted(filter) || SystemInput::Instance().HasPending())
+    return true;
   for (const RoutedInput& input : queue.input) {
     if (filter.Matches(input.message)) return true;
   }
   if (filter.MatchesMessage(WM_PAINT) && Painting::NextToPaint(filter, queue.ThreadId())) return true;
-  return queue.timers.AnyDue(filter, Clock::Now());
+  return queue.timers.AnyDue(filter, UserClock::Now());
 }
 
-std::optional<DWORD> MessagePump::NextDeadline() {
+std::optional<DWORD> MessagePump::NextDeadline(const MessageFilter& filter) {
   MessageQueue& queue = MessageQueue::Current();
-  std::optional<DWORD> next = queue.timers.NextDue();
+  std::optional<DWORD> next = queue.timers.NextDue(filter);
   if (queue.tracking.flags & TME_HOVER) {
     const DWORD hover = queue.tracking.hoverStart + queue.tracking.hoverTime;
     if (!next || static_cast<int32_t>(hover - *next) < 0) next = hover;
@@ -153,13 +154,13 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
   if (IdleHandler handler = idleHandler.load(); handler && handler(idleContext.load())) return true;
   if (Available(filter)) return true;
   MessageQueue& queue = MessageQueue::Current();
-  const std::optional<DWORD> deadline = NextDeadline();
-  if (deadline && Clock::IsVirtual()) {
-    Clock::AdvanceVirtual(Clock::Until(*deadline, Clock::Now()));
+  const std::optional<DWORD> deadline = NextDeadline(filter);
+  if (deadline && UserClock::IsVirtual()) {
+    UserClock::AdvanceVirtual(UserClock::Until(*deadline, UserClock::Now()));
     return true;
   }
   if (deadline) {
-    queue.WaitForWake(static_cast<int>(Clock::Until(*deadline, Clock::Now())));
+    queue.WaitForWake(static_cast<int>(UserClock::Until(*deadline, UserClock::Now())));
     return true;
   }
   // Wake-ups may be stale (input already taken); only the full limit without work ends the loop.
@@ -170,8 +171,10 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
     queue.WaitForWake(static_cast<int>(left.count()));
     if (Available(filter)) return true;
   }
-  std::fprintf(stderr, "headless display: the message loop has been idle for %u ms with no timer and no input; "
-               "ending it with WM_QUIT\n", static_cast<unsigned>(idleLimit.load()));
+  std::fprintf(stderr,
+               "headless display: the message loop has been idle for %u ms with no timer and no input; "
+               "ending it with WM_QUIT\n",
+               static_cast<unsigned>(idleLimit.load()));
   return false;
 }
 
@@ -185,8 +188,8 @@ void MessagePump::Wait(const MessageFilter& filter) {
     if (!WaitIdleHeadless(filter)) queue.SetQuit(0);
     return;
   }
-  const std::optional<DWORD> deadline = NextDeadline();
-  queue.WaitForWake(deadline ? static_cast<int>(Clock::Until(*deadline, Clock::Now())) : -1);
+  const std::optional<DWORD> deadline = NextDeadline(filter);
+  queue.WaitForWake(deadline ? static_cast<int>(UserClock::Until(*deadline, UserClock::Now())) : -1);
 }
 
 int MessagePump::DispatchPending() {

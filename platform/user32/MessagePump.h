@@ -9,11 +9,11 @@
 // threads within the idle limit) the loop gets WM_QUIT, with a note on stderr.
 #pragma once
 
-#include "MessageFilter.h"
-
 #include <windows.h>
 
 #include <optional>
+
+#include "MessageFilter.h"
 
 using IdleHandler = BOOL (*)(void* context);
 
@@ -34,6 +34,7 @@ class MessagePump {
   static std::optional<MSG> PeekInput(const MessageFilter& filter, bool remove);
   static std::optional<MSG> PeekPaint(const MessageFilter& filter, bool remove);
   static void CheckHover();
-  static std::optional<DWORD> NextDeadline();
+  // The next moment a timer the filter accepts, or a hover, falls due.
+  static std::optional<DWORD> NextDeadline(const MessageFilter& filter);
   static bool WaitIdleHeadless(const MessageFilter& filter);
 };

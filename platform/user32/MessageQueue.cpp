@@ -1,11 +1,11 @@
 #include "MessageQueue.h"
 
-#include "Display.h"
-#include "ThreadIdentity.h"
-
 #include <chrono>
 #include <unordered_map>
 #include <vector>
+
+#include "Display.h"
+#include "ThreadIdentity.h"
 
 namespace {
 

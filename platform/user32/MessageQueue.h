@@ -3,9 +3,6 @@
 // window, capture, key states, mouse tracking).
 #pragma once
 
-#include "MessageFilter.h"
-#include "TimerList.h"
-
 #include <windows.h>
 
 #include <array>
@@ -15,6 +12,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+
+#include "MessageFilter.h"
+#include "TimerList.h"
 
 using KeyStates = std::array<BYTE, 256>;
 

@@ -34,8 +34,8 @@ int MessageSender::HandleIncoming() {
   while (std::shared_ptr<SentMessage> sent = queue.TakeSent()) {
     ++queue.handlingSentMessages;
     std::shared_ptr<Window> w = WindowTable::Instance().Find(sent->message.hwnd);
-    sent->result = w ? CallWindowProcA(w->procedure, sent->message.hwnd, sent->message.message,
-                                       sent->message.wParam, sent->message.lParam)
+    sent->result = w ? CallWindowProcA(w->procedure, sent->message.hwnd, sent->message.message, sent->message.wParam,
+                                       sent->message.lParam)
                      : 0;
     --queue.handlingSentMessages;
     sent->done = true;

@@ -1,7 +1,6 @@
 // GetModuleHandleA for the program itself: the one module this platform loads.
-#include <windows.h>
-
 #include <unistd.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cctype>
@@ -14,7 +13,8 @@ namespace {
 const HMODULE kProgramModule = reinterpret_cast<HMODULE>(static_cast<uintptr_t>(0x400000));
 
 std::string Lowercase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
 

@@ -1,8 +1,8 @@
 #include "NonClient.h"
 
-#include "Window.h"
-
 #include <algorithm>
+
+#include "Window.h"
 
 namespace {
 

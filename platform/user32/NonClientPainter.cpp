@@ -30,7 +30,8 @@ void NonClientPainter::PaintFrame(const Window& w, HDC hdc, RECT& rect) {
       break;
     case NonClient::Frame::Thick:
       DrawEdge(hdc, &rect, EDGE_RAISED, BF_RECT | BF_ADJUST);
-      FillBorder(hdc, rect, GetSystemMetrics(SM_CXFRAME) - 2, w.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
+      FillBorder(hdc, rect, GetSystemMetrics(SM_CXFRAME) - 2,
+                 w.captionActive ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER);
       break;
   }
 }
@@ -72,15 +73,6 @@ void NonClientPainter::PaintCaptionText(const Window& w, HDC hdc, const RECT& ca
 
 UINT NonClientPainter::CloseButtonState(const Window& w) {
   return (w.ClassStyle() & CS_NOCLOSE) ? DFCS_INACTIVE : 0;
-}
-
-void NonClientPainter::PaintCloseButton(Window& w, bool pushed) {
-  RECT r = NonClient::CloseButtonRect(w);
-  if (r.right <= r.left) return;
-  HDC hdc = GetWindowDC(w.handle);
-  if (!hdc) return;
-  DrawFrameControl(hdc, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE | CloseButtonState(w) | (pushed ? DFCS_PUSHED : 0));
-  ReleaseDC(w.handle, hdc);
 }
 
 void NonClientPainter::PaintCaption(const Window& w, HDC hdc, const RECT& caption) {

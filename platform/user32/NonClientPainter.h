@@ -10,8 +10,6 @@ class NonClientPainter {
  public:
   // `update` is WM_NCPAINT's wParam: a region in screen coordinates, or 1 for the whole frame.
   static void Paint(Window& window, HRGN update);
-  // Redraws only the close box, pushed or not, while the mouse holds it.
-  static void PaintCloseButton(Window& window, bool pushed);
 
  private:
   static void PaintFrame(const Window& window, HDC hdc, RECT& rect);

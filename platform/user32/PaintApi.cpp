@@ -1,4 +1,6 @@
 // Window DCs, update regions, BeginPaint / EndPaint and RedrawWindow.
+#include <cstring>
+
 #include "GdiHandleTable.h"
 #include "GdiRegion.h"
 #include "Painting.h"
@@ -6,12 +8,10 @@
 #include "WindowDcs.h"
 #include "WindowTable.h"
 
-#include <cstring>
-
 namespace {
 
-constexpr UINT kInvalidateFlags = RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT |
-                                  RDW_ERASE | RDW_NOERASE | RDW_FRAME | RDW_NOFRAME;
+constexpr UINT kInvalidateFlags = RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT | RDW_ERASE |
+                                  RDW_NOERASE | RDW_FRAME | RDW_NOFRAME;
 
 const Region* RegionArgument(HRGN handle) {
   GdiRegion* region = GdiHandleTable::Instance().Get<GdiRegion>(handle);
@@ -104,11 +104,15 @@ BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint) {
 }
 
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase) {
-  return Redraw(hWnd, lpRect, nullptr, RDW_INVALIDATE | (bErase ? RDW_ERASE : 0) | (hWnd ? 0 : RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASENOW | RDW_UPDATENOW));
+  return Redraw(hWnd, lpRect, nullptr,
+                RDW_INVALIDATE | (bErase ? RDW_ERASE : 0) |
+                    (hWnd ? 0 : RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASENOW | RDW_UPDATENOW));
 }
 
 BOOL WINAPI InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase) {
-  return Redraw(hWnd, nullptr, hRgn, RDW_INVALIDATE | (bErase ? RDW_ERASE : 0) | (hWnd ? 0 : RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASENOW | RDW_UPDATENOW));
+  return Redraw(hWnd, nullptr, hRgn,
+                RDW_INVALIDATE | (bErase ? RDW_ERASE : 0) |
+                    (hWnd ? 0 : RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASENOW | RDW_UPDATENOW));
 }
 
 BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect) { return Redraw(hWnd, lpRect, nullptr, RDW_VALIDATE); }

@@ -1,9 +1,9 @@
 #include "Painting.h"
 
+#include <vector>
+
 #include "WindowDcs.h"
 #include "WindowTable.h"
-
-#include <vector>
 
 namespace {
 
@@ -29,10 +29,11 @@ void Painting::Apply(Window& w, const std::optional<Region>& requested, UINT fla
   if (!w.IsVisibleOnScreen() || !w.IsAlive()) return;
   const Region clientBox = ClientBox(w);
   const Region windowBox = WindowBox(w);
-  const Region area = requested ? Region::Combine(*requested, windowBox, RGN_AND)
-                                : ((flags & RDW_FRAME) ? windowBox : clientBox);
+  const Region area =
+      requested ? Region::Combine(*requested, windowBox, RGN_AND) : ((flags & RDW_FRAME) ? windowBox : clientBox);
   const Region clientPart = Region::Combine(area, clientBox, RGN_AND);
-  const bool touchesFrame = !Region::Combine(area, clientBox, RGN_DIFF).IsEmpty() || (!requested && (flags & RDW_FRAME));
+  const bool touchesFrame =
+      !Region::Combine(area, clientBox, RGN_DIFF).IsEmpty() || (!requested && (flags & RDW_FRAME));
 
   if (flags & RDW_INVALIDATE) {
     w.updateRegion = Region::Combine(w.updateRegion, clientPart, RGN_OR);

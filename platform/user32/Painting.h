@@ -3,12 +3,12 @@
 // synchronous WM_NCPAINT / WM_ERASEBKGND / WM_PAINT of RDW_ERASENOW and RDW_UPDATENOW.
 #pragma once
 
+#include <memory>
+#include <optional>
+
 #include "MessageFilter.h"
 #include "Region.h"
 #include "Window.h"
-
-#include <memory>
-#include <optional>
 
 class Painting {
  public:

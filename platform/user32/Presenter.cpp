@@ -1,9 +1,9 @@
 #include "Presenter.h"
 
+#include <algorithm>
+
 #include "Display.h"
 #include "WindowTable.h"
-
-#include <algorithm>
 
 std::mutex& Presenter::Mutex() {
   static std::mutex mutex;

@@ -1,6 +1,6 @@
 #include "SystemInput.h"
 
-#include "Clock.h"
+#include "UserClock.h"
 #include "Display.h"
 
 SystemInput& SystemInput::Instance() {
@@ -27,9 +27,12 @@ void SystemInput::ApplyKey(UINT virtualKey, bool down, bool& repeat) {
   repeat = down && (state & 0x80);
   if (down && !repeat) state ^= 0x01;
   state = static_cast<BYTE>(down ? (state | 0x80) : (state & ~0x80));
-  const UINT leftVariant = virtualKey == VK_SHIFT ? VK_LSHIFT : virtualKey == VK_CONTROL ? VK_LCONTROL
-                         : virtualKey == VK_MENU  ? VK_LMENU  : 0;
-  if (leftVariant) keys_[leftVariant] = static_cast<BYTE>(down ? (keys_[leftVariant] | 0x80) : (keys_[leftVariant] & ~0x80));
+  const UINT leftVariant = virtualKey == VK_SHIFT     ? VK_LSHIFT
+                           : virtualKey == VK_CONTROL ? VK_LCONTROL
+                           : virtualKey == VK_MENU    ? VK_LMENU
+                                                      : 0;
+  if (leftVariant)
+    keys_[leftVariant] = static_cast<BYTE>(down ? (keys_[leftVariant] | 0x80) : (keys_[leftVariant] & ~0x80));
 }
 
 void SystemInput::Deliver(const InputEvent& event) {
@@ -45,7 +48,7 @@ void SystemInput::Deliver(const InputEvent& event) {
     std::lock_guard lock(mutex_);
     RawInput raw;
     raw.event = event;
-    raw.time = Clock::Now();
+    raw.time = UserClock::Now();
     switch (event.kind) {
       case InputEvent::Kind::MouseMove:
       case InputEvent::Kind::Wheel:

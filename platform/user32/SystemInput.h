@@ -4,18 +4,18 @@
 // routing sees the windows, capture and focus of that moment. Mouse moves coalesce.
 #pragma once
 
-#include "DisplayBackend.h"
-#include "MessageQueue.h"
-
 #include <deque>
 #include <mutex>
 #include <optional>
 
+#include "DisplayBackend.h"
+#include "MessageQueue.h"
+
 struct RawInput {
   InputEvent event;
   DWORD time = 0;
-  KeyStates keys{};      // after the event
-  bool repeat = false;   // a key-down of a key that was already down
+  KeyStates keys{};     // after the event
+  bool repeat = false;  // a key-down of a key that was already down
 };
 
 class SystemInput : public InputSink {

@@ -1,5 +1,5 @@
 // Window and thread timers.
-#include "Clock.h"
+#include "UserClock.h"
 #include "MessageQueue.h"
 #include "WindowTable.h"
 
@@ -15,7 +15,7 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
       return 0;
     }
   }
-  const UINT_PTR id = queue.timers.Set(hWnd, nIDEvent, uElapse, lpTimerFunc, Clock::Now());
+  const UINT_PTR id = queue.timers.Set(hWnd, nIDEvent, uElapse, lpTimerFunc, UserClock::Now());
   if (!id) SetLastError(ERROR_NO_TIMER_RESOURCES);
   queue.Wake();
   return id;

@@ -1,12 +1,10 @@
 #include "TimerList.h"
 
-#include "Clock.h"
-
 #include <algorithm>
 
-UINT TimerList::ClampElapse(UINT elapse) {
-  return std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
-}
+#include "UserClock.h"
+
+UINT TimerList::ClampElapse(UINT elapse) { return std::clamp<UINT>(elapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM); }
 
 TimerList::Timer* TimerList::Find(HWND window, UINT_PTR id) {
   for (Timer& timer : timers_) {
@@ -17,8 +15,8 @@ TimerList::Timer* TimerList::Find(HWND window, UINT_PTR id) {
 
 UINT_PTR TimerList::FreeThreadTimerId() const {
   for (UINT_PTR id = kFirstThreadTimerId; id != 0; ++id) {
-    const bool used = std::any_of(timers_.begin(), timers_.end(),
-                                  [id](const Timer& t) { return t.window == nullptr && t.id == id; });
+    const bool used =
+        std::any_of(timers_.begin(), timers_.end(), [id](const Timer& t) { return t.window == nullptr && t.id == id; });
     if (!used) return id;
   }
   return 0;
@@ -53,7 +51,7 @@ void TimerList::KillAllOf(HWND window) {
 const TimerList::Timer* TimerList::EarliestDue(const MessageFilter& filter, DWORD now) const {
   const Timer* earliest = nullptr;
   for (const Timer& timer : timers_) {
-    if (!Clock::IsDue(timer.due, now) || !filter.MatchesWindow(timer.window)) continue;
+    if (!UserClock::IsDue(timer.due, now) || !filter.MatchesWindow(timer.window)) continue;
     if (!earliest || static_cast<int32_t>(timer.due - earliest->due) < 0) earliest = &timer;
   }
   return earliest;
@@ -78,9 +76,13 @@ std::optional<MSG> TimerList::TakeDue(const MessageFilter& filter, DWORD now, bo
   return message;
 }
 
-std::optional<DWORD> TimerList::NextDue() const {
+std::optional<DWORD> TimerList::NextDue() const { return NextDue(MessageFilter::Any()); }
+
+std::optional<DWORD> TimerList::NextDue(const MessageFilter& filter) const {
+  if (!filter.MatchesMessage(WM_TIMER)) return std::nullopt;
   std::optional<DWORD> next;
   for (const Timer& timer : timers_) {
+    if (!filter.MatchesWindow(timer.window)) continue;
     if (!next || static_cast<int32_t>(timer.due - *next) < 0) next = timer.due;
   }
   return next;

@@ -2,12 +2,12 @@
 // message however many periods have passed, and is rescheduled one period after it is taken.
 #pragma once
 
-#include "MessageFilter.h"
-
 #include <windows.h>
 
 #include <optional>
 #include <vector>
+
+#include "MessageFilter.h"
 
 class TimerList {
  public:
@@ -22,7 +22,8 @@ class TimerList {
   bool AnyDue(const MessageFilter& filter, DWORD now) const;
   // When the next timer falls due; none without timers.
   std::optional<DWORD> NextDue() const;
-  bool Empty() const { return timers_.empty(); }
+  // The same among the timers whose WM_TIMER the filter accepts.
+  std::optional<DWORD> NextDue(const MessageFilter& filter) const;
 
   // Raised to USER_TIMER_MINIMUM, lowered to USER_TIMER_MAXIMUM.
   static UINT ClampElapse(UINT elapse);

@@ -4,9 +4,7 @@
 
 namespace {
 
-void Subtract(Region& region, const RECT& rect) {
-  region = Region::Combine(region, Region::FromRect(rect), RGN_DIFF);
-}
+void Subtract(Region& region, const RECT& rect) { region = Region::Combine(region, Region::FromRect(rect), RGN_DIFF); }
 
 }  // namespace
 

@@ -10,10 +10,10 @@
 class VisibleRegion {
  public:
   struct Options {
-    bool wholeWindow = false;    // the window rectangle instead of the client rectangle
+    bool wholeWindow = false;  // the window rectangle instead of the client rectangle
     bool clipChildren = false;
     bool clipSiblings = false;
-    bool parentClip = false;     // CS_PARENTDC: the parent's client area instead of the window's own
+    bool parentClip = false;  // CS_PARENTDC: the parent's client area instead of the window's own
   };
 
   // The options GetDC uses for a window: from its styles and class style.

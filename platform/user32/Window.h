@@ -7,15 +7,15 @@
 // the call returns.
 #pragma once
 
-#include "PixelSurface.h"
-#include "Region.h"
-#include "WindowClass.h"
-
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "PixelSurface.h"
+#include "Region.h"
+#include "WindowClass.h"
 
 class Window {
  public:
@@ -43,7 +43,7 @@ class Window {
   std::string text;
   WNDPROC procedure = nullptr;
   HINSTANCE instance = nullptr;
-  UINT_PTR id = 0;  // child windows: the control ID
+  UINT_PTR id = 0;       // child windows: the control ID
   HMENU menu = nullptr;  // top-level windows
   LONG_PTR userData = 0;
   std::vector<BYTE> extraBytes;
@@ -54,10 +54,11 @@ class Window {
   bool framePending = false;
   bool internalPaint = false;
   bool eraseUnhandled = false;  // WM_ERASEBKGND was sent early and returned 0
-  bool captionActive = false;  // as the last WM_NCACTIVATE said
+  bool captionActive = false;   // as the last WM_NCACTIVATE said
+  bool redrawOff = false;       // WM_SETREDRAW(FALSE): drawing stops, the window stays on screen
 
   std::shared_ptr<PixelSurface> surface;  // top-level windows
-  HDC ownDc = nullptr;                     // CS_OWNDC
+  HDC ownDc = nullptr;                    // CS_OWNDC
 
   bool IsRoot() const { return root != Root::None; }
   bool IsTopLevel() const { return parent && parent->IsRoot(); }

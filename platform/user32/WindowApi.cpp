@@ -1,4 +1,8 @@
 // Windows: creation and destruction, showing and placing, the tree, coordinates, text.
+#include <unistd.h>
+
+#include <cstring>
+
 #include "Activation.h"
 #include "InputRouter.h"
 #include "MessageQueue.h"
@@ -8,10 +12,6 @@
 #include "WindowPositioner.h"
 #include "WindowTable.h"
 #include "ZOrder.h"
-
-#include <unistd.h>
-
-#include <cstring>
 
 namespace {
 
@@ -186,9 +186,9 @@ HWND WINAPI GetTopWindow(HWND hWnd) { return GetWindow(hWnd ? hWnd : GetDesktopW
 HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent) {
   std::shared_ptr<Window> w = WindowTable::Instance().Get(hWndChild);
   if (!w) return nullptr;
-  std::shared_ptr<Window> newParent = hWndNewParent == HWND_MESSAGE
-                                          ? WindowTable::Instance().Find(WindowTable::Instance().MessageRoot().handle)
-                                          : WindowTable::Instance().Get(hWndNewParent ? hWndNewParent : GetDesktopWindow());
+  std::shared_ptr<Window> newParent =
+      hWndNewParent == HWND_MESSAGE ? WindowTable::Instance().Find(WindowTable::Instance().MessageRoot().handle)
+                                    : WindowTable::Instance().Get(hWndNewParent ? hWndNewParent : GetDesktopWindow());
   if (!newParent) return nullptr;
   if (w->IsRoot() || w->Contains(newParent.get())) {
     SetLastError(ERROR_INVALID_PARAMETER);
@@ -336,8 +336,8 @@ int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount) {
   if (!WindowTable::Instance().Get(hWnd)) return 0;
   if (!lpString || nMaxCount <= 0) return 0;
   lpString[0] = '\0';
-  return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount),
-                                       reinterpret_cast<LPARAM>(lpString)));
+  return static_cast<int>(
+      SendMessageA(hWnd, WM_GETTEXT, static_cast<WPARAM>(nMaxCount), reinterpret_cast<LPARAM>(lpString)));
 }
 
 int WINAPI GetWindowTextLengthA(HWND hWnd) {

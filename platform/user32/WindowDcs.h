@@ -4,11 +4,11 @@
 // handed to GetDCEx is deleted with the DC.
 #pragma once
 
-#include "Region.h"
-#include "Window.h"
-
 #include <mutex>
 #include <unordered_map>
+
+#include "Region.h"
+#include "Window.h"
 
 class WindowDcs {
  public:

@@ -1,5 +1,7 @@
 #include "WindowLifecycle.h"
 
+#include <algorithm>
+
 #include "Activation.h"
 #include "ClassRegistry.h"
 #include "Display.h"
@@ -10,8 +12,6 @@
 #include "WindowPositioner.h"
 #include "WindowTable.h"
 #include "ZOrder.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -94,9 +94,8 @@ void WindowLifecycle::NotifyParents(Window& window, WPARAM wParam,
   }
 }
 
-HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                             int width, int height, HWND parentHandle, HMENU menu, HINSTANCE instance,
-                             LPVOID param) {
+HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                             int height, HWND parentHandle, HMENU menu, HINSTANCE instance, LPVOID param) {
   std::shared_ptr<WindowClass> cls = ClassRegistry::Instance().Find(className, instance);
   if (!cls) {
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
@@ -150,15 +149,17 @@ HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName,
   }
   if (cls->style & CS_OWNDC) WindowDcs::CreatePrivateDc(*w);
 
-  CREATESTRUCTA cs{param, instance, menu, parentHandle, height, width, y, x, static_cast<LONG>(style), windowName,
-                   className, exStyle};
+  CREATESTRUCTA cs{param,      instance,  menu,   parentHandle, height, width, y, x, static_cast<LONG>(style),
+                   windowName, className, exStyle};
   const bool tracksSize = (w->style & WS_THICKFRAME) || !(w->style & (WS_POPUP | WS_CHILD));
   if (tracksSize) {
     const MINMAXINFO info = QueryMinMax(*w);
     if (!w->IsAlive()) return nullptr;
     RECT& r = w->windowRect;
-    const int cx = std::clamp<int>(r.right - r.left, info.ptMinTrackSize.x, std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
-    const int cy = std::clamp<int>(r.bottom - r.top, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+    const int cx = std::clamp<int>(r.right - r.left, info.ptMinTrackSize.x,
+                                   std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+    const int cy = std::clamp<int>(r.bottom - r.top, info.ptMinTrackSize.y,
+                                   std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
     r.right = r.left + cx;
     r.bottom = r.top + cy;
     w->clientRect = r;

@@ -4,11 +4,11 @@
 // Every step re-checks the window, because any handler may destroy it.
 #pragma once
 
-#include "Window.h"
-
 #include <windows.h>
 
 #include <functional>
+
+#include "Window.h"
 
 class WindowLifecycle {
  public:

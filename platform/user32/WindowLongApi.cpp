@@ -1,8 +1,8 @@
 // GetWindowLong / SetWindowLong and their pointer-sized forms: styles, the window procedure
 // (subclassing), the ID, the instance, the owner, user data and the window's extra bytes.
-#include "WindowTable.h"
-
 #include <cstring>
+
+#include "WindowTable.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ LONG_PTR Read(HWND hwnd, int index, size_t size) {
     case GWLP_HINSTANCE:
       return reinterpret_cast<LONG_PTR>(w->instance);
     case GWLP_HWNDPARENT:
-      if (w->IsChildStyle()) return reinterpret_cast<LONG_PTR>(w->parent && !w->parent->IsRoot() ? w->parent->handle : nullptr);
+      if (w->IsChildStyle())
+        return reinterpret_cast<LONG_PTR>(w->parent && !w->parent->IsRoot() ? w->parent->handle : nullptr);
       return reinterpret_cast<LONG_PTR>(WindowTable::Instance().Find(w->owner) ? w->owner : nullptr);
     default:
       SetLastError(ERROR_INVALID_INDEX);

@@ -1,5 +1,8 @@
 #include "WindowPositioner.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "Activation.h"
 #include "Display.h"
 #include "ExposureTracker.h"
@@ -8,9 +11,6 @@
 #include "Painting.h"
 #include "WindowTable.h"
 #include "ZOrder.h"
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -66,14 +66,14 @@ RECT WindowPositioner::ClientAfterNcCalcSize(Window& w, const RECT& newWindow, c
 
 void WindowPositioner::ResizeSurface(Window& w) {
   if (!w.IsTopLevel()) return;
-  // Surfaces are at least 1 x 1 and at most what a PixelSurface accepts; pixels outside it
-  // are not kept.
-  const int width = std::clamp(w.Width(), 1, 16384);
-  const int height = std::clamp(w.Height(), 1, 16384);
+  // Surfaces are at least 1 x 1 and at most kMaxSurfaceSide square; a larger window keeps
+  // and shows only that much of itself.
+  const int width = std::clamp(w.Width(), 1, kMaxSurfaceSide);
+  const int height = std::clamp(w.Height(), 1, kMaxSurfaceSide);
   if (w.surface && w.surface->Width() == width && w.surface->Height() == height) return;
   std::shared_ptr<PixelSurface> surface = PixelSurface::Create(width, height, PixelSurface::Format{});
-  if (!surface) return;
-  if (w.surface) {
+  if (!surface) surface = w.surface ? w.surface : PixelSurface::Create(1, 1, PixelSurface::Format{});
+  if (w.surface && w.surface != surface) {
     const int rows = std::min(height, w.surface->Height());
     const size_t bytes = static_cast<size_t>(std::min(width, w.surface->Width())) * 4;
     for (int y = 0; y < rows; ++y) std::memcpy(surface->Row(y), w.surface->Row(y), bytes);
@@ -163,7 +163,7 @@ bool WindowPositioner::SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, i
     touched.push_back(w);
   }
 
-  if ((pos.flags & SWP_SHOWWINDOW) && !(pos.flags & SWP_NOACTIVATE)) Activation::Activate(hwnd, WA_ACTIVE);
+  if (!(pos.flags & SWP_NOACTIVATE) && (w->style & WS_VISIBLE)) Activation::Activate(hwnd, WA_ACTIVE);
   if (redraw && !(pos.flags & SWP_DEFERERASE)) {
     for (const auto& t : touched) {
       if (t->threadId == w->threadId) Painting::Flush(t, RDW_ERASENOW | RDW_NOCHILDREN);

@@ -4,9 +4,9 @@
 // view of top-level windows.
 #pragma once
 
-#include "Window.h"
-
 #include <windows.h>
+
+#include "Window.h"
 
 class WindowPositioner {
  public:
@@ -16,6 +16,8 @@ class WindowPositioner {
   static constexpr UINT kNoClientMove = 0x1000;
   // Internal: the minimized/maximized state changed, WM_SIZE must report it.
   static constexpr UINT kStateChanged = 0x8000;
+  // The largest backing surface side, in pixels (64 MB of pixels at most per window).
+  static constexpr int kMaxSurfaceSide = 4096;
 
   static bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
   // Returns whether the window was visible before.
@@ -30,8 +32,8 @@ class WindowPositioner {
 
  private:
   static UINT Normalise(Window& window, WINDOWPOS& pos);
-  static RECT ClientAfterNcCalcSize(Window& window, const RECT& newWindow, const RECT& oldWindow,
-                                    const RECT& oldClient, WINDOWPOS& pos);
+  static RECT ClientAfterNcCalcSize(Window& window, const RECT& newWindow, const RECT& oldWindow, const RECT& oldClient,
+                                    WINDOWPOS& pos);
   static void Apply(Window& window, const WINDOWPOS& pos, const RECT& newWindow, const RECT& newClient);
   static void InvalidateAfterResize(Window& window, const RECT& oldClient, UINT flags);
   static bool ChangeState(Window& window, int command, RECT& target);

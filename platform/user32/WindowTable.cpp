@@ -1,5 +1,6 @@
 #include "WindowTable.h"
 
+#include "Display.h"
 #include "DisplayMode.h"
 
 WindowTable& WindowTable::Instance() {
@@ -13,6 +14,7 @@ std::shared_ptr<Window> WindowTable::MakeRoot(Window::Root kind) {
   root->life = Window::Life::Alive;
   root->procedure = DefWindowProcA;
   if (kind == Window::Root::Desktop) {
+    Display::Backend();  // the backend decides the screen size
     const DisplayMode mode = DisplayMode::Current();
     root->style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     root->windowRect = root->clientRect = RECT{0, 0, mode.width, mode.height};

@@ -3,12 +3,12 @@
 // window. Handle values never collide with the special HWND values (0, 1, -1, -2, -3, 0xFFFF).
 #pragma once
 
-#include "Window.h"
-
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
+
+#include "Window.h"
 
 class WindowTable {
  public:

@@ -1,7 +1,7 @@
 // The display and input section of winport.h.
 #include <winport.h>
 
-#include "Clock.h"
+#include "UserClock.h"
 #include "Compositor.h"
 #include "Display.h"
 #include "GdiHandleTable.h"
@@ -38,10 +38,10 @@ UINT ScanCode(UINT vk) {
   static const struct {
     UINT vk;
     UINT scan;
-  } table[] = {{VK_ESCAPE, 0x01}, {VK_BACK, 0x0E},  {VK_TAB, 0x0F},    {VK_RETURN, 0x1C}, {VK_CONTROL, 0x1D},
-               {VK_SHIFT, 0x2A},  {VK_MENU, 0x38},  {VK_SPACE, 0x39},  {VK_CAPITAL, 0x3A}, {VK_F1, 0x3B},
-               {VK_F10, 0x44},    {VK_HOME, 0x47},  {VK_UP, 0x48},     {VK_PRIOR, 0x49},  {VK_LEFT, 0x4B},
-               {VK_RIGHT, 0x4D},  {VK_END, 0x4F},   {VK_DOWN, 0x50},   {VK_NEXT, 0x51},   {VK_INSERT, 0x52},
+  } table[] = {{VK_ESCAPE, 0x01}, {VK_BACK, 0x0E}, {VK_TAB, 0x0F},   {VK_RETURN, 0x1C},  {VK_CONTROL, 0x1D},
+               {VK_SHIFT, 0x2A},  {VK_MENU, 0x38}, {VK_SPACE, 0x39}, {VK_CAPITAL, 0x3A}, {VK_F1, 0x3B},
+               {VK_F10, 0x44},    {VK_HOME, 0x47}, {VK_UP, 0x48},    {VK_PRIOR, 0x49},   {VK_LEFT, 0x4B},
+               {VK_RIGHT, 0x4D},  {VK_END, 0x4F},  {VK_DOWN, 0x50},  {VK_NEXT, 0x51},    {VK_INSERT, 0x52},
                {VK_DELETE, 0x53}};
   for (const auto& entry : table) {
     if (entry.vk == vk) return entry.scan;
@@ -66,9 +66,7 @@ void Key(UINT vk, bool down) {
 
 extern "C" {
 
-BOOL WINAPI WinportSetDisplay(LPCSTR backendName) {
-  return backendName && Display::Choose(backendName) ? TRUE : FALSE;
-}
+BOOL WINAPI WinportSetDisplay(LPCSTR backendName) { return backendName && Display::Choose(backendName) ? TRUE : FALSE; }
 
 LPCSTR WINAPI WinportDisplayName(void) { return Display::Backend().Name(); }
 
@@ -110,27 +108,27 @@ VOID WINAPI WinportTypeText(LPCSTR text) {
   }
 }
 
-DWORD WINAPI WinportClockNow(void) { return Clock::Now(); }
+DWORD WINAPI WinportClockNow(void) { return UserClock::Now(); }
 
-VOID WINAPI WinportUseVirtualClock(BOOL enable) { Clock::SetVirtual(enable != FALSE); }
+VOID WINAPI WinportUseVirtualClock(BOOL enable) { UserClock::SetVirtual(enable != FALSE); }
 
-BOOL WINAPI WinportIsVirtualClock(void) { return Clock::IsVirtual() ? TRUE : FALSE; }
+BOOL WINAPI WinportIsVirtualClock(void) { return UserClock::IsVirtual() ? TRUE : FALSE; }
 
 VOID WINAPI WinportAdvanceClock(DWORD milliseconds, BOOL dispatch) {
-  const DWORD target = Clock::Now() + milliseconds;
+  const DWORD target = UserClock::Now() + milliseconds;
   MessageQueue& queue = MessageQueue::Current();
   if (dispatch) {
     // Stop at every moment a timer falls due before the target, so that each period fires.
     while (!queue.quitPending) {
       const std::optional<DWORD> next = queue.timers.NextDue();
-      if (!next || !Clock::IsDue(*next, target)) break;
-      Clock::AdvanceVirtual(Clock::Until(*next, Clock::Now()));
+      if (!next || !UserClock::IsDue(*next, target)) break;
+      UserClock::AdvanceVirtual(UserClock::Until(*next, UserClock::Now()));
       MessagePump::DispatchPending();
       // A timer that did not move on was never reached (endless painting, or the host clock).
       if (queue.timers.NextDue() == next) break;
     }
   }
-  Clock::AdvanceVirtual(Clock::Until(target, Clock::Now()));
+  UserClock::AdvanceVirtual(UserClock::Until(target, UserClock::Now()));
   if (dispatch) MessagePump::DispatchPending();
 }
 

@@ -1,14 +1,14 @@
 // Screenshot encoding and the headless backend.
-#include "DisplayBackends.h"
-#include "HeadlessBackend.h"
-#include "ImageFile.h"
-
 #include <gtest/gtest.h>
 #include <zlib.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+
+#include "DisplayBackends.h"
+#include "HeadlessBackend.h"
+#include "ImageFile.h"
 
 namespace {
 

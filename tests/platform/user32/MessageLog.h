@@ -83,40 +83,65 @@ class MessageLog {
       }
     }
     if (got != entries_.size()) {
-      return ::testing::AssertionFailure() << "unexpected " << Name(entries_[got].message) << " at position " << got
-                                           << "\n"
-                                           << Describe(expected);
+      return ::testing::AssertionFailure()
+             << "unexpected " << Name(entries_[got].message) << " at position " << got << "\n"
+             << Describe(expected);
     }
     return ::testing::AssertionSuccess();
   }
 
   static std::string Name(UINT message) {
     static const std::map<UINT, std::string> names{
-        {WM_CREATE, "WM_CREATE"},           {WM_DESTROY, "WM_DESTROY"},
-        {WM_MOVE, "WM_MOVE"},               {WM_SIZE, "WM_SIZE"},
-        {WM_ACTIVATE, "WM_ACTIVATE"},       {WM_SETFOCUS, "WM_SETFOCUS"},
-        {WM_KILLFOCUS, "WM_KILLFOCUS"},     {WM_ENABLE, "WM_ENABLE"},
-        {WM_SETTEXT, "WM_SETTEXT"},         {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_PAINT, "WM_PAINT"},             {WM_CLOSE, "WM_CLOSE"},
-        {WM_ERASEBKGND, "WM_ERASEBKGND"},   {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
-        {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"}, {WM_CANCELMODE, "WM_CANCELMODE"},
-        {WM_SETCURSOR, "WM_SETCURSOR"},     {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
-        {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"}, {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
-        {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"}, {WM_NCCREATE, "WM_NCCREATE"},
-        {WM_NCDESTROY, "WM_NCDESTROY"},     {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
-        {WM_NCHITTEST, "WM_NCHITTEST"},     {WM_NCPAINT, "WM_NCPAINT"},
-        {WM_NCACTIVATE, "WM_NCACTIVATE"},   {WM_KEYDOWN, "WM_KEYDOWN"},
-        {WM_KEYUP, "WM_KEYUP"},             {WM_CHAR, "WM_CHAR"},
-        {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},   {WM_TIMER, "WM_TIMER"},
-        {WM_MOUSEMOVE, "WM_MOUSEMOVE"},     {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-        {WM_LBUTTONUP, "WM_LBUTTONUP"},     {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
-        {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"}, {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
-        {WM_MOUSELEAVE, "WM_MOUSELEAVE"},   {WM_STYLECHANGING, "WM_STYLECHANGING"},
-        {WM_STYLECHANGED, "WM_STYLECHANGED"}, {WM_COMMAND, "WM_COMMAND"},
-        {WM_GETDLGCODE, "WM_GETDLGCODE"},   {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
-        {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"}, {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
-        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},   {WM_USER, "WM_USER"},
+        {WM_CREATE, "WM_CREATE"},
+        {WM_DESTROY, "WM_DESTROY"},
+        {WM_MOVE, "WM_MOVE"},
+        {WM_SIZE, "WM_SIZE"},
+        {WM_ACTIVATE, "WM_ACTIVATE"},
+        {WM_SETFOCUS, "WM_SETFOCUS"},
+        {WM_KILLFOCUS, "WM_KILLFOCUS"},
+        {WM_ENABLE, "WM_ENABLE"},
+        {WM_SETTEXT, "WM_SETTEXT"},
+        {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_PAINT, "WM_PAINT"},
+        {WM_CLOSE, "WM_CLOSE"},
+        {WM_ERASEBKGND, "WM_ERASEBKGND"},
+        {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
+        {WM_ACTIVATEAPP, "WM_ACTIVATEAPP"},
+        {WM_CANCELMODE, "WM_CANCELMODE"},
+        {WM_SETCURSOR, "WM_SETCURSOR"},
+        {WM_MOUSEACTIVATE, "WM_MOUSEACTIVATE"},
+        {WM_GETMINMAXINFO, "WM_GETMINMAXINFO"},
+        {WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+        {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+        {WM_NCCREATE, "WM_NCCREATE"},
+        {WM_NCDESTROY, "WM_NCDESTROY"},
+        {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+        {WM_NCHITTEST, "WM_NCHITTEST"},
+        {WM_NCPAINT, "WM_NCPAINT"},
+        {WM_NCACTIVATE, "WM_NCACTIVATE"},
+        {WM_KEYDOWN, "WM_KEYDOWN"},
+        {WM_KEYUP, "WM_KEYUP"},
+        {WM_CHAR, "WM_CHAR"},
+        {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+        {WM_TIMER, "WM_TIMER"},
+        {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+        {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+        {WM_LBUTTONUP, "WM_LBUTTONUP"},
+        {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
+        {WM_RBUTTONUP, "WM_RBUTTONUP"},
+        {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
+        {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+        {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
+        {WM_STYLECHANGING, "WM_STYLECHANGING"},
+        {WM_STYLECHANGED, "WM_STYLECHANGED"},
+        {WM_COMMAND, "WM_COMMAND"},
+        {WM_GETDLGCODE, "WM_GETDLGCODE"},
+        {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
+        {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+        {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+        {WM_MOUSEWHEEL, "WM_MOUSEWHEEL"},
+        {WM_USER, "WM_USER"},
     };
     const auto it = names.find(message);
     if (it != names.end()) return it->second;

@@ -1,8 +1,8 @@
 // Posting, sending, retrieval order and filters, WM_QUIT, translation and dispatch.
-#include "UserTestSupport.h"
-
 #include <atomic>
 #include <thread>
+
+#include "UserTestSupport.h"
 
 namespace {
 
@@ -183,7 +183,7 @@ TEST_F(MessageQueue, KeyMessagesCarryWindowsLParamBits) {
   ASSERT_TRUE(PeekMessageA(&repeat, nullptr, 0, 0, PM_REMOVE));
   ASSERT_TRUE(PeekMessageA(&up, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(down.message, static_cast<UINT>(WM_KEYDOWN));
-  EXPECT_EQ(static_cast<DWORD>(down.lParam), 0x014B0001u);  // scan 0x4B, extended
+  EXPECT_EQ(static_cast<DWORD>(down.lParam), 0x014B0001u);    // scan 0x4B, extended
   EXPECT_EQ(static_cast<DWORD>(repeat.lParam), 0x414B0001u);  // previous state down
   EXPECT_EQ(up.message, static_cast<UINT>(WM_KEYUP));
   EXPECT_EQ(static_cast<DWORD>(up.lParam), 0xC14B0001u);
@@ -215,6 +215,18 @@ TEST_F(MessageQueue, GetMessageOnAnIdleHeadlessQueueJumpsToTheNextTimer) {
   EXPECT_EQ(msg.wParam, 7u);
   EXPECT_EQ(WinportClockNow() - start, 250u);
   KillTimer(hwnd, 7);
+}
+
+TEST_F(MessageQueue, TimersTheFilterExcludesDoNotKeepGetMessageAwake) {
+  HWND a = Create(WS_POPUP, 0, 0, 10, 10);
+  HWND b = Create(WS_POPUP, 0, 0, 10, 10);
+  SetTimer(b, 1, 10, nullptr);
+  WinportAdvanceClock(10, FALSE);
+  WinportSetIdleLimit(5);
+  MSG msg;
+  EXPECT_EQ(GetMessageA(&msg, a, 0, 0), 0) << "nothing for this window can come; the loop ends";
+  WinportSetIdleLimit(2000);
+  KillTimer(b, 1);
 }
 
 TEST_F(MessageQueue, GetMessageWithNothingThatCanHappenEndsTheLoop) {

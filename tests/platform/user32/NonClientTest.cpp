@@ -142,3 +142,62 @@ TEST(ModuleAndClasses, ModuleHandleAndClassArguments) {
 }
 
 }  // namespace
+
+namespace {
+
+using NonClientMouse = UserTest;
+
+TEST_F(NonClientMouse, ClickingTheCloseButtonClosesTheWindow) {
+  HWND hwnd = CreateShownPopup(100, 100, 200, 100, WS_CAPTION | WS_SYSMENU);
+  const int x = 100 + 200 - 3 - 2 - 8;  // middle of the close button
+  const int y = 100 + 3 + 2 + 7;
+  WinportMouseDown(WINPORT_BUTTON_LEFT, x, y);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, x, y);
+  Pump();
+  EXPECT_FALSE(IsWindow(hwnd));
+  const std::vector<UINT> expected{WM_NCLBUTTONDOWN, WM_CAPTURECHANGED, WM_SYSCOMMAND, WM_CLOSE};
+  std::vector<UINT> got;
+  for (UINT m : Log().Messages(hwnd)) {
+    if (m == WM_NCLBUTTONDOWN || m == WM_CAPTURECHANGED || m == WM_SYSCOMMAND || m == WM_CLOSE) got.push_back(m);
+  }
+  EXPECT_EQ(got, expected);
+}
+
+TEST_F(NonClientMouse, ReleasingOffTheButtonDoesNothing) {
+  HWND hwnd = CreateShownPopup(100, 100, 200, 100, WS_CAPTION | WS_SYSMENU);
+  WinportMouseDown(WINPORT_BUTTON_LEFT, 100 + 200 - 13, 112);
+  WinportMouseMove(150, 150);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, 150, 150);
+  Pump();
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(NonClientMouse, DraggingTheCaptionMovesAndTheBorderSizes) {
+  HWND hwnd = CreateShownPopup(100, 100, 200, 100, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+  WinportMouseDown(WINPORT_BUTTON_LEFT, 150, 110);
+  WinportMouseMove(250, 160);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, 250, 160);
+  Pump();
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 150);
+  EXPECT_EQ(r.right - r.left, 200);
+  std::vector<UINT> loop;
+  for (UINT m : Log().Messages(hwnd)) {
+    if (m == WM_ENTERSIZEMOVE || m == WM_EXITSIZEMOVE) loop.push_back(m);
+  }
+  EXPECT_EQ(loop, (std::vector<UINT>{WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE}));
+
+  WinportMouseDown(WINPORT_BUTTON_LEFT, r.right - 1, r.bottom - 1);
+  WinportMouseMove(r.right + 29, r.bottom + 19);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, r.right + 29, r.bottom + 19);
+  Pump();
+  GetWindowRect(hwnd, &r);
+  EXPECT_EQ(r.right - r.left, 230);
+  EXPECT_EQ(r.bottom - r.top, 120);
+  EXPECT_EQ(r.left, 200);
+}
+
+}  // namespace

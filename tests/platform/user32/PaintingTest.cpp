@@ -1,11 +1,11 @@
 // Update regions, the paint messages, window DCs clipped to visible regions, and the composed
 // headless screen.
-#include "UserTestSupport.h"
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "UserTestSupport.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ TEST_F(Painting, ClipChildrenKeepsTheParentOffItsChildren) {
 
 TEST_F(Painting, ClipSiblingsExcludesSiblingsAbove) {
   HWND parent = CreateShownPopup(0, 0, 100, 100, WS_CLIPCHILDREN);
-  HWND upper = Create(WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);              // first: top of the z-order
+  HWND upper = Create(WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent);  // first: top of the z-order
   HWND clipped = Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 25, 25, 50, 50, parent);
   HWND unclipped = Create(WS_CHILD | WS_VISIBLE, 25, 0, 10, 10, parent);
   Pump();
@@ -214,9 +214,11 @@ TEST_F(Painting, UpdateWindowSendsPaintOnlyWhenNeeded) {
 TEST_F(Painting, SetRedrawFalseSuppressesDrawing) {
   HWND hwnd = CreateShownPopup(0, 0, 100, 100);
   SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
+  EXPECT_EQ(GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE, 0);
   EXPECT_FALSE(IsWindowVisible(hwnd));
   InvalidateRect(hwnd, nullptr, TRUE);
   EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));
+  EXPECT_EQ(WinportScreenPixel(5, 5), GetSysColor(COLOR_WINDOW)) << "the window stays on screen";
   SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE)) << "turning redraw on repaints nothing";
@@ -270,6 +272,18 @@ TEST_F(Painting, ScreenshotsAsPngAndBmp) {
   EXPECT_EQ(static_cast<unsigned char>(bmpBytes[54 + 0]), 0u);
   EXPECT_TRUE(WinportScreenshot((dir + "/user32-screen.png").c_str()));
   EXPECT_FALSE(WinportWindowScreenshot(reinterpret_cast<HWND>(0x4242), png.c_str()));
+}
+
+TEST_F(Painting, HugeWindowsGetABoundedSurfaceAndStillPaint) {
+  HWND hwnd = CreateShownPopup(0, 0, 100000, 100000);
+  RECT r;
+  GetClientRect(hwnd, &r);
+  EXPECT_EQ(r.right, 100000);
+  FillClient(hwnd, kRed);
+  EXPECT_EQ(Pixel(1000, 700), kRed);
+  SetWindowPos(hwnd, nullptr, 0, 0, 200000, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FillClient(hwnd, kBlue);
+  EXPECT_EQ(Pixel(10, 10), kBlue);
 }
 
 }  // namespace

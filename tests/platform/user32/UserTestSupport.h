@@ -2,14 +2,14 @@
 // checks that no window, DC or GDI object outlives the test.
 #pragma once
 
-#include "MessageLog.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <winport.h>
 
 #include <functional>
 #include <map>
+
+#include "MessageLog.h"
 
 // Per-window overrides of the recording procedure: a handler returns true with a result to
 // answer a message itself.
@@ -83,8 +83,8 @@ class UserTest : public ::testing::Test {
 
   HWND Create(DWORD style, int x, int y, int w, int h, HWND parent = nullptr, UINT_PTR id = 0, DWORD exStyle = 0,
               const char* cls = kClass) {
-    HWND hwnd = CreateWindowExA(exStyle, cls, "test", style, x, y, w, h, parent, reinterpret_cast<HMENU>(id),
-                                nullptr, nullptr);
+    HWND hwnd =
+        CreateWindowExA(exStyle, cls, "test", style, x, y, w, h, parent, reinterpret_cast<HMENU>(id), nullptr, nullptr);
     if (hwnd) created_.push_back(hwnd);
     return hwnd;
   }

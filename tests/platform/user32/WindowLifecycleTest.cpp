@@ -1,7 +1,7 @@
 // Window classes, creation and destruction sequences, handles, the tree and window longs.
-#include "UserTestSupport.h"
-
 #include <cstring>
+
+#include "UserTestSupport.h"
 
 namespace {
 
@@ -42,11 +42,15 @@ TEST_F(WindowLifecycle, ChildCreationSequence) {
   HWND child = Create(WS_CHILD | WS_VISIBLE, 10, 20, 50, 40, parent, 7);
   ASSERT_NE(child, nullptr);
   EXPECT_TRUE(Log().Matches({
-      Msg(WM_NCCREATE, child), Msg(WM_NCCALCSIZE, child), Msg(WM_CREATE, child),
+      Msg(WM_NCCREATE, child),
+      Msg(WM_NCCALCSIZE, child),
+      Msg(WM_CREATE, child),
       WithL(WithW(Msg(WM_SIZE, child), SIZE_RESTORED), MAKELPARAM(50, 40)),
       WithL(Msg(WM_MOVE, child), MAKELPARAM(10, 20)),
       WithL(WithW(Msg(WM_PARENTNOTIFY, parent), MAKEWPARAM(WM_CREATE, 7)), reinterpret_cast<LPARAM>(child)),
-      WithW(Msg(WM_SHOWWINDOW, child), TRUE), Msg(WM_WINDOWPOSCHANGING, child), Msg(WM_WINDOWPOSCHANGED, child),
+      WithW(Msg(WM_SHOWWINDOW, child), TRUE),
+      Msg(WM_WINDOWPOSCHANGING, child),
+      Msg(WM_WINDOWPOSCHANGED, child),
   }));
   EXPECT_EQ(GetParent(child), parent);
   EXPECT_EQ(GetDlgCtrlID(child), 7);
@@ -58,10 +62,21 @@ TEST_F(WindowLifecycle, OverlappedWindowCreationShowsActivatesAndSizesOnFirstSho
   HWND hwnd = Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
   ASSERT_NE(hwnd, nullptr);
   EXPECT_TRUE(Log().Matches({
-      Msg(WM_GETMINMAXINFO), Msg(WM_NCCREATE), Msg(WM_NCCALCSIZE), Msg(WM_CREATE), WithW(Msg(WM_SHOWWINDOW), TRUE),
-      Msg(WM_WINDOWPOSCHANGING), WithW(Msg(WM_ACTIVATEAPP), TRUE), WithW(Msg(WM_NCACTIVATE), TRUE),
-      WithW(Msg(WM_ACTIVATE), WA_ACTIVE), Msg(WM_SETFOCUS), Msg(WM_NCPAINT), Msg(WM_ERASEBKGND),
-      Msg(WM_WINDOWPOSCHANGED), Msg(WM_SIZE), Msg(WM_MOVE),
+      Msg(WM_GETMINMAXINFO),
+      Msg(WM_NCCREATE),
+      Msg(WM_NCCALCSIZE),
+      Msg(WM_CREATE),
+      WithW(Msg(WM_SHOWWINDOW), TRUE),
+      Msg(WM_WINDOWPOSCHANGING),
+      WithW(Msg(WM_ACTIVATEAPP), TRUE),
+      WithW(Msg(WM_NCACTIVATE), TRUE),
+      WithW(Msg(WM_ACTIVATE), WA_ACTIVE),
+      Msg(WM_SETFOCUS),
+      Msg(WM_NCPAINT),
+      Msg(WM_ERASEBKGND),
+      Msg(WM_WINDOWPOSCHANGED),
+      Msg(WM_SIZE),
+      Msg(WM_MOVE),
   }));
   EXPECT_EQ(GetActiveWindow(), hwnd);
   EXPECT_EQ(GetFocus(), hwnd);
@@ -93,7 +108,8 @@ TEST_F(WindowLifecycle, NcCreateOrCreateFailureDestroysTheWindow) {
     return true;
   };
   EXPECT_EQ(Create(WS_POPUP, 0, 0, 10, 10), nullptr);
-  EXPECT_TRUE(Log().Matches({Msg(WM_NCCREATE), Msg(WM_NCCALCSIZE), Msg(WM_CREATE), Msg(WM_DESTROY), Msg(WM_NCDESTROY)}));
+  EXPECT_TRUE(
+      Log().Matches({Msg(WM_NCCREATE), Msg(WM_NCCALCSIZE), Msg(WM_CREATE), Msg(WM_DESTROY), Msg(WM_NCDESTROY)}));
 }
 
 TEST_F(WindowLifecycle, DestructionOrderParentThenChildrenNcDestroyBottomUp) {
@@ -105,8 +121,14 @@ TEST_F(WindowLifecycle, DestructionOrderParentThenChildrenNcDestroyBottomUp) {
   Log().Clear();
   EXPECT_TRUE(DestroyWindow(parent));
   EXPECT_TRUE(Log().Matches({
-      Msg(WM_DESTROY, owned), Msg(WM_NCDESTROY, owned), Msg(WM_DESTROY, parent), Msg(WM_DESTROY, child),
-      Msg(WM_DESTROY, grandchild), Msg(WM_NCDESTROY, grandchild), Msg(WM_NCDESTROY, child), Msg(WM_NCDESTROY, parent),
+      Msg(WM_DESTROY, owned),
+      Msg(WM_NCDESTROY, owned),
+      Msg(WM_DESTROY, parent),
+      Msg(WM_DESTROY, child),
+      Msg(WM_DESTROY, grandchild),
+      Msg(WM_NCDESTROY, grandchild),
+      Msg(WM_NCDESTROY, child),
+      Msg(WM_NCDESTROY, parent),
   }));
   for (HWND hwnd : {parent, child, grandchild, owned}) EXPECT_FALSE(IsWindow(hwnd));
 }
@@ -117,8 +139,13 @@ TEST_F(WindowLifecycle, DestroyingAVisibleActiveWindowDeactivatesFirst) {
   Log().Clear();
   DestroyWindow(hwnd);
   EXPECT_TRUE(Log().Matches({
-      Msg(WM_WINDOWPOSCHANGING), Msg(WM_WINDOWPOSCHANGED), WithW(Msg(WM_NCACTIVATE), FALSE),
-      WithW(Msg(WM_ACTIVATE), WA_INACTIVE), WithW(Msg(WM_ACTIVATEAPP), FALSE), Msg(WM_KILLFOCUS), Msg(WM_DESTROY),
+      Msg(WM_WINDOWPOSCHANGING),
+      Msg(WM_WINDOWPOSCHANGED),
+      WithW(Msg(WM_NCACTIVATE), FALSE),
+      WithW(Msg(WM_ACTIVATE), WA_INACTIVE),
+      WithW(Msg(WM_ACTIVATEAPP), FALSE),
+      Msg(WM_KILLFOCUS),
+      Msg(WM_DESTROY),
       Msg(WM_NCDESTROY),
   }));
   EXPECT_EQ(GetActiveWindow(), nullptr);
@@ -224,6 +251,15 @@ TEST_F(WindowLifecycle, NewChildrenGoToTheBottomNewTopLevelWindowsToTheTop) {
   EXPECT_EQ(GetWindow(topmost, GW_HWNDNEXT), a);
 }
 
+TEST_F(WindowLifecycle, BringWindowToTopActivates) {
+  HWND a = CreateShownPopup(0, 0, 10, 10);
+  HWND b = CreateShownPopup(0, 0, 10, 10);
+  EXPECT_EQ(GetActiveWindow(), b);
+  EXPECT_TRUE(BringWindowToTop(a));
+  EXPECT_EQ(GetActiveWindow(), a);
+  EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+}
+
 TEST_F(WindowLifecycle, OwnedWindowsStayAboveTheirOwner) {
   HWND owner = Create(WS_POPUP, 0, 0, 100, 100);
   HWND owned = Create(WS_POPUP, 0, 0, 10, 10, owner);
@@ -256,9 +292,11 @@ TEST_F(WindowLifecycle, SubclassingChainsAndUnwindsInReverseOrder) {
   HWND hwnd = Create(WS_POPUP, 0, 0, 10, 10);
   HWND sibling = Create(WS_POPUP, 0, 0, 10, 10);
   calls.clear();
-  firstPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FirstSubclass)));
+  firstPrevious =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FirstSubclass)));
   EXPECT_EQ(firstPrevious, &RecordingProc);
-  secondPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SecondSubclass)));
+  secondPrevious =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SecondSubclass)));
   EXPECT_EQ(secondPrevious, &FirstSubclass);
   Log().Clear();
   SendMessageA(hwnd, WM_USER, 0, 0);
@@ -313,8 +351,8 @@ TEST_F(WindowLifecycle, MoveAndSizeSequence) {
   HWND hwnd = CreateShownPopup(0, 0, 100, 100);
   EXPECT_TRUE(MoveWindow(hwnd, 10, 20, 110, 120, TRUE));
   EXPECT_TRUE(Log().Matches({Msg(WM_WINDOWPOSCHANGING), Msg(WM_NCCALCSIZE), Optional(WM_NCPAINT),
-                             Optional(WM_ERASEBKGND), Msg(WM_WINDOWPOSCHANGED),
-                             WithL(Msg(WM_MOVE), MAKELPARAM(10, 20)), WithL(Msg(WM_SIZE), MAKELPARAM(110, 120))}));
+                             Optional(WM_ERASEBKGND), Msg(WM_WINDOWPOSCHANGED), WithL(Msg(WM_MOVE), MAKELPARAM(10, 20)),
+                             WithL(Msg(WM_SIZE), MAKELPARAM(110, 120))}));
   Log().Clear();
   EXPECT_TRUE(SetWindowPos(hwnd, nullptr, 10, 20, 110, 120, SWP_NOZORDER | SWP_NOACTIVATE));
   EXPECT_TRUE(Log().Matches({})) << "nothing changes, nothing is sent";
@@ -347,9 +385,9 @@ TEST_F(WindowLifecycle, ShowAndHideChild) {
   Log().Clear();
   EXPECT_TRUE(ShowWindow(child, SW_HIDE));
   EXPECT_FALSE(IsWindowVisible(child));
-  EXPECT_TRUE(Log().Matches({WithW(Msg(WM_SHOWWINDOW, child), FALSE), Msg(WM_WINDOWPOSCHANGING, child),
-                             Optional(WM_NCPAINT, parent), Optional(WM_ERASEBKGND, parent),
-                             Msg(WM_WINDOWPOSCHANGED, child)}));
+  EXPECT_TRUE(
+      Log().Matches({WithW(Msg(WM_SHOWWINDOW, child), FALSE), Msg(WM_WINDOWPOSCHANGING, child),
+                     Optional(WM_NCPAINT, parent), Optional(WM_ERASEBKGND, parent), Msg(WM_WINDOWPOSCHANGED, child)}));
   Log().Clear();
   EXPECT_FALSE(ShowWindow(child, SW_HIDE));
   EXPECT_TRUE(Log().Matches({})) << "hiding a hidden window sends nothing";

@@ -1,13 +1,12 @@
-// The millisecond clock of USER: message times, timers, double clicks, hover. It runs on the
-// host's monotonic clock, or on a virtual clock that moves only when told (tests and
-// automation), so that timer behaviour can be checked without sleeping.
+// The millisecond clock of USER: message times, timers, double clicks, hover. It is the
+// platform's one clock (GetTickCount); in virtual mode it moves only when told (tests and
+// automation), so timer behaviour can be checked without sleeping, and GetTickCount and
+// QueryPerformanceCounter follow it.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
-
-class Clock {
+class UserClock {
  public:
   // Milliseconds, wrapping like GetTickCount.
   static DWORD Now();

@@ -1,0 +1,5 @@
+#include "IniFiles.h"
+
+#include "TypInfo.h"
+
+TAWO_IMPLEMENT_CLASS(EIniFileException)

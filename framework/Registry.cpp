@@ -1,0 +1,5 @@
+#include "Registry.h"
+
+#include "TypInfo.h"
+
+TAWO_IMPLEMENT_CLASS(ERegistryException)

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "HeadlessBackend.h"
+#include "SdlBackend.h"
 
 namespace {
 
@@ -14,10 +15,17 @@ struct BackendEntry {
   std::function<std::unique_ptr<DisplayBackend>()> create;
 };
 
+std::unique_ptr<DisplayBackend> OpenSdl() {
+  auto backend = std::make_unique<SdlBackend>();
+  if (!backend->IsOpen()) return nullptr;
+  return backend;
+}
+
 // Every backend built into the program; a backend that needs a host display is listed before
 // the headless fallback.
 const std::vector<BackendEntry>& Entries() {
   static const std::vector<BackendEntry> entries{
+      {"sdl", true, [] { return OpenSdl(); }},
       {"headless", false, [] { return std::make_unique<HeadlessBackend>(); }},
   };
   return entries;

@@ -1,5 +1,7 @@
 #include "ClassRegistry.h"
 
+#include "SystemClasses.h"
+
 #include <cctype>
 
 namespace {
@@ -12,6 +14,8 @@ constexpr int kMaxExtraBytes = 65536;
 
 ClassRegistry& ClassRegistry::Instance() {
   static ClassRegistry registry;
+  static const bool systemClassesRegistered = (SystemClasses::RegisterAll(registry), true);
+  (void)systemClassesRegistered;
   return registry;
 }
 

@@ -3,6 +3,8 @@
 #include "NonClient.h"
 #include "WindowDcs.h"
 
+#include <algorithm>
+
 namespace {
 
 void FillBorder(HDC hdc, RECT& rect, int width, int colorIndex) {
@@ -34,11 +36,55 @@ void NonClientPainter::PaintFrame(const Window& w, HDC hdc, RECT& rect) {
   }
 }
 
+// One column at a time; the first column has `from`, the last `to`.
+void NonClientPainter::PaintGradient(HDC hdc, const RECT& rect, COLORREF from, COLORREF to) {
+  const int width = rect.right - rect.left;
+  const auto channel = [width](int a, int b, int x) { return width > 1 ? a + (b - a) * x / (width - 1) : a; };
+  for (int x = 0; x < width; ++x) {
+    const COLORREF colour = RGB(channel(GetRValue(from), GetRValue(to), x), channel(GetGValue(from), GetGValue(to), x),
+                                channel(GetBValue(from), GetBValue(to), x));
+    const HBRUSH brush = CreateSolidBrush(colour);
+    const RECT column{rect.left + x, rect.top, rect.left + x + 1, rect.bottom};
+    FillRect(hdc, &column, brush);
+    DeleteObject(brush);
+  }
+}
+
+void NonClientPainter::PaintCaptionText(const Window& w, HDC hdc, const RECT& caption) {
+  if (w.text.empty()) return;
+  RECT area = caption;
+  const RECT icon = NonClient::SystemMenuRect(w);
+  area.left = (icon.right > icon.left ? icon.right : caption.left) + 2;
+  for (const RECT& button : {NonClient::CloseButtonRect(w), NonClient::MaximizeButtonRect(w),
+                             NonClient::MinimizeButtonRect(w), NonClient::HelpButtonRect(w)}) {
+    if (button.right > button.left) area.right = std::min(area.right, button.left - 2);
+  }
+  if (area.right <= area.left) return;
+  const HFONT font = CreateFontA(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "MS Sans Serif");
+  const HGDIOBJ previous = SelectObject(hdc, font);
+  SetBkMode(hdc, TRANSPARENT);
+  SetTextColor(hdc, GetSysColor(w.captionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+  DrawTextA(hdc, w.text.c_str(), static_cast<int>(w.text.size()), &area,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(hdc, previous);
+  DeleteObject(font);
+}
+
+UINT NonClientPainter::CloseButtonState(const Window& w) {
+  return (w.ClassStyle() & CS_NOCLOSE) ? DFCS_INACTIVE : 0;
+}
+
 void NonClientPainter::PaintCaption(const Window& w, HDC hdc, const RECT& caption) {
-  FillRect(hdc, &caption, GetSysColorBrush(w.captionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+  if (w.captionActive) {
+    PaintGradient(hdc, caption, GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_GRADIENTACTIVECAPTION));
+  } else {
+    PaintGradient(hdc, caption, GetSysColor(COLOR_INACTIVECAPTION), GetSysColor(COLOR_GRADIENTINACTIVECAPTION));
+  }
   const RECT line{caption.left, caption.bottom, caption.right, caption.bottom + 1};
   FillRect(hdc, &line, GetSysColorBrush(COLOR_3DFACE));
-  const UINT closeState = (w.ClassStyle() & CS_NOCLOSE) ? DFCS_INACTIVE : 0;
+  PaintCaptionText(w, hdc, caption);
+  const UINT closeState = CloseButtonState(w);
   struct Button {
     RECT rect;
     UINT kind;

@@ -1,7 +1,7 @@
 // WM_NCPAINT's default drawing in the classic look: the frame (thin, dialog or sizing), the
-// client and static edges, the caption bar in the active or inactive colour with its buttons.
-// Borderless windows draw nothing. Caption text, the icon, menu bars and scroll bars are not
-// drawn here yet.
+// client and static edges, the caption bar with its left-to-right gradient (active or inactive
+// colours), the caption text in the bold caption font, and the caption buttons. Borderless
+// windows draw nothing. The caption icon, menu bars and scroll bars are not drawn.
 #pragma once
 
 #include "Window.h"
@@ -14,4 +14,7 @@ class NonClientPainter {
  private:
   static void PaintFrame(const Window& window, HDC hdc, RECT& rect);
   static void PaintCaption(const Window& window, HDC hdc, const RECT& caption);
+  static void PaintGradient(HDC hdc, const RECT& rect, COLORREF from, COLORREF to);
+  static void PaintCaptionText(const Window& window, HDC hdc, const RECT& caption);
+  static UINT CloseButtonState(const Window& window);
 };

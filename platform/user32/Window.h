@@ -53,10 +53,9 @@ class Window {
   bool erasePending = false;
   bool framePending = false;
   bool internalPaint = false;
-  bool eraseUnhandled = false;
-  bool captionActive = false;  // as the last WM_NCACTIVATE said
-  bool redrawOff = false;  // WM_SETREDRAW(FALSE): drawing stops, the window stays on screen  // WM_ERASEBKGND was sent
-                           // early and returned 0
+  bool eraseUnhandled = false;  // WM_ERASEBKGND was sent early and returned 0
+  bool captionActive = false;   // as the last WM_NCACTIVATE said
+  bool redrawOff = false;       // WM_SETREDRAW(FALSE): drawing stops, the window stays on screen
 
   std::shared_ptr<PixelSurface> surface;  // top-level windows
   HDC ownDc = nullptr;                    // CS_OWNDC

@@ -61,6 +61,8 @@ std::optional<InputEvent::Button> ButtonOf(Uint8 button) {
 SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // A desktop program does not hold off the screen saver.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "sdl display: %s\n", SDL_GetError());
     return;

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libfreetype-dev libfontconfig-dev
+  libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev
   fonts-wine fonts-liberation2 fonts-dejavu-core
   xvfb xdotool liblnk-utils
 )

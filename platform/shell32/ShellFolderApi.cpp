@@ -8,7 +8,7 @@
 #include "ItemIdList.h"
 #include "ShellLink.h"
 #include "ShellLinkFactory.h"
-#include "SpecialFolders.h"
+#include "ShellFolders.h"
 
 extern "C" {
 const CLSID CLSID_ShellLink = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
@@ -63,7 +63,7 @@ HRESULT WINAPI SHGetSpecialFolderLocation(HWND, int csidl, PIDLIST_ABSOLUTE* ppi
     bytes.assign(2, '\0');  // the desktop is the empty list
   } else if ((csidl & 0xFF) == CSIDL_DRIVES) {
     bytes = ItemIdList::Build("C:\\", true).substr(0, 20) + std::string(2, '\0');  // My Computer alone
-  } else if (SpecialFolders::Path(csidl, path)) {
+  } else if (ShellFolders::Path(csidl, path)) {
     bytes = ItemIdList::Build(path, true);
   } else {
     return E_INVALIDARG;
@@ -79,7 +79,7 @@ BOOL WINAPI SHGetPathFromIDListA(PCIDLIST_ABSOLUTE pidl, LPSTR pszPath) {
   size_t size = ItemIdList::SizeOf(pidl, 65536);
   std::string path;
   if (size == 2) {
-    SpecialFolders::Path(CSIDL_DESKTOPDIRECTORY, path);
+    ShellFolders::Path(CSIDL_DESKTOPDIRECTORY, path);
   } else if (size == 0 || !ItemIdList::ToPath(reinterpret_cast<const std::uint8_t*>(pidl), size, path)) {
     return FALSE;
   }
@@ -92,7 +92,7 @@ BOOL WINAPI SHGetSpecialFolderPathA(HWND, LPSTR pszPath, int csidl, BOOL fCreate
   if (!pszPath) return FALSE;
   *pszPath = '\0';
   std::string path;
-  if (!SpecialFolders::Path(csidl, path) || path.size() >= MAX_PATH) return FALSE;
+  if (!ShellFolders::Path(csidl, path) || path.size() >= MAX_PATH) return FALSE;
   if (fCreate || (csidl & CSIDL_FLAG_CREATE)) {
     for (size_t slash = path.find('\\', 3);; slash = path.find('\\', slash + 1)) {
       CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);

@@ -70,7 +70,7 @@ class ShellLinkTest : public TempPrefix {
   }
 };
 
-TEST_F(ShellLinkTest, SpecialFoldersFollowTheWindows2000Profile) {
+TEST_F(ShellLinkTest, ShellFoldersFollowTheWindows2000Profile) {
   char user[64];
   DWORD size = sizeof user;
   GetUserNameA(user, &size);

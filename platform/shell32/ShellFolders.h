@@ -4,7 +4,7 @@
 
 #include <string>
 
-class SpecialFolders {
+class ShellFolders {
  public:
   // The Windows path of a CSIDL (CSIDL_FLAG_ bits ignored); false for identifiers that are
   // unknown or name a folder without a file-system path.

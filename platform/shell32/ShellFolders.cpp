@@ -1,4 +1,4 @@
-#include "SpecialFolders.h"
+#include "ShellFolders.h"
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@ std::string Profile() {
 
 }  // namespace
 
-bool SpecialFolders::IsVirtual(int csidl) {
+bool ShellFolders::IsVirtual(int csidl) {
   switch (csidl & 0xFF) {
     case CSIDL_INTERNET:
     case CSIDL_CONTROLS:
@@ -28,7 +28,7 @@ bool SpecialFolders::IsVirtual(int csidl) {
   }
 }
 
-bool SpecialFolders::Path(int csidl, std::string& path) {
+bool ShellFolders::Path(int csidl, std::string& path) {
   const std::string profile = Profile();
   const std::string common = "C:\\Documents and Settings\\All Users";
   switch (csidl & 0xFF) {

@@ -68,6 +68,7 @@ SdlBackend::SdlBackend() {
     return;
   }
   wakeEvent_ = SDL_RegisterEvents(1);
+  displayThread_ = std::this_thread::get_id();
   SDL_StartTextInput();
   open_ = true;
 }
@@ -366,8 +367,11 @@ void SdlBackend::WaitEvents(int timeoutMs) {
   }
 }
 
+// Only another thread can find the display's thread waiting. A wake-up from the display's own
+// thread is skipped: SDL would address it to the window of its last timed wait, which may have
+// been destroyed since, and the X server answers that with a fatal BadWindow.
 void SdlBackend::Wake() {
-  if (!open_) return;
+  if (!open_ || std::this_thread::get_id() == displayThread_) return;
   SDL_Event event{};
   event.type = wakeEvent_;
   SDL_PushEvent(&event);

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <thread>
 
 class SdlBackend : public DisplayBackend {
  public:
@@ -55,6 +56,7 @@ class SdlBackend : public DisplayBackend {
 
   bool open_ = false;
   Uint32 wakeEvent_ = 0;
+  std::thread::id displayThread_;
   std::map<SurfaceId, HostWindow> windows_;
   std::vector<SurfaceId> stacking_;  // the last order applied, topmost first
   std::map<CursorShape, SDL_Cursor*> cursors_;

@@ -60,7 +60,7 @@ void TLMDGradient::Assign(TPersistent* source) {
   FEndColor = other->FEndColor;
   FPaletteRealize = other->FPaletteRealize;
   FTwoColors = other->FTwoColors;
-  SetColors(other->FColors);
+  FColors = other->FColors;
   EndUpdate(true);
 }
 
@@ -113,9 +113,10 @@ void TLMDGradient::SetTwoColors(bool value) {
   Change();
 }
 
+// Notifies no one, but keeps the table in step so that the next paint shows the new stops.
 void TLMDGradient::SetColors(const TLMDColorList& colors) {
-  if (&colors == &FColors) return;
-  FColors = colors;
+  if (&colors != &FColors) FColors = colors;
+  InitPalette();
 }
 
 void TLMDGradient::InitPalette() {

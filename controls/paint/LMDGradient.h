@@ -38,8 +38,8 @@ class TLMDGradient : public TLMDObject {
   bool TwoColors() const { return FTwoColors; }
   void SetTwoColors(bool value);
 
-  // The stops of multi-colour mode. Editing them directly notifies no one; the table follows
-  // at the next change.
+  // The stops of multi-colour mode. Neither way of changing them notifies; SetColors rebuilds
+  // the table at once, direct edits are picked up at the next change.
   TLMDColorList& Colors() { return FColors; }
   const TLMDColorList& Colors() const { return FColors; }
   void SetColors(const TLMDColorList& colors);

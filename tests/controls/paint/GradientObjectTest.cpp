@@ -7,10 +7,14 @@
 #include "PaintObjectsHolder.h"
 #include "PaintTestSupport.h"
 
+#include <memory>
+
 namespace {
 
 TEST(TLMDGradient, NewObjectHasItsTableAndSummary) {
-  TLMDGradient gradient;
+  std::unique_ptr<TObject> made(TLMDGradient::ClassInfo()->Create(nullptr));
+  ASSERT_NE(dynamic_cast<TLMDGradient*>(made.get()), nullptr) << "created from its class reference";
+  TLMDGradient& gradient = dynamic_cast<TLMDGradient&>(*made);
   EXPECT_EQ(gradient.GetSetStr(), "vertical, Col: 16, 2 col mode");
   ASSERT_EQ(gradient.ColorTable().size(), 16u);
   EXPECT_EQ(gradient.ColorTable().front(), clBlue);

@@ -97,6 +97,11 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     params.Width = CW_USEDEFAULT;
     params.Height = CW_USEDEFAULT;
   }
+  ApplyBorderStyle(params);
+}
+
+// The frame, caption and border icons that BorderStyle and BorderIcons ask for.
+void TCustomForm::ApplyBorderStyle(TCreateParams& params) const {
   TFormBorderStyle style = FBorderStyle;
   if (FFormStyle == fsMDIChild && (style == bsNone || style == bsDialog)) style = bsSizeable;
   TBorderIcons icons = FBorderIcons;
@@ -190,17 +195,16 @@ void TCustomForm::SetWindowState(TWindowState value) {
   ShowWindow(Handle(), kShowCommands[value]);
 }
 
-// The client size follows from the frame the window's styles give.
-void TCustomForm::SetClientSize(int width, int height) {
-  if (HandleAllocated()) {
-    inherited::SetClientSize(width, height);
-    return;
-  }
+// Without a window, the client area is the bounds less the frame the styles give.
+RECT TCustomForm::ClientRect() {
+  if (HandleAllocated()) return inherited::ClientRect();
   TCreateParams params;
-  CreateParams(params);
-  RECT frame{0, 0, width, height};
+  params.Style = WS_CLIPSIBLINGS;
+  ApplyBorderStyle(params);
+  RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-  SetBounds(Left(), Top(), frame.right - frame.left, frame.bottom - frame.top);
+  return RECT{0, 0, std::max(Width() - (frame.right - frame.left), 0),
+              std::max(Height() - (frame.bottom - frame.top), 0)};
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -45,6 +45,7 @@ class TCustomForm : public TWinControl {
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult value) { FModalResult = value; }
 
+  RECT ClientRect() override;
   void Show();
   // Shows the form modally and returns its ModalResult (the close box gives mrCancel).
   TModalResult ShowModal();
@@ -85,7 +86,6 @@ class TCustomForm : public TWinControl {
   void PaintWindow(HDC dc) override;
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
-  void SetClientSize(int width, int height) override;
   void Loaded() override;
 
   virtual void DoCreate();
@@ -104,6 +104,7 @@ class TCustomForm : public TWinControl {
   void CMDialogKey(TMessage& message);
   void WMActivate(TMessage& message);
   void WMClose(TMessage& message);
+  void ApplyBorderStyle(TCreateParams& params) const;
   void SetActive(bool value);
   void SetWindowFocus();
   void CloseModal();

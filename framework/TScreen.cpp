@@ -1,5 +1,6 @@
 #include "TScreen.h"
 
+#include "Classes.h"
 #include "TForm.h"
 
 #include <algorithm>
@@ -7,6 +8,21 @@
 TAWO_IMPLEMENT_CLASS(TScreen)
 
 TScreen* Screen = new TScreen(nullptr);
+
+namespace {
+
+// References to other forms in form descriptions (Form2.PopupMenu1) find them by name.
+TComponent* FindFormByName(const AnsiString& name) {
+  for (int i = 0; i < Screen->CustomFormCount(); ++i) {
+    TCustomForm* form = Screen->CustomForms(i);
+    if (SameText(form->Name(), name)) return form;
+  }
+  return nullptr;
+}
+
+const bool kFormsFindable = (RegisterFindGlobalComponent(&FindFormByName), true);
+
+}  // namespace
 
 void TScreen::LoadCursors() const {
   if (FDefaultCursor != nullptr) return;

@@ -53,6 +53,11 @@ TApplication::~TApplication() {
   }
 }
 
+void TApplication::BeforeDestruction() {
+  inherited::BeforeDestruction();
+  DestroyComponents();
+}
+
 void TApplication::Initialize() {}
 
 HWND TApplication::Handle() {

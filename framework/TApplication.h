@@ -24,6 +24,8 @@ class TApplication : public TComponent {
  public:
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
+  // Frees the forms (OnDestroy each, last created first) while the application is whole.
+  void BeforeDestruction() override;
 
   void Initialize();
   // The hidden top-level window that owns the forms; made on first use.

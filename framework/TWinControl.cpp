@@ -1,5 +1,6 @@
 #include "TWinControl.h"
 
+#include "RTLConsts.h"
 #include "TApplication.h"
 #include "TControlCanvas.h"
 #include "TCustomForm.h"
@@ -231,7 +232,7 @@ void TWinControl::MainWndProc(TMessage& message) {
 
 TControl* TWinControl::Controls(int index) const {
   const int graphicCount = static_cast<int>(FControls.size());
-  if (index < 0 || index >= ControlCount()) throw EListError(Format("List index out of bounds (%d)", {index}));
+  if (index < 0 || index >= ControlCount()) throw EListError(Format(SListIndexError, {index}));
   if (index < graphicCount) return FControls[static_cast<std::size_t>(index)];
   return FWinControls[static_cast<std::size_t>(index - graphicCount)];
 }
@@ -390,6 +391,19 @@ void TWinControl::CMShowingChanged(TMessage&) {
 void TWinControl::CMVisibleChanged(TMessage&) {
   if (!Visible() && Parent() != nullptr) RemoveFocus(false);
   UpdateControlState();
+}
+
+// Aligns once after reading, and shows what the description made visible.
+void TWinControl::ReadState(TReader& reader) {
+  DisableAlign();
+  try {
+    inherited::ReadState(reader);
+  } catch (...) {
+    --FAlignLevel;
+    throw;
+  }
+  UpdateControlState();
+  EnableAlign();
 }
 
 void TWinControl::Loaded() {

@@ -1,5 +1,6 @@
 #include "TApplication.h"
 
+#include "Classes.h"
 #include "TForm.h"
 #include "TScreen.h"
 #include "TWinControl.h"
@@ -10,6 +11,11 @@
 TAWO_IMPLEMENT_CLASS(TApplication)
 
 TApplication* Application = new TApplication(nullptr);
+
+namespace {
+void HandleExceptionOfApplication(TObject* sender) { Application->HandleException(sender); }
+const bool kExceptionsHandled = (ApplicationHandleException = &HandleExceptionOfApplication, true);
+}  // namespace
 
 namespace {
 THintActionHandler HintActionHandler = nullptr;

@@ -276,3 +276,51 @@ TEST_F(ApplicationServices, ScreenCursorsKeepRegisteredCursorsAtAnyNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+struct UtilityListener : TObject {
+  std::vector<UINT> Seen;
+  void Receive(TMessage& message) {
+    if (message.Msg < WM_USER) return;
+    Seen.push_back(message.Msg);
+    if (message.Msg == WM_USER + 9) throw EInvalidOperation("from a utility window");
+    message.Result = 7;
+  }
+};
+
+TEST_F(ApplicationServices, UtilityWindowsSendTheirMessagesToAMethod) {
+  UtilityListener listener;
+  HWND window = AllocateHWnd(TWndMethod(&listener, &UtilityListener::Receive));
+  EXPECT_EQ(SendMessageA(window, WM_USER + 1, 0, 0), 7);
+  PostMessageA(window, WM_USER + 2, 0, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(listener.Seen, (std::vector<UINT>{WM_USER + 1, WM_USER + 2}));
+
+  struct Catcher : TObject {
+    AnsiString Message;
+    void Caught(TObject*, Exception& e) { Message = e.Message(); }
+  } catcher;
+  Application->OnException = TExceptionEvent(&catcher, &Catcher::Caught);
+  SendMessageA(window, WM_USER + 9, 0, 0);
+  EXPECT_EQ(catcher.Message, "from a utility window");
+  DeallocateHWnd(window);
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(ApplicationServices, ObjectInstancesAreAFixedPoolThatFreeingRefills) {
+  UtilityListener listener;
+  const TWndMethod method(&listener, &UtilityListener::Receive);
+  std::vector<WNDPROC> taken;
+  try {
+    for (;;) taken.push_back(MakeObjectInstance(method));
+  } catch (const EOutOfResources&) {
+  }
+  ASSERT_FALSE(taken.empty());
+  EXPECT_EQ(CallWindowProcA(taken.back(), nullptr, WM_USER + 3, 0, 0), 7);
+  FreeObjectInstance(taken.back());
+  EXPECT_EQ(MakeObjectInstance(method), taken.back()) << "a freed instance is handed out again";
+  for (WNDPROC instance : taken) FreeObjectInstance(instance);
+}
+
+}  // namespace

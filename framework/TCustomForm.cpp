@@ -87,6 +87,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
                            ? Application->MainForm()->ClientHandle()
                            : Application->Handle();
     params.Style &= ~static_cast<DWORD>(WS_CHILD | WS_GROUP | WS_TABSTOP);
+    // An MDI child lives inside the main form's client window.
+    if (FFormStyle == fsMDIChild) params.Style |= WS_CHILD;
   }
   params.WindowClass.style = CS_DBLCLKS;
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) {

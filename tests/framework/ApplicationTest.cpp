@@ -436,3 +436,27 @@ TEST_F(PopupHints, OnShowHintMayRewordOrRefuse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ApplicationServices, ActiveFollowsTheActivationOfTheApplicationsWindows) {
+  struct Listener : TObject {
+    std::vector<std::string> Seen;
+    void Activated(TObject*) { Seen.push_back("activate"); }
+    void Deactivated(TObject*) { Seen.push_back("deactivate"); }
+  } listener;
+  Application->Handle();
+  Application->OnActivate = TNotifyEvent(&listener, &Listener::Activated);
+  Application->OnDeactivate = TNotifyEvent(&listener, &Listener::Deactivated);
+  SetActiveWindow(nullptr);
+  Application->ProcessMessages();
+  EXPECT_FALSE(Application->Active());
+  TForm* form = ShowForm(100, 100, 100, 50);
+  Application->ProcessMessages();
+  EXPECT_TRUE(Application->Active());
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  ASSERT_FALSE(listener.Seen.empty());
+  EXPECT_EQ(listener.Seen.back(), "activate");
+}
+
+}  // namespace

@@ -26,8 +26,6 @@ TCanvas::TCanvas()
 
 TCanvas::~TCanvas() { SetHandle(nullptr); }
 
-// Code drawing on the DC directly (DrawText on Canvas.Handle) finds the canvas's font, pen
-// and brush selected.
 HDC TCanvas::Handle() {
   RequiredState({csHandleValid, csFontValid, csPenValid, csBrushValid});
   return FHandle;

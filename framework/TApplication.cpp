@@ -324,6 +324,9 @@ void TApplication::HideHint() {
 }
 
 void TApplication::HintMouseMessage(TControl* control, const TMessage& message) {
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  const bool onScreen = windowed != nullptr ? windowed->HandleAllocated() : control->Parent() != nullptr;
+  if (!onScreen) return;
   const POINT at = control->ClientToScreen(message.Pos());
   TControl* hintControl = GetHintControl(FindDragTarget(at, true));
   if (!FShowHint || hintControl == nullptr) {

@@ -65,6 +65,7 @@ void TApplication::BeforeDestruction() {
   DestroyComponents();
 }
 
+// Nothing needs initialising before the forms are made: COM users initialise COM themselves.
 void TApplication::Initialize() {}
 
 HWND TApplication::Handle() {
@@ -124,8 +125,6 @@ void TApplication::ControlDestroyed(TControl* control) {
   if (FHintControl == control) FHintControl = nullptr;
 }
 
-void TApplication::DestroyForms() { DestroyComponents(); }
-
 std::vector<HWND> TApplication::DisableTaskWindows(TCustomForm* except) {
   std::vector<HWND> disabled;
   for (int i = 0; i < Screen->CustomFormCount(); ++i) {
@@ -159,7 +158,7 @@ void TApplication::Run() {
       HandleException(this);
     }
   }
-  DestroyForms();
+  DestroyComponents();
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {

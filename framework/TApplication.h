@@ -123,7 +123,6 @@ class TApplication : public TComponent {
   void DoMouseIdle();
   void WndProc(TMessage& message);
   void AfterCreateForm(TComponent* instance);
-  void DestroyForms();
 
   HWND FHandle = nullptr;
   AnsiString FTitle;

@@ -46,11 +46,6 @@ void TCustomForm::BeforeDestruction() {
   inherited::BeforeDestruction();
 }
 
-void TCustomForm::Loaded() {
-  inherited::Loaded();
-  if (FActiveControl != nullptr) FActiveControl->FreeNotification(this);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Events.
 

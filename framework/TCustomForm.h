@@ -86,7 +86,6 @@ class TCustomForm : public TWinControl {
   void PaintWindow(HDC dc) override;
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
-  void Loaded() override;
 
   virtual void DoCreate();
   virtual void DoDestroy();

@@ -442,6 +442,12 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   if (!loading && FActive) SetWindowFocus();
 }
 
+void TCustomForm::SetFocus() {
+  if (FActive) return;
+  if (!Visible() || !Enabled()) throw EInvalidOperation(SCannotFocus);
+  SetWindowFocus();
+}
+
 void TCustomForm::FocusControl(TWinControl* control) {
   const bool wasActive = FActive;
   SetActiveControl(control);
@@ -471,6 +477,8 @@ bool TCustomForm::SendFocusMessage(HWND window, UINT msg) {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
+  // A form being destroyed has left the screen's list and must not come back to it.
+  if (ComponentState().Contains(csDestroying)) return false;
   ++FFocusCount;
   FActiveControl = control != this ? control : nullptr;
   Screen->FocusChanged(this, control);

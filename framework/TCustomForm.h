@@ -56,6 +56,8 @@ class TCustomForm : public TWinControl {
   // Frees the form once the messages already queued are handled.
   void Release();
 
+  // Activates the form; its active control gets the focus.
+  void SetFocus() override;
   // Focus bookkeeping used by the controls.
   void FocusControl(TWinControl* control);
   void DefocusControl(TWinControl* control, bool removing);

@@ -363,3 +363,22 @@ TEST_F(Forms, KeysReachTheFocusedControlsEvents) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Forms, AFormDestroyedWhileFocusedLeavesTheScreensListsClean) {
+  TForm* first = ShowForm(100, 100, 100, 50);
+  auto* control = new TTestWindowed(first);
+  control->SetTabStop(true);
+  control->SetParent(first);
+  control->SetFocus();
+  TForm* second = ShowForm(300, 100, 100, 50);
+  first->SetFocus();
+  delete first;
+  for (int i = 0; i < Screen->CustomFormCount(); ++i) EXPECT_NE(Screen->CustomForms(i), first);
+  EXPECT_NE(Screen->ActiveCustomForm(), first);
+  second->SetFocus();
+  EXPECT_EQ(Screen->ActiveCustomForm(), second);
+}
+
+}  // namespace

@@ -67,8 +67,6 @@ class TMenuItem : public TComponent {
 
  private:
   friend class TMenu;
-
-TAWO_EXCEPTION(EMenuError, Exception, "")
   UINT Flags() const;
 
   AnsiString FCaption;

@@ -1,5 +1,7 @@
 #include "TContainedAction.h"
 
+#include "Forms.h"
+#include "TApplication.h"
 #include "TCustomActionList.h"
 
 TAWO_IMPLEMENT_CLASS(TContainedAction)
@@ -24,4 +26,8 @@ TComponent* TContainedAction::GetParentComponent() const { return FActionList; }
 
 void TContainedAction::SetParentComponent(TComponent* parent) {
   if (auto* list = dynamic_cast<TCustomActionList*>(parent)) SetActionList(list);
+}
+
+bool TContainedAction::Execute() {
+  return inherited::Execute() || (Application != nullptr && Application->ExecuteAction(this));
 }

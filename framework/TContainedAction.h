@@ -21,6 +21,9 @@ class TContainedAction : public TBasicAction {
   // Position in the action list; -1 without one.
   int Index() const;
 
+  // OnExecute, or else the application offers the action to its forms' controls.
+  bool Execute() override;
+
   bool HasParent() const override { return FActionList != nullptr; }
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* parent) override;

@@ -1,6 +1,7 @@
 // Unit ActnList: TCustomAction, an action with the properties its clients show: caption,
 // enabled and checked state, hint, image (an index into its action list's images) and
-// visibility. Each change reaches the clients through their TActionLink.
+// visibility. Each change reaches the clients through their TActionLink, before the action
+// stores it, so that a link can tell whether its client still shows the old value.
 #pragma once
 
 #include "TContainedAction.h"
@@ -37,7 +38,7 @@ class TCustomAction : public TContainedAction {
  private:
   friend class TCustomActionList;
   void ImagesChanged();
-  // Calls `apply` on each client link that is a TActionLink, then Change.
+  // Calls `apply` on each client link that is a TActionLink; they compare with the old value.
   template <class F>
   void TellLinks(F apply);
 

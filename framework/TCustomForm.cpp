@@ -474,6 +474,9 @@ bool TCustomForm::SendFocusMessage(HWND window, UINT msg) {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
+  // Windows lose the focus while a dying form tears them down; the screen has already
+  // forgotten the form and must not learn of it again.
+  if (ComponentState().Contains(csDestroying)) return false;
   ++FFocusCount;
   FActiveControl = control != this ? control : nullptr;
   Screen->FocusChanged(this, control);

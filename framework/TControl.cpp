@@ -71,7 +71,9 @@ void TControl::WndProc(TMessage& message) {
     if (doubleClick && !FControlStyle.Contains(csDoubleClicks)) {
       message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
     }
-    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    if (message.Msg == WM_MOUSEMOVE) {
+      Application->HintMouseMessage(this, message);
+    } else if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
       FControlState.Include(csLButtonDown);
     } else if (message.Msg == WM_LBUTTONUP) {
       FControlState.Exclude(csLButtonDown);

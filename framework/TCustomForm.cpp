@@ -46,11 +46,6 @@ void TCustomForm::BeforeDestruction() {
   inherited::BeforeDestruction();
 }
 
-void TCustomForm::Loaded() {
-  inherited::Loaded();
-  if (FActiveControl != nullptr) FActiveControl->FreeNotification(this);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Events.
 
@@ -87,6 +82,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
                            ? Application->MainForm()->ClientHandle()
                            : Application->Handle();
     params.Style &= ~static_cast<DWORD>(WS_CHILD | WS_GROUP | WS_TABSTOP);
+    // An MDI child lives inside the main form's client window.
+    if (FFormStyle == fsMDIChild) params.Style |= WS_CHILD;
   }
   params.WindowClass.style = CS_DBLCLKS;
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) {
@@ -445,6 +442,12 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   if (!loading && FActive) SetWindowFocus();
 }
 
+void TCustomForm::SetFocus() {
+  if (FActive) return;
+  if (!Visible() || !Enabled()) throw EInvalidOperation(SCannotFocus);
+  SetWindowFocus();
+}
+
 void TCustomForm::FocusControl(TWinControl* control) {
   const bool wasActive = FActive;
   SetActiveControl(control);
@@ -474,8 +477,7 @@ bool TCustomForm::SendFocusMessage(HWND window, UINT msg) {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
-  // Windows lose the focus while a dying form tears them down; the screen has already
-  // forgotten the form and must not learn of it again.
+  // A form being destroyed has left the screen's list and must not come back to it.
   if (ComponentState().Contains(csDestroying)) return false;
   ++FFocusCount;
   FActiveControl = control != this ? control : nullptr;

@@ -2,6 +2,7 @@
 // hooks on its window; and the screen's cursors.
 #include "ControlTestSupport.h"
 
+#include "THintWindow.h"
 #include "TScreen.h"
 
 #include <filesystem>
@@ -273,6 +274,189 @@ TEST_F(ApplicationServices, ScreenCursorsKeepRegisteredCursorsAtAnyNumber) {
   Screen->SetCursors(-255, arrow);
   EXPECT_EQ(Screen->Width(), GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(Screen->Height(), GetSystemMetrics(SM_CYSCREEN));
+}
+
+}  // namespace
+
+namespace {
+
+struct UtilityListener : TObject {
+  std::vector<UINT> Seen;
+  void Receive(TMessage& message) {
+    if (message.Msg < WM_USER) return;
+    Seen.push_back(message.Msg);
+    if (message.Msg == WM_USER + 9) throw EInvalidOperation("from a utility window");
+    message.Result = 7;
+  }
+};
+
+TEST_F(ApplicationServices, UtilityWindowsSendTheirMessagesToAMethod) {
+  UtilityListener listener;
+  HWND window = AllocateHWnd(TWndMethod(&listener, &UtilityListener::Receive));
+  EXPECT_EQ(SendMessageA(window, WM_USER + 1, 0, 0), 7);
+  PostMessageA(window, WM_USER + 2, 0, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(listener.Seen, (std::vector<UINT>{WM_USER + 1, WM_USER + 2}));
+
+  struct Catcher : TObject {
+    AnsiString Message;
+    void Caught(TObject*, Exception& e) { Message = e.Message(); }
+  } catcher;
+  Application->OnException = TExceptionEvent(&catcher, &Catcher::Caught);
+  SendMessageA(window, WM_USER + 9, 0, 0);
+  EXPECT_EQ(catcher.Message, "from a utility window");
+  DeallocateHWnd(window);
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(ApplicationServices, ObjectInstancesAreAFixedPoolThatFreeingRefills) {
+  UtilityListener listener;
+  const TWndMethod method(&listener, &UtilityListener::Receive);
+  std::vector<WNDPROC> taken;
+  try {
+    for (;;) taken.push_back(MakeObjectInstance(method));
+  } catch (const EOutOfResources&) {
+  }
+  ASSERT_FALSE(taken.empty());
+  EXPECT_EQ(CallWindowProcA(taken.back(), nullptr, WM_USER + 3, 0, 0), 7);
+  FreeObjectInstance(taken.back());
+  EXPECT_EQ(MakeObjectInstance(method), taken.back()) << "a freed instance is handed out again";
+  for (WNDPROC instance : taken) FreeObjectInstance(instance);
+}
+
+}  // namespace
+
+namespace {
+
+class PopupHints : public VisualTest {
+ protected:
+  void SetUp() override {
+    VisualTest::SetUp();
+    form_ = ShowForm(100, 100, 200, 100);
+    hinted_ = new TTestWindowed(form_);
+    hinted_->SetBounds(10, 10, 60, 30);
+    hinted_->SetHint("Install|Copies the program to the disk");
+    hinted_->SetShowHint(true);
+    hinted_->SetParent(form_);
+    plain_ = new TTestWindowed(form_);
+    plain_->SetBounds(100, 10, 60, 30);
+    plain_->SetParent(form_);
+    WinportDispatchPending();
+  }
+
+  void MoveTo(TControl* control, int x, int y) {
+    const POINT at = control->ClientToScreen(POINT{x, y});
+    WinportMouseMove(at.x, at.y);
+    Application->ProcessMessages();
+  }
+
+  // The visible hint window, if any.
+  static HWND ShownHint() {
+    for (int i = 0; i < Application->ComponentCount(); ++i) {
+      auto* window = dynamic_cast<THintWindow*>(Application->Components(i));
+      if (window != nullptr && window->IsShown()) return window->Handle();
+    }
+    return nullptr;
+  }
+
+  TForm* form_ = nullptr;
+  TTestWindowed* hinted_ = nullptr;
+  TTestWindowed* plain_ = nullptr;
+};
+
+TEST_F(PopupHints, TheShortHintShowsAfterThePauseBelowThePointerAndHidesLater) {
+  MoveTo(hinted_, 20, 10);
+  WinportAdvanceClock(499, TRUE);
+  EXPECT_EQ(ShownHint(), nullptr);
+  WinportAdvanceClock(1, TRUE);
+  HWND hint = ShownHint();
+  ASSERT_NE(hint, nullptr);
+  char text[64] = {};
+  GetWindowTextA(hint, text, sizeof text);
+  EXPECT_STREQ(text, "Install");
+  RECT rect{};
+  GetWindowRect(hint, &rect);
+  const POINT pointer = hinted_->ClientToScreen(POINT{20, 10});
+  EXPECT_EQ(rect.left, pointer.x);
+  EXPECT_EQ(rect.top, pointer.y + 20);
+  EXPECT_EQ(GetWindowLongA(hint, GWL_STYLE) & WS_CHILD, 0);
+
+  MoveTo(hinted_, 25, 12);
+  EXPECT_NE(ShownHint(), nullptr) << "moving inside the control keeps it";
+  WinportAdvanceClock(Application->HintHidePause(), TRUE);
+  EXPECT_EQ(ShownHint(), nullptr) << "hidden after HintHidePause";
+}
+
+TEST_F(PopupHints, LeavingForAControlWithoutHintOrClickingCancelsIt) {
+  MoveTo(hinted_, 20, 10);
+  WinportAdvanceClock(500, TRUE);
+  ASSERT_NE(ShownHint(), nullptr);
+  MoveTo(plain_, 5, 5);
+  EXPECT_EQ(ShownHint(), nullptr);
+  WinportAdvanceClock(1000, TRUE);
+  EXPECT_EQ(ShownHint(), nullptr) << "the pending pause was dropped too";
+
+  MoveTo(hinted_, 20, 10);
+  WinportAdvanceClock(500, TRUE);
+  ASSERT_NE(ShownHint(), nullptr);
+  const POINT at = hinted_->ClientToScreen(POINT{20, 10});
+  WinportMouseDown(WINPORT_BUTTON_LEFT, at.x, at.y);
+  Application->ProcessMessages();
+  EXPECT_EQ(ShownHint(), nullptr);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, at.x, at.y);
+  Application->ProcessMessages();
+}
+
+TEST_F(PopupHints, OnShowHintMayRewordOrRefuse) {
+  struct Editor : TObject {
+    bool Allow = true;
+    TControl* Control = nullptr;
+    void Edit(AnsiString& text, bool& canShow, THintInfo& info) {
+      text = "Reworded";
+      canShow = Allow;
+      Control = info.HintControl;
+    }
+  } editor;
+  Application->OnShowHint = TShowHintEvent(&editor, &Editor::Edit);
+  MoveTo(hinted_, 20, 10);
+  WinportAdvanceClock(500, TRUE);
+  HWND hint = ShownHint();
+  ASSERT_NE(hint, nullptr);
+  char text[64] = {};
+  GetWindowTextA(hint, text, sizeof text);
+  EXPECT_STREQ(text, "Reworded");
+  EXPECT_EQ(editor.Control, hinted_);
+
+  Application->CancelHint();
+  EXPECT_EQ(ShownHint(), nullptr);
+  editor.Allow = false;
+  MoveTo(hinted_, 30, 10);
+  WinportAdvanceClock(500, TRUE);
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ApplicationServices, ActiveFollowsTheActivationOfTheApplicationsWindows) {
+  struct Listener : TObject {
+    std::vector<std::string> Seen;
+    void Activated(TObject*) { Seen.push_back("activate"); }
+    void Deactivated(TObject*) { Seen.push_back("deactivate"); }
+  } listener;
+  Application->Handle();
+  Application->OnActivate = TNotifyEvent(&listener, &Listener::Activated);
+  Application->OnDeactivate = TNotifyEvent(&listener, &Listener::Deactivated);
+  SetActiveWindow(nullptr);
+  Application->ProcessMessages();
+  EXPECT_FALSE(Application->Active());
+  TForm* form = ShowForm(100, 100, 100, 50);
+  Application->ProcessMessages();
+  EXPECT_TRUE(Application->Active());
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  ASSERT_FALSE(listener.Seen.empty());
+  EXPECT_EQ(listener.Seen.back(), "activate");
 }
 
 }  // namespace

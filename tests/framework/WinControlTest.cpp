@@ -246,3 +246,18 @@ TEST_F(WinControls, ClickComesBeforeMouseUpAndOnlyForAReleaseInside) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WinControls, MouseMessagesPerformedOnAControlOffScreenAreHarmless) {
+  auto* loose = new TTestGraphic(Application);
+  struct Recorder : TObject {
+    int Moves = 0;
+    void Moved(TObject*, TShiftState, int, int) { ++Moves; }
+  } recorder;
+  loose->OnMouseMove = TMouseMoveEvent(&recorder, &Recorder::Moved);
+  EXPECT_NO_THROW(loose->Perform(WM_MOUSEMOVE, 0, PointToLParam(3, 4)));
+  EXPECT_EQ(recorder.Moves, 1);
+}
+
+}  // namespace

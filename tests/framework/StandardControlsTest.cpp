@@ -143,6 +143,45 @@ TEST_F(StandardControls, FocusedButtonIsTheActiveDefaultAndEnterOrEscClicks) {
   EXPECT_EQ(FForm->ModalResult(), mrCancel);
 }
 
+TEST_F(StandardControls, APressedBitBtnShowsAFlatFrameAndClicksOnRelease) {
+  auto* button = Add<TBitBtn>(10, 10, 75, 25);
+  button->SetKind(bkOK);
+  ShowTheForm();
+  const POINT at = button->ClientToScreen(POINT{30, 12});
+  WinportMouseDown(WINPORT_BUTTON_LEFT, at.x, at.y);
+  WinportDispatchPending();
+  EXPECT_EQ(ScreenAt(button, 0, 0), GetSysColor(COLOR_WINDOWFRAME)) << "the focused button's dark frame";
+  EXPECT_EQ(ScreenAt(button, 1, 1), GetSysColor(COLOR_BTNSHADOW)) << "pressed: flat shadow frame";
+  EXPECT_EQ(ScreenAt(button, 2, 2), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(FForm->ModalResult(), mrNone);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, at.x, at.y);
+  WinportDispatchPending();
+  EXPECT_EQ(FForm->ModalResult(), mrOk);
+  EXPECT_EQ(ScreenAt(button, 1, 1), GetSysColor(COLOR_BTNHIGHLIGHT)) << "raised again";
+}
+
+TEST_F(StandardControls, AcceleratorsClickButtonsAndFocusTheLabelsControl) {
+  struct TClicks : TObject {
+    int Count = 0;
+    void Clicked(TObject*) { ++Count; }
+  } clicks;
+  auto* button = Add<TButton>(0, 0, 75, 25);
+  button->SetCaption("&Run");
+  button->OnClick = TNotifyEvent(&clicks, &TClicks::Clicked);
+  auto* target = Add<TButton>(0, 30, 75, 25);
+  auto* label = Add<TLabel>(80, 30, 40, 13);
+  label->SetCaption("&Name");
+  label->SetFocusControl(target);
+  ShowTheForm();
+  EXPECT_NE(FForm->Perform(CM_DIALOGCHAR, 'r', 0), 0);
+  EXPECT_EQ(clicks.Count, 1);
+  EXPECT_EQ(FForm->Perform(CM_DIALOGCHAR, 'x', 0), 0) << "no control claims it";
+  EXPECT_NE(FForm->Perform(CM_DIALOGCHAR, 'N', 0), 0);
+  EXPECT_TRUE(target->Focused());
+  EXPECT_FALSE(IsAccel('&', "A && B")) << "'&&' is a literal ampersand";
+  EXPECT_TRUE(IsAccel('b', "A && &B"));
+}
+
 TEST_F(StandardControls, LabelSizeFollowsItsLinesAndRightAlignedLabelsKeepTheirRightEdge) {
   auto* label = Add<TLabel>(10, 10, 65, 17);
   label->SetCaption("One\r\nTwo lines");

@@ -146,7 +146,6 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     rect = client;
     InflateRect(&rect, -1, -1);
   }
-  FCanvas->SetFont(Font());
   if (isDown) OffsetRect(&rect, 1, 1);
   FGlyph->Draw(FCanvas.get(), rect, POINT{0, 0}, Caption(), FLayout, FMargin, FSpacing, state);
   if (FIsFocused && hasFocus) {

@@ -65,7 +65,7 @@ void TButton::SetDefault(bool value) {
 void TButton::SetButtonStyle(bool isDefault) {
   if (!HandleAllocated()) return;
   const LONG style = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  if ((GetWindowLongA(Handle(), GWL_STYLE) & 0x0F) != style) SendMessageA(Handle(), BM_SETSTYLE, style, TRUE);
+  if ((GetWindowLongA(Handle(), GWL_STYLE) & BS_TYPEMASK) != style) SendMessageA(Handle(), BM_SETSTYLE, style, TRUE);
 }
 
 void TButton::Click() {

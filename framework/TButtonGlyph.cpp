@@ -34,7 +34,7 @@ TAxisPlacement PlaceAlong(int room, int glyph, int text, bool glyphFirst, int ma
   return placement;
 }
 
-// The pixel colours of a 24-bit copy of `image`, visited row by row.
+// Visits the pixels of a 24-bit bitmap row by row: x, y and the pixel's blue, green, red bytes.
 template <class F>
 void ForEachPixel(TBitmap& image, F visit) {
   for (int y = 0; y < image.Height(); ++y) {

@@ -128,8 +128,8 @@ TEST_F(StandardControls, FocusedButtonIsTheActiveDefaultAndEnterOrEscClicks) {
   Application->ProcessMessages();
   EXPECT_TRUE(first->Active());
   EXPECT_FALSE(ok->Active());
-  EXPECT_EQ(GetWindowLongA(first->Handle(), GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON);
-  EXPECT_EQ(GetWindowLongA(ok->Handle(), GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(first->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(ok->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 
   edit->SetFocus();
   Application->ProcessMessages();

@@ -221,6 +221,7 @@ void TCustomForm::Dispatch(TMessage& message) {
       return;
     case WM_ACTIVATE: WMActivate(message); return;
     case WM_CLOSE: WMClose(message); return;
+    case WM_SIZE: WMSize(message); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(message); return;
     case CM_ACTIVATE: CMActivate(message); return;
     case CM_DEACTIVATE: CMDeactivate(message); return;
@@ -231,6 +232,14 @@ void TCustomForm::Dispatch(TMessage& message) {
 }
 
 void TCustomForm::WMClose(TMessage&) { Close(); }
+
+// The window's own minimising and maximising show in WindowState.
+void TCustomForm::WMSize(TMessage& message) {
+  if (message.WParam == SIZE_MINIMIZED) FWindowState = wsMinimized;
+  else if (message.WParam == SIZE_MAXIMIZED) FWindowState = wsMaximized;
+  else if (message.WParam == SIZE_RESTORED) FWindowState = wsNormal;
+  inherited::Dispatch(message);
+}
 
 void TCustomForm::WMActivate(TMessage& message) {
   if (FFormStyle != fsMDIForm) SetActive(LOWORD(message.WParam) != WA_INACTIVE);

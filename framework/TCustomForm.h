@@ -105,6 +105,7 @@ class TCustomForm : public TWinControl {
   void CMDialogKey(TMessage& message);
   void WMActivate(TMessage& message);
   void WMClose(TMessage& message);
+  void WMSize(TMessage& message);
   void ApplyBorderStyle(TCreateParams& params) const;
   void SetActive(bool value);
   void SetWindowFocus();

@@ -519,7 +519,13 @@ void TWinControl::AlignControls(TControl* control, RECT& rect) {
       }
     }
   };
+  const RECT client = ClientRect();
+  const POINT parentSize{client.right, client.bottom};
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) place(align);
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* child = Controls(i);
+    if (child->Align() == alNone && child != control) child->AnchorTo(parentSize);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

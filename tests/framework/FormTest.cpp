@@ -382,3 +382,17 @@ TEST_F(Forms, AFormDestroyedWhileFocusedLeavesTheScreensListsClean) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Forms, WindowStateFollowsTheWindow) {
+  TForm* form = ShowForm(100, 100, 200, 100);
+  form->SetWindowState(wsMaximized);
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  ShowWindow(form->Handle(), SW_RESTORE);
+  EXPECT_EQ(form->WindowState(), wsNormal);
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  EXPECT_EQ(form->WindowState(), wsMinimized);
+}
+
+}  // namespace

@@ -261,3 +261,36 @@ TEST_F(WinControls, MouseMessagesPerformedOnAControlOffScreenAreHarmless) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WinControls, AnchoredSidesKeepTheirDistanceToTheParentsEdges) {
+  TForm* form = ShowForm(100, 100, 200, 100);
+  auto make = [form](TAnchors anchors) {
+    auto* control = new TTestGraphic(form);
+    control->SetBounds(50, 40, 20, 10);
+    control->SetParent(form);
+    control->SetAnchors(anchors);
+    return control;
+  };
+  TTestGraphic* fixed = make({akLeft, akTop});
+  TTestGraphic* right = make({akRight, akBottom});
+  TTestGraphic* stretched = make({akLeft, akRight, akTop, akBottom});
+  TTestGraphic* centred = make({});
+  form->SetClientWidth(300);
+  form->SetClientHeight(150);
+  EXPECT_EQ(fixed->BoundsRect().left, 50);
+  EXPECT_EQ(right->Left(), 150) << "130 from the left edge before, 130 after";
+  EXPECT_EQ(right->Top(), 90);
+  EXPECT_EQ(right->Width(), 20);
+  EXPECT_EQ(stretched->Left(), 50);
+  EXPECT_EQ(stretched->Width(), 120);
+  EXPECT_EQ(stretched->Height(), 60);
+  EXPECT_EQ(centred->Left(), 60 * 300 / 200 - 10) << "the centre keeps its proportion";
+
+  right->SetLeft(100);
+  form->SetClientWidth(250);
+  EXPECT_EQ(right->Left(), 50) << "a move by the program sets the new distance";
+}
+
+}  // namespace

@@ -47,7 +47,6 @@ void TControl::ActionChange(TObject* sender, bool checkDefaults) {
   if (!checkDefaults || !OnClick.Assigned()) OnClick = action->OnExecute;
 }
 
-
 void TControl::BeforeDestruction() {
   inherited::BeforeDestruction();
   Application->ControlDestroyed(this);
@@ -266,11 +265,9 @@ void TControl::SetMouseCapture(bool value) {
 // A handler of the control's own runs; otherwise the linked action does.
 void TControl::Click() {
   TBasicAction* action = Action();
-  if (action != nullptr && !(OnClick.Assigned() && !(OnClick == action->OnExecute))) {
-    FActionLink->Execute();
-  } else {
-    OnClick(this);
-  }
+  const bool ownHandler = OnClick.Assigned() && (action == nullptr || !(OnClick == action->OnExecute));
+  if (action != nullptr && !ownHandler) FActionLink->Execute();
+  else OnClick(this);
 }
 void TControl::DblClick() { OnDblClick(this); }
 

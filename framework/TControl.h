@@ -168,7 +168,6 @@ class TControl : public TComponent {
   virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
   // Takes the action's properties; while loading only into those still at their defaults.
   virtual void ActionChange(TObject* sender, bool checkDefaults);
-  TControlActionLink* ActionLink() const { return FActionLink.get(); }
   // Stores the bounds without repainting (the window moved, or reading a stream).
   void UpdateBoundsFields(int left, int top, int width, int height);
   // Remembers where the anchored sides stand relative to the parent's client size now.

@@ -304,6 +304,14 @@ TEST_F(StandardControls, ActionLinkedControlsFollowTheActionUntilChangedThemselv
   action.SetEnabled(true);
   button->Click();
   EXPECT_EQ(log.Runs, 1);
+  struct TOwnClick : TObject {
+    int Clicks = 0;
+    void Clicked(TObject*) { ++Clicks; }
+  } own;
+  button->OnClick = TNotifyEvent(&own, &TOwnClick::Clicked);
+  button->Click();
+  EXPECT_EQ(own.Clicks, 1) << "a handler of the control's own wins";
+  EXPECT_EQ(log.Runs, 1);
   button->SetAction(nullptr);
   EXPECT_EQ(action.ClientCount(), 0);
 }

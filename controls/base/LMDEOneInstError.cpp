@@ -2,6 +2,8 @@
 
 #include "LMDConst.h"
 
+#include <TypInfo.h>
+
 TAWO_IMPLEMENT_CLASS(LMDEOneInstError)
 
 LMDEOneInstError::LMDEOneInstError(const AnsiString& text, int kind) : Exception(MessageFor(text, kind)) {}

@@ -2,8 +2,11 @@
 
 #include <LMDIniCtrl.h>
 
+#include <TApplication.h>
 #include <TBitmapCanvas.h>
+#include <TCustomForm.h>
 #include <THandleStream.h>
+#include <TScreen.h>
 
 TAWO_IMPLEMENT_CLASS(TLMDApplication)
 
@@ -54,39 +57,16 @@ bool EnableShutdownPrivilege() {
   return enabled;
 }
 
-// The framework application's side, until its Forms unit joins the build.
-AnsiString ApplicationTitle() { return ChangeFileExt(ExtractFileName(ParamStr(0)), ""); }
+// The pointing hand under which the library's controls show their hand cursor.
+constexpr int kHandCursorIndex = -255;
+constexpr WORD kHandCursorResource = 16548;
 
-void ShowFrameworkException(const Exception& exception) {
-  AnsiString message = exception.Message();
-  if (!message.empty() && message.back() > '.') message += '.';
-  MessageBoxA(nullptr, message.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
-}
-
-void TerminateApplication() { PostQuitMessage(0); }
-
-void ProcessPendingMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-bool InheritsFromClassNamed(const TObject* object, const char* className) {
-  for (TClass type = object->ClassType(); type != nullptr; type = type->ClassParent()) {
-    if (type->ClassName() == className) return true;
-  }
-  return false;
-}
-
-bool IsFormOwner(const TComponent* owner, bool allowDataModule) {
-  return InheritsFromClassNamed(owner, "TCustomForm") ||
-         (allowDataModule && InheritsFromClassNamed(owner, "TDataModule"));
+void RegisterHandCursor() {
+  if (Screen == nullptr) return;
+  HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHandCursorResource));
+  // A program without the resource gets the system's pointing hand instead of no cursor.
+  if (hand == nullptr) hand = LoadCursorA(nullptr, IDC_HAND);
+  Screen->SetCursors(kHandCursorIndex, hand);
 }
 
 bool IsNtPlatform() {
@@ -104,6 +84,7 @@ TLMDApplication::TLMDApplication(TComponent* owner)
   SetLogName("");
   LARGE_INTEGER frequency{};
   if (QueryPerformanceFrequency(&frequency)) FFrequency = frequency.QuadPart;
+  RegisterHandCursor();
 }
 
 TLMDApplication::~TLMDApplication() {
@@ -210,14 +191,14 @@ bool TLMDApplication::QuitWindows(TLMDExitCode exitCode) {
     if (IsNtPlatform() && !EnableShutdownPrivilege()) return false;
     done = ExitWindowsEx(exitCode == ecQuit ? EWX_SHUTDOWN | EWX_FORCE : EWX_REBOOT | EWX_FORCE, 0);
   }
-  if (done) TerminateApplication();
+  if (done) Application->Terminate();
   return done;
 }
 
 AnsiString TLMDApplication::GetDefaultRegPath() const {
   AnsiString path = "Software\\";
   if (!FCompany.empty()) path += IncludeTrailingBackslash(FCompany);
-  const AnsiString title = ApplicationTitle();
+  const AnsiString title = Application->Title();
   path += IncludeTrailingBackslash(title.empty() ? ParamStr(0) : title);
   if (!FVersion.empty()) path += IncludeTrailingBackslash(FVersion);
   return path;
@@ -231,7 +212,7 @@ void TLMDApplication::HandleException(TObject* sender, Exception& exception) {
   OnException(sender, exception, cancel);
   if (cancel) return;
   if (FOptions.Contains(aoLogException)) LogException(sender);
-  ShowFrameworkException(exception);
+  Application->ShowException(exception);
 }
 
 void TLMDApplication::LogException(TObject* sender) {
@@ -291,13 +272,13 @@ void TLMDApplication::BackupLog() {
     RenameFile(FLogName, backup);
     break;
   }
-  ProcessPendingMessages();
+  Application->ProcessMessages();
 }
 
 void TLMDApplication::WriteHeader(TStream& log) {
   WriteLine(log, "");
   WriteLine(log, "LogFile started: " + DateToStr(Date()) + " " + TimeToStr(Time()));
-  WriteLine(log, "Application    : " + ApplicationTitle());
+  WriteLine(log, "Application    : " + Application->Title());
   WriteLine(log, "Path/ExeName   : " + ParamStr(0));
   if (!FVersion.empty()) WriteLine(log, "Version        : " + FVersion);
   OnHeaderWrite(this, log);
@@ -337,8 +318,9 @@ void TLMDApplication::LogWrite(const AnsiString& line) {
 
 // ---------------------------------------------------------------------------------------------
 
-bool LMDCheckForSameClass(TComponent* owner, TClass componentClass, bool allowDataModule) {
-  if (owner == nullptr || !IsFormOwner(owner, allowDataModule)) return true;
+// The framework has no data modules, so allowing them changes nothing.
+bool LMDCheckForSameClass(TComponent* owner, TClass componentClass, bool /*allowDataModule*/) {
+  if (owner == nullptr || !owner->InheritsFrom(TCustomForm::ClassInfo())) return true;
   if (componentClass == nullptr) return false;
   int found = 0;
   for (int i = 0; i < owner->ComponentCount(); ++i) {

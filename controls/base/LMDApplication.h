@@ -5,7 +5,7 @@
 #pragma once
 
 #include "LMDEOneInstError.h"
-#include "LMDPathPrefix.h"
+#include <LMDProcs.h>
 #include "LMDTimerPool.h"
 
 #include <TBitmap.h>

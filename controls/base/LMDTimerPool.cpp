@@ -3,6 +3,7 @@
 #include "LMDConst.h"
 
 #include <RTLConsts.h>
+#include <TApplication.h>
 
 #include <limits>
 
@@ -142,9 +143,16 @@ LRESULT CALLBACK TLMDTimerPool::UtilityWindowProc(HWND window, UINT message, WPA
 }
 
 // A tick that arrives while a timer event is still running (it pumped messages) is dropped.
+// An exception from an event goes to the application's handling while the pool is still
+// busy, so the ticks of the message box it may show do not run the events again; the ticks
+// after it do.
 void TLMDTimerPool::Tick() {
   if (FBusy) return;
   FBusy = true;
-  HandleTimers();
+  try {
+    HandleTimers();
+  } catch (...) {
+    Application->HandleException(this);
+  }
   FBusy = false;
 }

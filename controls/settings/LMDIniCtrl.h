@@ -4,7 +4,7 @@
 #pragma once
 
 #include <LMDCustomComponent.h>
-#include <LMDPathPrefix.h>
+#include <LMDProcs.h>
 
 #include <TCustomIniFile.h>
 #include <TFont.h>

@@ -8,6 +8,8 @@
 #include <LMDConst.h>
 #include <LMDIniCtrl.h>
 
+#include <TScreen.h>
+
 #include <memory>
 #include <regex>
 
@@ -284,6 +286,16 @@ TEST_F(LogTest, ExceptionsAreLoggedOnlyWhileHandled) {
   EXPECT_TRUE(std::regex_match(Log(), std::regex("TComponent \\(Name: Pool1\\): boom, Address: [0-9A-F]{8,16}\r\n"
                                                  "TLMDTimerPool: boom, Address: [0-9A-F]{8,16}\r\n")))
       << Log();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LMDApplication, RegistersTheHandCursor) {
+  Screen->SetCursors(-255, nullptr);
+  TLMDApplication application(nullptr);
+  EXPECT_EQ(Screen->Cursors(-255), LoadCursorA(nullptr, IDC_HAND));
 }
 
 }  // namespace

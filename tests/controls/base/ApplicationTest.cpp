@@ -30,7 +30,12 @@ class Ticker : public TObject {
     refusedName = name;
     cancel = true;
   }
+  void Cancel(TObject*, Exception&, bool& cancel) {
+    ++ticks;
+    cancel = cancelExceptions;
+  }
   int ticks = 0;
+  bool cancelExceptions = false;
   AnsiString refusedName;
 };
 TAWO_IMPLEMENT_CLASS(Ticker)
@@ -286,6 +291,35 @@ TEST_F(LogTest, ExceptionsAreLoggedOnlyWhileHandled) {
   EXPECT_TRUE(std::regex_match(Log(), std::regex("TComponent \\(Name: Pool1\\): boom, Address: [0-9A-F]{8,16}\r\n"
                                                  "TLMDTimerPool: boom, Address: [0-9A-F]{8,16}\r\n")))
       << Log();
+}
+
+// Answers the message box an exception display shows.
+BOOL CALLBACK PressEnter(LPVOID boxes) {
+  ++*static_cast<int*>(boxes);
+  WinportKeyPress(VK_RETURN);
+  return TRUE;
+}
+
+TEST_F(LogTest, HandledExceptionsAreOfferedLoggedAndShown) {
+  application->SetOptions({aoLogException});
+  Ticker ticker;
+  application->OnException = TLMDExceptionEvent(&ticker, &Ticker::Cancel);
+  int boxes = 0;
+  WinportSetIdleHandler(&PressEnter, &boxes);
+  try {
+    throw EInvalidOperation("first");
+  } catch (Exception& error) {
+    ticker.cancelExceptions = true;
+    application->HandleException(application.get(), error);
+    EXPECT_FALSE(FileExists("C:\\app.log"));
+    EXPECT_EQ(boxes, 0);
+    ticker.cancelExceptions = false;
+    application->HandleException(application.get(), error);
+  }
+  WinportSetIdleHandler(nullptr, nullptr);
+  EXPECT_EQ(ticker.ticks, 2);
+  EXPECT_GT(boxes, 0);
+  EXPECT_EQ(Log().substr(0, 30), "TLMDApplication: first, Addres");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <LMDConst.h>
 #include <LMDTimerPool.h>
 
+#include <TApplication.h>
+
 #include <memory>
 #include <vector>
 
@@ -25,7 +27,13 @@ class TimerListener : public TObject {
     idents.push_back(ident);
     counters.push_back(counter);
   }
+  void Failed(TObject* sender, Exception& error) {
+    failures.push_back(sender);
+    messages.push_back(error.Message());
+  }
   std::vector<TObject*> senders;
+  std::vector<TObject*> failures;
+  std::vector<AnsiString> messages;
   std::vector<uint16_t> idents;
   std::vector<int32_t> counters;
   std::function<void()> action;
@@ -157,6 +165,17 @@ TEST_F(TimerPoolTest, TicksArrivingDuringAHandlerAreDropped) {
   EXPECT_EQ(nested, 0);
   Advance(50);
   EXPECT_EQ(listener.senders.size(), 2u);
+}
+
+TEST_F(TimerPoolTest, AnEventsExceptionGoesToTheApplicationAndTheTicksGoOn) {
+  Application->OnException = TExceptionEvent(&listener, &TimerListener::Failed);
+  pool->AddTimer(1, 50, Handler());
+  listener.action = [] { throw EInvalidOperation("boom"); };
+  Advance(150);
+  Application->OnException.Clear();
+  EXPECT_EQ(listener.senders.size(), 3u);
+  EXPECT_EQ(listener.failures, (std::vector<TObject*>(3, pool.get())));
+  EXPECT_EQ(listener.messages[0], "boom");
 }
 
 TEST_F(TimerPoolTest, ItemRules) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <winport.h>
 
+#include "../paint/FormTextSupport.h"
+
 #include <LMDConst.h>
 #include <LMDTimerPool.h>
 
@@ -176,6 +178,16 @@ TEST_F(TimerPoolTest, AnEventsExceptionGoesToTheApplicationAndTheTicksGoOn) {
   EXPECT_EQ(listener.senders.size(), 3u);
   EXPECT_EQ(listener.failures, (std::vector<TObject*>(3, pool.get())));
   EXPECT_EQ(listener.messages[0], "boom");
+}
+
+TEST(TimerPoolStreaming, MinIntervalChangesOnlyWhileLoading) {
+  TLMDTimerPool pool(nullptr);
+  pool.SetMinInterval(50);
+  EXPECT_EQ(pool.MinInterval(), 1000);
+  EXPECT_EQ(FormText(&pool), Crlf("object TLMDTimerPool\nend\n"));
+  LoadFormText(Crlf("object TLMDTimerPool\n  MinInterval = 50\nend\n"), &pool);
+  EXPECT_EQ(pool.MinInterval(), 50);
+  EXPECT_EQ(FormText(&pool), Crlf("object TLMDTimerPool\n  MinInterval = 50\nend\n"));
 }
 
 TEST_F(TimerPoolTest, ItemRules) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../../platform/kernel32/TempPrefix.h"
+#include "../paint/FormTextSupport.h"
 #include "SettingsSample.h"
 
 #include <LMDApplication.h>
@@ -383,6 +384,29 @@ TEST_F(SettingsTest, ObjectsInAMissingRegistryKeyStayUnchanged) {
   TRegistry registry;
   registry.SetRootKey(HKEY_LOCAL_MACHINE);
   EXPECT_FALSE(registry.KeyExists("Software\\Missing"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(IniCtrlStreaming, FormDescriptionsKeepTheNonDefaultSettings) {
+  TLMDIniCtrl ctrl(nullptr);
+  ctrl.SetCommon(false);
+  ctrl.SetIniFile("tawo");
+  ctrl.SetIniPrefix(ppProgram);
+  ctrl.SetMaxEntries(8);
+  ctrl.SetTarget(itIniFile);
+  const AnsiString text = FormText(&ctrl);
+  EXPECT_EQ(text, Crlf("object TLMDIniCtrl\n  Common = False\n  IniFile = 'tawo.INI'\n  IniPrefix = ppProgram\n"
+                       "  MaxEntries = 8\n  Target = itIniFile\nend\n"));
+  TLMDIniCtrl loaded(nullptr);
+  LoadFormText(text, &loaded);
+  EXPECT_FALSE(loaded.Common());
+  EXPECT_EQ(loaded.IniFile(), "tawo.INI");
+  EXPECT_EQ(loaded.IniPrefix(), ppProgram);
+  EXPECT_EQ(loaded.MaxEntries(), 8);
+  EXPECT_EQ(loaded.Target(), itIniFile);
 }
 
 }  // namespace

@@ -35,10 +35,7 @@ TLMDTimerPool::TLMDTimerPool(TComponent* owner) : TLMDTimerPool(owner, 1000) {}
 TLMDTimerPool::TLMDTimerPool(TComponent* owner, TLMDTimerInterval minInterval)
     : TLMDCustomComponent(owner), FMinInterval(minInterval == 0 ? 1 : minInterval) {}
 
-TLMDTimerPool::~TLMDTimerPool() {
-  ClearTimers();
-  if (FWindow != nullptr) DestroyWindow(FWindow);
-}
+TLMDTimerPool::~TLMDTimerPool() { ClearTimers(); }
 
 void TLMDTimerPool::SetMinInterval(TLMDTimerInterval value) {
   const TComponentState state = ComponentState();
@@ -77,12 +74,16 @@ void TLMDTimerPool::RemoveTimer(uint16_t ident) {
   item->SetEnabled(false);
   item->OnTimer.Clear();
   delete item;
-  if (FList.Count() == 0) UpdateMainTimer(false);
+  if (FList.Count() == 0) {
+    UpdateMainTimer(false);
+    ReleaseUtilityWindow();
+  }
 }
 
 void TLMDTimerPool::ClearTimers() {
   UpdateMainTimer(false);
   while (FList.Count() > 0) delete FList.Last();
+  ReleaseUtilityWindow();
 }
 
 int TLMDTimerPool::IndexOf(uint16_t ident) const {
@@ -133,6 +134,14 @@ void TLMDTimerPool::CreateUtilityWindow() {
                             GetModuleHandleA(nullptr), nullptr);
   if (FWindow == nullptr) throw EOutOfResources("Not enough timers available");
   SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+// Without timers the pool keeps no window, so none is left to destroy when the program ends
+// and the window system may already be gone.
+void TLMDTimerPool::ReleaseUtilityWindow() {
+  if (FWindow == nullptr) return;
+  DestroyWindow(FWindow);
+  FWindow = nullptr;
 }
 
 LRESULT CALLBACK TLMDTimerPool::UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,7 +19,6 @@ class TLMDTimerPool : public TLMDCustomComponent {
   // MinInterval 1000.
   explicit TLMDTimerPool(TComponent* owner);
   TLMDTimerPool(TComponent* owner, TLMDTimerInterval minInterval);
-  // Clears the timers and releases the utility window.
   ~TLMDTimerPool() override;
 
   TLMDTimerInterval MinInterval() const { return FMinInterval; }
@@ -35,6 +34,7 @@ class TLMDTimerPool : public TLMDCustomComponent {
   // when the interval is below MinInterval or not a multiple of it.
   int AddTimer(uint16_t ident, uint16_t interval, const TNotifyEvent& onTimer);
   int AddTimerExt(uint16_t ident, uint16_t interval, int32_t callCount, bool enabled, const TNotifyEvent& onTimer);
+  // Removing the last timer, or clearing them, also releases the utility window.
   void RemoveTimer(uint16_t ident);
   void ClearTimers();
   int IndexOf(uint16_t ident) const;
@@ -51,6 +51,7 @@ class TLMDTimerPool : public TLMDCustomComponent {
  private:
   static LRESULT CALLBACK UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateUtilityWindow();
+  void ReleaseUtilityWindow();
   void Tick();
 
   TLMDTimerInterval FMinInterval;

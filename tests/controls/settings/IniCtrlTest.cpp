@@ -10,6 +10,7 @@
 #include <LMDIniCtrl.h>
 #include <LMDTextForms.h>
 
+#include <IniFiles.h>
 #include <TRegistry.h>
 #include <TStringList.h>
 
@@ -407,6 +408,28 @@ TEST(IniCtrlStreaming, FormDescriptionsKeepTheNonDefaultSettings) {
   EXPECT_EQ(loaded.IniPrefix(), ppProgram);
   EXPECT_EQ(loaded.MaxEntries(), 8);
   EXPECT_EQ(loaded.Target(), itIniFile);
+}
+
+}  // namespace
+
+namespace {
+
+class StorageFailureTest : public TempPrefix {};
+
+TEST_F(StorageFailureTest, StorageThatCannotBeWrittenRaisesTheStoragesError) {
+  TLMDIniCtrl ctrl(nullptr);
+  ctrl.SetTarget(itIniFile);
+  ctrl.SetIniPrefix(ppFixed);
+  ctrl.SetIniFile("C:\\missing\\folder\\x.ini");
+  EXPECT_THROW(ctrl.WriteString("S", "a", "1"), EIniFileException);
+  EXPECT_EQ(ctrl.ReadString("S", "a", "dflt"), "dflt");
+
+  ctrl.SetTarget(itRegistry);
+  ctrl.SetRegRoot(rpDynData);  // not available on this system
+  EXPECT_THROW(ctrl.WriteInteger("S", "a", 1), ERegistryException);
+  TSettingsSample sample;
+  EXPECT_THROW(ctrl.WriteObject("S", sample), ERegistryException);
+  EXPECT_EQ(ctrl.ReadInteger("S", "a", 4), 4);
 }
 
 }  // namespace

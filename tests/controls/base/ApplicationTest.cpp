@@ -133,29 +133,12 @@ TEST(LMDApplication, StopwatchMeasuresTheClock) {
   WinportUseVirtualClock(FALSE);
 }
 
-TEST(LMDApplication, WindowsCannotBeShutDownFromHere) {
-  TLMDApplication application(nullptr);
-  EXPECT_FALSE(application.QuitWindows(ecQuit));
-  EXPECT_FALSE(application.QuitWindows(ecReboot));
-  EXPECT_FALSE(application.QuitWindows(ecRestart));
-}
-
 TEST(LMDApplication, DefaultRegistryPath) {
   TLMDApplication application(nullptr);
   EXPECT_EQ(application.GetDefaultRegPath(), "Software\\" + ProgramTitle() + "\\");
   application.SetCompany("Welgato\\");
   application.SetVersion("2.1");
   EXPECT_EQ(application.GetDefaultRegPath(), "Software\\Welgato\\" + ProgramTitle() + "\\2.1\\");
-}
-
-TEST(LMDApplication, EditModeChangesAreAnnounced) {
-  TLMDApplication application(nullptr);
-  Ticker ticker;
-  application.OnEditModeChange = TNotifyEvent(&ticker, &Ticker::Tick);
-  application.SetEditMode({emInsert});
-  EXPECT_EQ(ticker.ticks, 0);
-  application.SetEditMode({emCaps, emNum});
-  EXPECT_EQ(ticker.ticks, 1);
 }
 
 TEST(LMDApplication, OneInstanceChecks) {

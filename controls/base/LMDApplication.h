@@ -13,6 +13,7 @@
 #include <TStream.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class TLMDIniCtrl;

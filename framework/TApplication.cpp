@@ -53,7 +53,9 @@ TApplication::~TApplication() {
   }
 }
 
-void TApplication::Initialize() {}
+void TApplication::Initialize() {
+  if (InitProc != nullptr) InitProc();
+}
 
 HWND TApplication::Handle() {
   if (FHandle != nullptr) return FHandle;

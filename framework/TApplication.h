@@ -25,6 +25,7 @@ class TApplication : public TComponent {
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
 
+  // Runs InitProc.
   void Initialize();
   // The hidden top-level window that owns the forms; made on first use.
   HWND Handle();

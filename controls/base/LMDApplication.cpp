@@ -61,12 +61,29 @@ bool EnableShutdownPrivilege() {
 constexpr int kHandCursorIndex = -255;
 constexpr WORD kHandCursorResource = 16548;
 
-void RegisterHandCursor() {
-  if (Screen == nullptr) return;
+void SetHandCursor() {
   HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHandCursorResource));
   // A program without the resource gets the system's pointing hand instead of no cursor.
   if (hand == nullptr) hand = LoadCursorA(nullptr, IDC_HAND);
   Screen->SetCursors(kHandCursorIndex, hand);
+}
+
+void (*gPreviousInitProc)() = nullptr;
+
+void SetHandCursorAtInitialize() {
+  if (gPreviousInitProc != nullptr) gPreviousInitProc();
+  if (Screen != nullptr) SetHandCursor();
+}
+
+// The library starts before main, possibly before the framework's Screen exists; then the
+// cursor is set when the program initialises its application.
+void RegisterHandCursor() {
+  if (Screen != nullptr) {
+    SetHandCursor();
+  } else if (InitProc != &SetHandCursorAtInitialize) {
+    gPreviousInitProc = InitProc;
+    InitProc = &SetHandCursorAtInitialize;
+  }
 }
 
 bool IsNtPlatform() {

@@ -8,6 +8,7 @@
 #include <LMDConst.h>
 #include <LMDIniCtrl.h>
 
+#include <TApplication.h>
 #include <TScreen.h>
 
 #include <memory>
@@ -310,6 +311,9 @@ TEST_F(LogTest, HandledExceptionsAreOfferedLoggedAndShown) {
 namespace {
 
 TEST(LMDApplication, RegistersTheHandCursor) {
+  Screen->SetCursors(-255, nullptr);
+  Application->Initialize();  // the library started before the screen existed
+  EXPECT_EQ(Screen->Cursors(-255), LoadCursorA(nullptr, IDC_HAND));
   Screen->SetCursors(-255, nullptr);
   TLMDApplication application(nullptr);
   EXPECT_EQ(Screen->Cursors(-255), LoadCursorA(nullptr, IDC_HAND));

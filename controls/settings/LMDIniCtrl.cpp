@@ -11,6 +11,8 @@
 #include <TStringList.h>
 #include <TypInfo.h>
 
+#include <algorithm>
+
 TAWO_PUBLISHED(TLMDIniCtrl, published) {
   published.Property("About", &TLMDIniCtrl::About, &TLMDIniCtrl::SetAbout);
   published.Property("Common", &TLMDIniCtrl::Common, &TLMDIniCtrl::SetCommon).Default(true);

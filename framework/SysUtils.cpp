@@ -923,6 +923,90 @@ AnsiString DateToStr(TDateTime date) { return FormatDateTime("ddddd", date); }
 AnsiString TimeToStr(TDateTime time) { return FormatDateTime("tt", time); }
 AnsiString DateTimeToStr(TDateTime dateTime) { return FormatDateTime("c", dateTime); }
 
+namespace {
+
+// Unsigned numbers separated by `separator`, blanks around the text ignored; false when the
+// text holds anything else or more than `most` numbers.
+bool SplitNumbers(const AnsiString& text, char separator, std::size_t most, std::vector<int>& numbers) {
+  numbers.clear();
+  const AnsiString trimmed = Trim(text);
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = std::min(trimmed.find(separator, start), trimmed.size());
+    const AnsiString digits = trimmed.substr(start, end - start);
+    if (digits.empty() || digits.size() > 4 ||
+        digits.find_first_not_of("0123456789") != AnsiString::npos) {
+      return false;
+    }
+    numbers.push_back(std::stoi(digits));
+    if (numbers.size() > most) return false;
+    if (end == trimmed.size()) return true;
+    start = end + 1;
+  }
+}
+
+bool TryStrToDate(const AnsiString& text, TDateTime& date) {
+  std::vector<int> numbers;
+  if (!SplitNumbers(text, DateSeparator, 3, numbers) || numbers.size() != 3) return false;
+  // The order of year, month and day in the short date format.
+  const AnsiString format = UpperCase(ShortDateFormat);
+  const std::size_t positions[] = {format.find('Y'), format.find('M'), format.find('D')};
+  int fields[3] = {};
+  for (int field = 0; field < 3; ++field) {
+    int rank = 0;
+    for (int other = 0; other < 3; ++other) rank += positions[other] < positions[field] ? 1 : 0;
+    fields[field] = numbers[rank];
+  }
+  if (fields[0] < 100) {
+    uint16_t year, month, day;
+    DecodeDate(Date(), year, month, day);
+    fields[0] += year / 100 * 100;
+  }
+  try {
+    date = EncodeDate(fields[0], fields[1], fields[2]);
+  } catch (const EConvertError&) {
+    return false;
+  }
+  return true;
+}
+
+bool TryStrToTime(const AnsiString& text, TDateTime& time) {
+  std::vector<int> numbers;
+  if (!SplitNumbers(text, TimeSeparator, 3, numbers) || numbers.size() < 2) return false;
+  try {
+    time = EncodeTime(numbers[0], numbers[1], numbers.size() > 2 ? numbers[2] : 0, 0);
+  } catch (const EConvertError&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TDateTime StrToDate(const AnsiString& text) {
+  TDateTime date = 0;
+  if (!TryStrToDate(text, date)) throw EConvertError(Format(SInvalidDate, {text}));
+  return date;
+}
+
+TDateTime StrToTime(const AnsiString& text) {
+  TDateTime time = 0;
+  if (!TryStrToTime(text, time)) throw EConvertError(Format(SInvalidTime, {text}));
+  return time;
+}
+
+TDateTime StrToDateTime(const AnsiString& text) {
+  const AnsiString trimmed = Trim(text);
+  const std::size_t blank = trimmed.find(' ');
+  TDateTime date = 0;
+  TDateTime time = 0;
+  const bool valid = blank == AnsiString::npos
+                         ? TryStrToDate(trimmed, date)
+                         : TryStrToDate(trimmed.substr(0, blank), date) && TryStrToTime(trimmed.substr(blank + 1), time);
+  if (!valid) throw EConvertError(Format(SInvalidDateTime, {text}));
+  return date >= 0 ? date + time : date - time;
+}
+
 // ---------------------------------------------------------------------------------------------
 // File names.
 

@@ -215,6 +215,12 @@ AnsiString FormatDateTime(const AnsiString& format, TDateTime dateTime);
 AnsiString DateToStr(TDateTime date);
 AnsiString TimeToStr(TDateTime time);
 AnsiString DateTimeToStr(TDateTime dateTime);
+// The reverse of DateToStr, TimeToStr and DateTimeToStr: numbers in the order of
+// ShortDateFormat separated by DateSeparator, and hours, minutes and optional seconds separated
+// by TimeSeparator. EConvertError for any other text.
+TDateTime StrToDate(const AnsiString& text);
+TDateTime StrToTime(const AnsiString& text);
+TDateTime StrToDateTime(const AnsiString& text);
 
 // ---------------------------------------------------------------------------------------------
 // File names (string routines only; nothing touches the disk).

@@ -68,4 +68,6 @@ int64_t CheckedInt64(long double value) {
 
 int64_t Trunc(long double value) { return CheckedInt64(std::truncl(value)); }
 
+void (*InitProc)() = nullptr;
+
 int64_t Round(long double value) { return CheckedInt64(std::nearbyintl(value)); }

@@ -383,6 +383,11 @@ class TEvent {
 using TNotifyEvent = TEvent<TObject*>;
 
 // ---------------------------------------------------------------------------------------------
+// Start-up work that needs other units ready, run by Application.Initialize. A unit that sets it
+// calls the value it replaced first.
+extern void (*InitProc)();
+
+// ---------------------------------------------------------------------------------------------
 // Arithmetic.
 
 // Toward zero; EInvalidOp outside the 64-bit range.

@@ -65,8 +65,10 @@ void TApplication::BeforeDestruction() {
   DestroyComponents();
 }
 
-// Nothing needs initialising before the forms are made: COM users initialise COM themselves.
-void TApplication::Initialize() {}
+// Runs the initialisation procedure that units installed before the application existed.
+void TApplication::Initialize() {
+  if (InitProc != nullptr) InitProc();
+}
 
 HWND TApplication::Handle() {
   if (FHandle != nullptr) return FHandle;

@@ -28,6 +28,7 @@ class TApplication : public TComponent {
   // Frees the forms (OnDestroy each, last created first) while the application is whole.
   void BeforeDestruction() override;
 
+  // Runs InitProc.
   void Initialize();
   // The hidden top-level window that owns the forms; made on first use.
   HWND Handle();

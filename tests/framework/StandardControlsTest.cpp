@@ -267,6 +267,24 @@ TEST_F(StandardControls, StatusBarPanelsTakeTheHintUnlessOnHintIsAssigned) {
   EXPECT_EQ(first->Text(), "Saves the file");
 }
 
+TEST_F(StandardControls, StatusBarPanelsSurviveADescription) {
+  auto* bar = Add<TStatusBar>(0, 0, 0, 19);
+  bar->SetName("Bar");
+  TStatusPanel* panel = bar->Panels()->Add();
+  panel->SetText("Ready");
+  panel->SetWidth(120);
+  bar->Panels()->Add()->SetAlignment(taCenter);
+  TMemoryStream stream;
+  stream.WriteComponent(bar);
+  stream.SetPosition(0);
+  auto* copy = Add<TStatusBar>(0, 0, 0, 19);
+  stream.ReadComponent(copy);
+  ASSERT_EQ(copy->Panels()->Count(), 2);
+  EXPECT_EQ(copy->Panels()->Items(0)->Text(), "Ready");
+  EXPECT_EQ(copy->Panels()->Items(0)->Width(), 120);
+  EXPECT_EQ(copy->Panels()->Items(1)->Alignment(), taCenter);
+}
+
 TEST_F(StandardControls, StatusBarDrawsSunkenFieldsAndTheGripOnlyOnSizeableForms) {
   auto* bar = Add<TStatusBar>(0, 0, 0, 19);
   bar->SetSimpleText("Ready");

@@ -13,7 +13,7 @@ void TreeCopy::Copy(const AnsiString& source, const AnsiString& destination) {
     if (TreeEntry::IsFolder(entry)) {
       ForceDirectories(destination + name);
       Copy(source + name + "\\", destination + name + "\\");
-    } else if (TreeEntry::IsLink(entry) && DirectoryExists(source + name)) {
+    } else if (TreeEntry::IsLink(entry) && TreeEntry::LeadsToFolder(source + name)) {
       continue;  // a linked folder is not part of the tree
     } else if (!CopyFile(source + name, destination + name)) {
       break;

@@ -15,4 +15,13 @@ inline bool IsLink(const TSearchRec& entry) { return (entry.Attr & FILE_ATTRIBUT
 
 inline bool IsFolder(const TSearchRec& entry) { return (entry.Attr & faDirectory) != 0 && !IsLink(entry); }
 
+// Whether the link at `path` leads to a folder: its contents can be listed (a folder lists at
+// least "." and ".."). The link's own attributes need not say.
+inline bool LeadsToFolder(const AnsiString& path) {
+  TSearchRec probe;
+  const bool listed = FindFirst(path + "\\*.*", faAnyFile, probe) == 0;
+  FindClose(probe);
+  return listed;
+}
+
 }  // namespace TreeEntry

@@ -1,0 +1,93 @@
+// LMDGradientPaintExt over a 1024 x 768 bitmap in each gradient style, against one plain
+// FillRect of the same area measured in the same run. The ratio says how many solid fills of
+// the whole area one gradient costs.
+#include <benchmark/benchmark.h>
+
+#include <LMDUtils.h>
+#include <TBitmap.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr RECT kArea{0, 0, kWidth, kHeight};
+
+const char* const kStyleNames[] = {"Horizontal", "Vertical",    "Square",      "Elliptic",        "TopLeft",
+                                   "TopRight",   "BottomLeft",  "BottomRight", "TopLeftDiagonal", "TopRightDiagonal"};
+
+TBitmap* Surface() {
+  static TBitmap* bitmap = [] {
+    auto* created = new TBitmap();
+    created->SetPixelFormat(pf32bit);
+    created->SetSize(kWidth, kHeight);
+    return created;
+  }();
+  return bitmap;
+}
+
+void BaselineFillRect(benchmark::State& state) {
+  TCanvas* canvas = Surface()->Canvas();
+  canvas->Brush()->SetColor(clGreen);
+  for (auto _ : state) {
+    canvas->FillRect(kArea);
+    benchmark::ClobberMemory();
+  }
+}
+
+void GradientPaint(benchmark::State& state) {
+  const auto style = static_cast<TLMDGradientStyle>(state.range(0));
+  const auto flags = static_cast<uint16_t>(state.range(1));
+  TLMDColorList colors;
+  LMDGradientCreateColorList(clGreen, clBlack, 64, &colors, true);
+  TCanvas* canvas = Surface()->Canvas();
+  for (auto _ : state) {
+    LMDGradientPaintExt(canvas, kArea, style, &colors, nullptr, flags, 0);
+    benchmark::ClobberMemory();
+  }
+  state.SetLabel(std::string(kStyleNames[style]) + (flags != 0 ? " buffered" : ""));
+}
+
+}  // namespace
+
+BENCHMARK(BaselineFillRect)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GradientPaint)
+    ->ArgsProduct({benchmark::CreateDenseRange(gstHorizontal, gstTopRightDiagonal, 1), {0}})
+    ->Args({gstVertical, LMD_GRADIENT_BUFFER})
+    ->Args({gstElliptic, LMD_GRADIENT_BUFFER})
+    ->Unit(benchmark::kMicrosecond);
+
+// Prints each gradient's time as a multiple of the baseline's, next to the usual table.
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  class RatioReporter : public benchmark::ConsoleReporter {
+   public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+      ConsoleReporter::ReportRuns(runs);
+      for (const Run& run : runs) {
+        if (run.benchmark_name() == "BaselineFillRect") {
+          baseline_ = run.GetAdjustedRealTime();
+        } else {
+          gradients_.emplace_back(run.report_label, run.GetAdjustedRealTime());
+        }
+      }
+    }
+    void Finalize() override {
+      ConsoleReporter::Finalize();
+      if (baseline_ <= 0) return;
+      for (const auto& [label, time] : gradients_) {
+        std::printf("%-28s %6.2f x the time of one FillRect of the same area\n", label.c_str(), time / baseline_);
+      }
+    }
+
+   private:
+    double baseline_ = 0;
+    std::vector<std::pair<std::string, double>> gradients_;
+  } reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}

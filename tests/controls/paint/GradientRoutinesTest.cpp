@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <LMDUtils.h>
+
+#include "PaintTestSupport.h"
+
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr TColor kBack = 0xFF00FF;
+
+std::vector<int> GreenChannels(const TLMDColorList& colors) {
+  std::vector<int> greens;
+  for (TColor color : colors) {
+    EXPECT_EQ(color & 0xFF00FF, 0) << "red and blue stay 0";
+    greens.push_back((color >> 8) & 0xFF);
+  }
+  return greens;
+}
+
+// Distinct colours whose index can be read back from a pixel.
+TLMDColorList IndexColors(int count) {
+  TLMDColorList colors;
+  for (int i = 0; i < count; ++i) colors.push_back(0x100000 + i);
+  return colors;
+}
+
+std::vector<int> RowIndices(TBitmap& bitmap, int x) {
+  std::vector<int> rows;
+  for (int y = 0; y < bitmap.Height(); ++y) rows.push_back(bitmap.Canvas()->Pixel(x, y) - 0x100000);
+  return rows;
+}
+
+// Paints on (10, 10, 30, 30) of a 40 × 40 surface; true when a pixel outside it changed.
+bool PaintsOutside(TLMDGradientStyle style, uint16_t flags) {
+  auto surface = MakeSurface(40, 40, kBack);
+  const TLMDColorList colors = IndexColors(8);
+  const RECT rect{10, 10, 30, 30};
+  LMDGradientPaintExt(surface->Canvas(), rect, style, &colors, nullptr, flags, 0);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      if (!PtInRect(&rect, POINT{x, y}) && surface->Canvas()->Pixel(x, y) != kBack) return true;
+    }
+  }
+  return false;
+}
+
+TEST(LMDGradientCreateColorList, GreenToBlackInSixteenSteps) {
+  TLMDColorList colors{0x123456};
+  LMDGradientCreateColorList(clGreen, clBlack, 16, &colors, true);
+  EXPECT_EQ(GreenChannels(colors),
+            (std::vector<int>{128, 119, 111, 102, 94, 85, 77, 68, 60, 51, 43, 34, 26, 17, 9, 0}));
+}
+
+TEST(LMDGradientCreateColorList, AppendingLeavesOutTheStartColourAndResolvesSystemColours) {
+  TLMDColorList colors{0x111111};
+  LMDGradientCreateColorList(clBlack, 0x0000FF, 3, &colors, false);
+  EXPECT_EQ(colors, (TLMDColorList{0x111111, 0x000080, 0x0000FF})) << "127.5 rounds away from zero";
+
+  colors.clear();
+  LMDGradientCreateColorList(clBtnFace, clBtnShadow, 2, &colors, true);
+  EXPECT_EQ(colors, (TLMDColorList{0xC8D0D4, 0x808080}));
+
+  LMDGradientCreateColorList(0x0000FF, clWhite, 1, &colors, true);
+  EXPECT_EQ(colors, (TLMDColorList{0x0000FF})) << "a single step is the start colour";
+  LMDGradientCreateColorList(0x0000FF, clWhite, 1, &colors, false);
+  EXPECT_EQ(colors.size(), 1u) << "appending one step adds nothing";
+  LMDGradientCreateColorList(0x0000FF, clWhite, 0, &colors, true);
+  EXPECT_EQ(colors.size(), 1u) << "count 0 does not even clear";
+  LMDGradientCreateColorList(0x0000FF, clWhite, 5, nullptr, true);  // no list: nothing happens
+}
+
+TEST(LMDGradientGetColor, TruncatesEachChannel) {
+  EXPECT_EQ(LMDGradientGetColor(clBlack, clWhite, 1, 3), 0x555555);
+  EXPECT_EQ(LMDGradientGetColor(clWhite, clBlack, 1, 3), 0xAAAAAA) << "255 − 85";
+  EXPECT_EQ(LMDGradientGetColor(0x000064, 0x000000, 1, 3), 0x000042) << "66.67 truncated, not rounded";
+  EXPECT_EQ(LMDGradientGetColor(clBtnFace, clBlack, 0, 2), 0x00000F) << "system colours are taken as they are";
+  EXPECT_THROW(LMDGradientGetColor(clBlack, clWhite, 1, 0), EZeroDivide);
+}
+
+TEST(LMDGradientCreatePalette, OneNoCollapseEntryPerColour) {
+  EXPECT_EQ(LMDGradientCreatePalette(nullptr), nullptr);
+  TLMDColorList empty;
+  EXPECT_EQ(LMDGradientCreatePalette(&empty), nullptr);
+
+  const TLMDColorList colors{0x030201, 0x0A0B0C};
+  HPALETTE palette = LMDGradientCreatePalette(&colors);
+  ASSERT_NE(palette, nullptr);
+  PALETTEENTRY entries[3] = {};
+  EXPECT_EQ(GetPaletteEntries(palette, 0, 3, entries), 2u);
+  EXPECT_EQ(entries[0].peRed, 1);
+  EXPECT_EQ(entries[0].peGreen, 2);
+  EXPECT_EQ(entries[0].peBlue, 3);
+  EXPECT_EQ(entries[1].peRed, 0x0C);
+  EXPECT_EQ(entries[1].peFlags, PC_NOCOLLAPSE);
+  EXPECT_TRUE(DeleteObject(palette));
+}
+
+TEST(LMDGradientPaintExt, VerticalRowBoundariesLeaveSomeColoursOut) {
+  auto surface = MakeSurface(3, 13, kBack);
+  const TLMDColorList colors = IndexColors(16);
+  LMDGradientPaintExt(surface->Canvas(), RECT{0, 0, 3, 13}, gstVertical, &colors, nullptr, 0, 0);
+  // Boundaries 0, 1, 2, 2, 3, 4, 5, 6, 7, 7, 8, 9, 10, 11, 11, 12, 13: colours 2, 8 and 13 get no row.
+  EXPECT_EQ(RowIndices(*surface, 0), (std::vector<int>{0, 1, 3, 4, 5, 6, 7, 9, 10, 11, 12, 14, 15}));
+  EXPECT_EQ(RowIndices(*surface, 2), RowIndices(*surface, 0));
+}
+
+TEST(LMDGradientPaintExt, HorizontalColumnsAndTheBufferGiveTheSamePixels) {
+  auto direct = MakeSurface(12, 4, kBack);
+  auto buffered = MakeSurface(12, 4, kBack);
+  const TLMDColorList colors = IndexColors(5);
+  const RECT rect{1, 1, 11, 3};
+  LMDGradientPaintExt(direct->Canvas(), rect, gstHorizontal, &colors, nullptr, 0, 0);
+  LMDGradientPaintExt(buffered->Canvas(), rect, gstHorizontal, &colors, nullptr, LMD_GRADIENT_BUFFER, 0);
+  std::vector<int> columns;
+  for (int x = 0; x < 12; ++x) columns.push_back(direct->Canvas()->Pixel(x, 1) - 0x100000);
+  const int back = kBack - 0x100000;
+  EXPECT_EQ(columns, (std::vector<int>{back, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, back}));
+  const std::map<TColor, char> legend{{kBack, '.'}, {0x100000, '0'}, {0x100001, '1'},
+                                      {0x100002, '2'}, {0x100003, '3'}, {0x100004, '4'}};
+  EXPECT_EQ(PixelMap(*buffered, legend), PixelMap(*direct, legend));
+}
+
+TEST(LMDGradientPaintExt, OnlyCentredDiagonalAndSquareShapesReachBeyondWithoutFlags) {
+  const std::set<TLMDGradientStyle> outside{gstSquare, gstElliptic, gstTopLeftDiagonal, gstTopRightDiagonal};
+  for (int value = gstHorizontal; value <= gstTopRightDiagonal; ++value) {
+    const auto style = static_cast<TLMDGradientStyle>(value);
+    EXPECT_EQ(PaintsOutside(style, 0), outside.count(style) == 1) << "style " << value;
+    EXPECT_FALSE(PaintsOutside(style, LMD_GRADIENT_CLIP)) << "style " << value << " clipped";
+    EXPECT_FALSE(PaintsOutside(style, LMD_GRADIENT_BUFFER)) << "style " << value << " buffered";
+  }
+}
+
+TEST(LMDGradientPaintExt, NothingForAnEmptyRectangleOrTable) {
+  auto surface = MakeSurface(6, 6, kBack);
+  const TLMDColorList colors = IndexColors(3);
+  const TLMDColorList none;
+  LMDGradientPaintExt(surface->Canvas(), RECT{4, 4, 2, 6}, gstVertical, &colors, nullptr, LMD_GRADIENT_BUFFER, 0);
+  LMDGradientPaintExt(surface->Canvas(), RECT{0, 0, 6, 6}, gstVertical, &none, nullptr, 0, 0);
+  LMDGradientPaintExt(surface->Canvas(), RECT{0, 0, 6, 6}, gstVertical, nullptr, nullptr, 0, 0);
+  LMDGradientPaintExt(surface->Canvas(), RECT{0, 0, 6, 6}, static_cast<TLMDGradientStyle>(10), &colors, nullptr, 0, 0);
+  EXPECT_EQ(PixelMap(*surface, {{kBack, '.'}}).find_first_not_of(".\n"), std::string::npos);
+}
+
+TEST(LMDGradientPaintExt, ClipRegionMovesByTheOffsetWordsAndIsRemovedAfterwards) {
+  auto surface = MakeSurface(40, 40, kBack);
+  const TLMDColorList colors{0x000001};
+  HDC dc = surface->Canvas()->Handle();
+  HRGN earlier = CreateRectRgn(0, 0, 40, 40);
+  SelectClipRgn(dc, earlier);
+  LMDGradientPaintExt(surface->Canvas(), RECT{10, 10, 30, 30}, gstVertical, &colors, nullptr, LMD_GRADIENT_CLIP,
+                      5 | (3 << 16));
+  EXPECT_EQ(PixelMap(*surface, RECT{14, 12, 31, 14}, {{kBack, '.'}, {0x000001, '#'}}),
+            ".................\n"
+            ".###############.\n")
+      << "painted where the rectangle meets (15, 13, 35, 33)";
+  EXPECT_EQ(surface->Canvas()->Pixel(30, 20), kBack);
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetClipRgn(dc, probe), 0) << "the clip region is removed, not restored";
+  DeleteObject(probe);
+  DeleteObject(earlier);
+}
+
+TEST(LMDGradientPaint, PaletteRelativeColoursPaintTheSamePixelsOnTrueColour) {
+  auto plain = MakeSurface(4, 16, kBack);
+  auto realized = MakeSurface(4, 16, kBack);
+  LMDGradientPaint(plain->Canvas(), RECT{0, 0, 4, 16}, clGreen, clBlack, 16, gstVertical, 0, 0);
+  LMDGradientPaint(realized->Canvas(), RECT{0, 0, 4, 16}, clGreen, clBlack, 16, gstVertical,
+                   LMD_GRADIENT_PALETTE | LMD_GRADIENT_BUFFER, 0);
+  TLMDColorList rows;
+  for (int y = 0; y < 16; ++y) rows.push_back(plain->Canvas()->Pixel(1, y));
+  TLMDColorList table;
+  LMDGradientCreateColorList(clGreen, clBlack, 16, &table, true);
+  EXPECT_EQ(rows, table) << "one row per colour";
+  for (int y = 0; y < 16; ++y) EXPECT_EQ(realized->Canvas()->Pixel(1, y), rows[y]) << "row " << y;
+}
+
+TEST(LMDSuperGradientPaint, EverySegmentLeavesOutItsStartColour) {
+  auto surface = MakeSurface(6, 1, kBack);
+  const TLMDColorList stops{0x0000FF, 0x00FF00, 0xFF0000};
+  LMDSuperGradientPaint(surface->Canvas(), RECT{0, 0, 6, 1}, stops, 8, gstHorizontal, 0, 0);
+  TLMDColorList expected;
+  LMDGradientCreateColorList(0x0000FF, 0x00FF00, 4, &expected, false);
+  LMDGradientCreateColorList(0x00FF00, 0xFF0000, 4, &expected, false);
+  ASSERT_EQ(expected.size(), 6u);
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(surface->Canvas()->Pixel(x, 0), expected[x]) << "column " << x;
+  EXPECT_NE(surface->Canvas()->Pixel(0, 0), 0x0000FF) << "the first stop is not painted";
+
+  auto single = MakeSurface(6, 1, kBack);
+  LMDSuperGradientPaint(single->Canvas(), RECT{0, 0, 6, 1}, TLMDColorList{0x0000FF}, 8, gstHorizontal, 0, 0);
+  EXPECT_EQ(single->Canvas()->Pixel(0, 0), kBack);
+}
+
+}  // namespace

@@ -190,6 +190,21 @@ bool InitComponentRes(TComponent* instance) {
   return true;
 }
 
+bool InitInheritedComponent(TComponent* instance, TClass rootAncestor) {
+  // Ancestors' descriptions first, so that a descendant's description refines them.
+  std::vector<TClass> chain;
+  for (TClass cls = instance->ClassType(); cls != nullptr && cls != rootAncestor; cls = cls->ClassParent()) {
+    chain.push_back(cls);
+  }
+  bool loaded = false;
+  for (auto cls = chain.rbegin(); cls != chain.rend(); ++cls) {
+    if (FindFormResource((*cls)->ClassName()) == nullptr) continue;
+    ReadComponentRes((*cls)->ClassName(), instance);
+    loaded = true;
+  }
+  return loaded;
+}
+
 TComponent* ReadComponentRes(const AnsiString& resName, TComponent* instance) {
   const AnsiString* data = FindFormResource(resName);
   if (data == nullptr) throw EResNotFound(Format(SResNotFound, {resName}));

@@ -80,6 +80,9 @@ const AnsiString* FindFormResource(const AnsiString& name);
 // Reads the root `instance` from the resource named after its class (binary or text).
 // Returns false when there is no such resource.
 bool InitComponentRes(TComponent* instance);
+// Reads the descriptions of the instance's classes below `rootAncestor` (ancestors first).
+// Returns false when none of them has one.
+bool InitInheritedComponent(TComponent* instance, TClass rootAncestor);
 // Reads a root from the named resource; creates it when `instance` is null.
 TComponent* ReadComponentRes(const AnsiString& resName, TComponent* instance);
 

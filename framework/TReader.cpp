@@ -666,6 +666,20 @@ void TReader::ResolveFixups() {
   }
 }
 
+// A second instance of a form gets Name_1, Name_2 ...: the name must stay unique among its
+// owner's components and the application's forms.
+static AnsiString UniqueRootName(TComponent* root, const AnsiString& name) {
+  auto taken = [root](const AnsiString& candidate) {
+    TComponent* other = FindGlobalComponent(candidate);
+    if (other == nullptr && root->Owner() != nullptr) other = root->Owner()->FindComponent(candidate);
+    return other != nullptr && other != root;
+  };
+  if (name.empty()) return name;
+  AnsiString result = name;
+  for (int i = 1; taken(result); ++i) result = name + "_" + IntToStr(i);
+  return result;
+}
+
 TComponent* TReader::ReadRootComponent(TComponent* root) {
   ReadSignature();
   TFilerFlags flags;
@@ -685,7 +699,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
   }
   try {
     result->FComponentState += {csLoading, csReading};
-    result->SetName(ReadStr());
+    result->SetName(UniqueRootName(result, ReadStr()));
     SetRoot(result);
     FLookupRoot = result;
     FOwner = result;

@@ -1,0 +1,218 @@
+// Unit Controls: TControl, the visible component: bounds inside a parent, visibility, colour,
+// font, caption, hint, mouse events, and the message path Perform → WindowProc → WndProc →
+// Dispatch → DefaultHandler that works without a window.
+#pragma once
+
+#include "Controls.h"
+#include "TComponent.h"
+#include "TFont.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class TBasicAction;
+
+class TControl : public TComponent {
+  TAWO_CLASS(TControl, TComponent)
+
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+  // Leaves the parent (its area is repainted) while the control is still whole.
+  void BeforeDestruction() override;
+
+  // Sends a message straight to WindowProc; needs no window.
+  LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The replaceable entry of every message; WndProc by default.
+  TWndMethod WindowProc;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+  bool HasParent() const override { return true; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
+
+  // Bounds in the parent's client coordinates. Left, Top, Width and Height all go through
+  // SetBounds, which does nothing when nothing changes.
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+  void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+  void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+  void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  void SetBoundsRect(const RECT& rect) {
+    SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  }
+  virtual RECT ClientRect();
+  int ClientWidth() { return ClientRect().right; }
+  int ClientHeight() { return ClientRect().bottom; }
+  void SetClientWidth(int value) { SetClientSize(value, ClientHeight()); }
+  void SetClientHeight(int value) { SetClientSize(ClientWidth(), value); }
+  virtual POINT ClientOrigin();
+  POINT ClientToScreen(POINT point);
+  POINT ScreenToClient(POINT point);
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors value) { FAnchors = value; }
+
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle value) { FControlStyle = value; }
+  TControlState ControlState() const { return FControlState; }
+  void SetControlState(TControlState value) { FControlState = value; }
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value);
+  void Show();
+  void Hide();
+  // Visible here and in every parent up to a form that is shown.
+  virtual bool Showing() const;
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool value);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* value) { FFont->Assign(value); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
+
+  // Caption and Text are the same string.
+  AnsiString Caption() const { return GetText(); }
+  void SetCaption(const AnsiString& value) { SetText(value); }
+  AnsiString Text() const { return GetText(); }
+  void SetText(const AnsiString& value);
+
+  const AnsiString& Hint() const { return FHint; }
+  void SetHint(const AnsiString& value) { FHint = value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool value);
+
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor value);
+
+  // The pop-up menu, a TPopupMenu (completed by the Menus unit, which pops it up).
+  template <class M = TPopupMenu>
+  M* PopupMenu() const {
+    return static_cast<M*>(FPopupMenu);
+  }
+  template <class M = TPopupMenu>
+  void SetPopupMenu(M* menu) {
+    SetPopupMenuComponent(menu);
+  }
+  TComponent* PopupMenuComponent() const { return FPopupMenu; }
+  void SetPopupMenuComponent(TComponent* menu);
+
+  bool MouseCapture();
+  void SetMouseCapture(bool value);
+
+  // Repainting: Invalidate marks the area, Update paints what is marked, Repaint does both
+  // (an opaque graphic control paints at once), Refresh = Repaint.
+  virtual void Invalidate();
+  virtual void Update();
+  virtual void Repaint();
+  void Refresh() { Repaint(); }
+
+  void BringToFront();
+  void SendToBack();
+
+  // An action may be offered to each visible control; the base handles none.
+  virtual bool ExecuteAction(TBasicAction* action);
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnResize;
+
+ protected:
+  virtual void WndProc(TMessage& message);
+  // The handlers of the control's messages; unhandled ones end in DefaultHandler. An override
+  // handles its own numbers and passes the rest (and its "inherited") to the base.
+  virtual void Dispatch(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
+
+  virtual AnsiString GetText() const { return FText; }
+  void ChangeName(const AnsiString& newName) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  void ReadState(TReader& reader) override;
+
+  virtual void SetClientSize(int width, int height);
+  // Marks the control's area on the parent window; `opaque` spares the erase beneath it.
+  void InvalidateControl(bool isVisible, bool isOpaque);
+  void RequestAlign();
+  virtual void Resize();
+  virtual void Click();
+  virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void Paint() {}
+  virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
+  // Stores the bounds without repainting (the window moved, or reading a stream).
+  void UpdateBoundsFields(int left, int top, int width, int height);
+
+  void CMFontChanged(TMessage& message);
+  void CMColorChanged(TMessage& message);
+  void CMParentColorChanged(TMessage& message);
+  void CMParentFontChanged(TMessage& message);
+  void CMParentShowHintChanged(TMessage& message);
+  void CMVisibleChanged(TMessage& message);
+  void CMEnabledChanged(TMessage& message);
+  void CMHitTest(TMessage& message);
+  void WMSetText(TMessage& message);
+  void WMGetText(TMessage& message);
+  void WMGetTextLength(TMessage& message);
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonDblClk(TMessage& message);
+  void WMLButtonUp(TMessage& message);
+  void WMRButtonDown(TMessage& message);
+  void WMRButtonUp(TMessage& message);
+  void WMMButtonDown(TMessage& message);
+  void WMMButtonUp(TMessage& message);
+  void WMMouseMove(TMessage& message);
+  void WMContextMenu(TMessage& message);
+  void WMCancelMode(TMessage& message);
+
+  TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlState FControlState;
+
+ private:
+  friend class TWinControl;
+
+  void FontChanged(TObject* sender);
+  void DoMouseDown(const TMessage& message, TMouseButton button, TShiftState shift);
+  void DoMouseUp(const TMessage& message, TMouseButton button);
+  void SetZOrder(bool topMost);
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0;
+  int FTop = 0;
+  int FWidth = 0;
+  int FHeight = 0;
+  TAlign FAlign = alNone;
+  TAnchors FAnchors{akLeft, akTop};
+  bool FVisible = true;
+  bool FEnabled = true;
+  TColor FColor = clWindow;
+  bool FParentColor = true;
+  std::unique_ptr<TFont> FFont;
+  bool FParentFont = true;
+  AnsiString FText;
+  AnsiString FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TCursor FCursor = crDefault;
+  TComponent* FPopupMenu = nullptr;
+};

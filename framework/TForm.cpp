@@ -1,0 +1,55 @@
+#include "TForm.h"
+
+#include "Graphics.h"
+#include "TFiler.h"
+#include "TReader.h"
+
+TAWO_PUBLISHED(TForm, published) {
+  published.Redeclare("Width").Stored(false);
+  published.Redeclare("Height").Stored(false);
+  published.Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
+  published.Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+      .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
+  published.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
+  published.Property("Caption", &TForm::Caption, &TForm::SetCaption);
+  published.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight);
+  published.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth);
+  published.Property("Color", &TForm::Color, &TForm::SetColor).Type(TColorTypeInfo());
+  published.Property("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true);
+  published.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);
+  published.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false);
+  published.Property("Font", &TForm::Font, &TForm::SetFont);
+  published.Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal);
+  published.Property("Hint", &TForm::Hint, &TForm::SetHint);
+  published.Property("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder);
+  published.Property("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch);
+  published.Property("PopupMenu", &TForm::PopupMenuComponent, &TForm::SetPopupMenuComponent);
+  published.Property("Position", &TForm::Position, &TForm::SetPosition).Default(poDesigned);
+  published.Property("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false);
+  published.Property("Visible", &TForm::Visible, &TForm::SetVisible).Default(false);
+  published.Property("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal);
+  published.Property("OnActivate", &TForm::OnActivate);
+  published.Property("OnClick", &TForm::OnClick);
+  published.Property("OnClose", &TForm::OnClose);
+  published.Property("OnCloseQuery", &TForm::OnCloseQuery);
+  published.Property("OnCreate", &TForm::OnCreate);
+  published.Property("OnDblClick", &TForm::OnDblClick);
+  published.Property("OnDestroy", &TForm::OnDestroy);
+  published.Property("OnDeactivate", &TForm::OnDeactivate);
+  published.Property("OnHide", &TForm::OnHide);
+  published.Property("OnKeyDown", &TForm::OnKeyDown);
+  published.Property("OnKeyPress", &TForm::OnKeyPress);
+  published.Property("OnKeyUp", &TForm::OnKeyUp);
+  published.Property("OnMouseDown", &TForm::OnMouseDown);
+  published.Property("OnMouseMove", &TForm::OnMouseMove);
+  published.Property("OnMouseUp", &TForm::OnMouseUp);
+  published.Property("OnPaint", &TForm::OnPaint);
+  published.Property("OnResize", &TForm::OnResize);
+  published.Property("OnShow", &TForm::OnShow);
+}
+
+// TextHeight, which form descriptions carry for scaling, is read and ignored.
+void TForm::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  filer.DefineProperty("TextHeight", [](TReader& reader) { reader.ReadInteger(); }, nullptr, false);
+}

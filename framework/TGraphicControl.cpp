@@ -1,0 +1,34 @@
+#include "TGraphicControl.h"
+
+TAWO_IMPLEMENT_CLASS(TGraphicControl)
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), FCanvas(std::make_unique<TControlCanvas>()) {
+  FCanvas->SetControl(this);
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::Dispatch(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    WMPaint(message);
+    return;
+  }
+  inherited::Dispatch(message);
+}
+
+void TGraphicControl::WMPaint(TMessage& message) {
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  if (dc == nullptr || ComponentState().Contains(csDestroying)) return;
+  FCanvas->Lock();
+  FCanvas->SetHandle(dc);
+  try {
+    Paint();
+  } catch (...) {
+    FCanvas->SetHandle(nullptr);
+    FCanvas->Unlock();
+    throw;
+  }
+  FCanvas->SetHandle(nullptr);
+  FCanvas->Unlock();
+}

@@ -34,6 +34,9 @@ TAWO_EXCEPTION(EResNotFound, Exception, "")
 // Syntax errors of text form descriptions; a reading error like the others of the reader.
 TAWO_EXCEPTION(EParserError, EReadError, "")
 
+// Horizontal alignment of text in controls.
+TAWO_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+
 // ---------------------------------------------------------------------------------------------
 // Class registry (names are case-insensitive).
 

@@ -27,7 +27,7 @@ TCanvas::TCanvas()
 TCanvas::~TCanvas() { SetHandle(nullptr); }
 
 HDC TCanvas::Handle() {
-  RequiredState({csHandleValid});
+  RequiredState({csHandleValid, csFontValid, csPenValid, csBrushValid});
   return FHandle;
 }
 

@@ -29,8 +29,9 @@ class TCanvas : public TPersistent {
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
-  // The DC; reading it makes one through CreateHandle when the canvas has none. An assigned
-  // DC is used but never freed; assigning null detaches the current one.
+  // The DC, with the pen, brush and font selected, so that direct GDI calls draw with them;
+  // reading it makes one through CreateHandle when the canvas has none. An assigned DC is
+  // used but never freed; assigning null detaches the current one.
   HDC Handle();
   void SetHandle(HDC handle);
   bool HandleAllocated() const { return FHandle != nullptr; }

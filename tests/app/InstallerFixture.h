@@ -39,7 +39,7 @@ class RecordingProgress : public TreeProgress {
 };
 
 class InstallerFixture : public TempPrefix {
- protected:
+ public:
   static constexpr DemoCdShape kSmallCd{250, 400 * 1024};
 
   // Writes the small CD to C:\CD\ with `program` (a Windows path) as tawo.exe.
@@ -66,5 +66,6 @@ class InstallerFixture : public TempPrefix {
     return length && length < sizeof host ? std::string(host, length) : std::string();
   }
 
+ protected:
   RecordingProgress progress;
 };

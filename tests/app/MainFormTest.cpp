@@ -1,0 +1,206 @@
+// The installer's window in-process on the headless display, against a temporary prefix and a
+// small generated CD in C:\CD\: the start state, install and removal by clicks, the copy-failure
+// message box, Run and Quit.
+#include <LMDButton.h>
+#include <LMDProgressFill.h>
+#include <TApplication.h>
+#include <TRegistry.h>
+#include <TStatusBar.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+#include "../framework/ControlTestSupport.h"
+#include "Installation.h"
+#include "InstallationRecord.h"
+#include "InstallerFixture.h"
+#include "Main.h"
+
+namespace {
+
+class MainFormTest : public InstallerFixture {
+ protected:
+  void SetUp() override {
+    InstallerFixture::SetUp();
+    MakeCd(MakeProgram());
+    ASSERT_EQ(chdir(DriveC("CD").c_str()), 0);
+    WinportUseVirtualClock(TRUE);
+    saved_ = Application;
+    Application = new TApplication(nullptr);
+  }
+
+  void TearDown() override {
+    delete Application;
+    Application = saved_;
+    WinportDispatchPending();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    WinportUseVirtualClock(FALSE);
+    InstallerFixture::TearDown();
+  }
+
+  // A host program standing in for the product: it notes the folder it was started in.
+  AnsiString MakeProgram() {
+    std::filesystem::create_directories(DriveC("Tools"));
+    Write(DriveC("Tools/product.sh"), "#!/bin/sh\npwd > \"$HOME_NOTE\"\n");
+    chmod(DriveC("Tools/product.sh").c_str(), 0755);
+    setenv("HOME_NOTE", (root_ + "/started-in.txt").c_str(), 1);
+    return "C:\\Tools\\product.sh";
+  }
+
+  TForm1* ShowMainForm() {
+    auto* form = new TForm1(Application);
+    form->Show();
+    WinportDispatchPending();
+    return form;
+  }
+
+  static void Click(TControl* control) {
+    const POINT centre = control->ClientToScreen(POINT{control->Width() / 2, control->Height() / 2});
+    WinportMouseClick(WINPORT_BUTTON_LEFT, centre.x, centre.y);
+    WinportDispatchPending();
+  }
+
+  static void Shot(const char* name) {
+    std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
+    WinportScreenshot((std::string(TAWO_TEST_OUTPUT_DIR) + "/" + name).c_str());
+  }
+
+  // The folder the stand-in program wrote down, waiting for the detached process.
+  std::string StartedIn() const {
+    const std::string note = root_ + "/started-in.txt";
+    for (int i = 0; i < 100 && !std::filesystem::exists(note); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::string folder = Read(note);
+    while (!folder.empty() && folder.back() == '\n') folder.pop_back();
+    return folder;
+  }
+
+  std::set<std::string> ExpectedInstalledFiles() {
+    std::set<std::string> files = FilesBelow(DriveC("CD"));
+    files.erase("tawo.exe");
+    files.insert("TAWO.exe");
+    return files;
+  }
+
+ private:
+  TApplication* saved_ = nullptr;
+};
+
+TEST_F(MainFormTest, OpensCentredBorderlessWithTheFoldersFixedAndInstalujWithoutARecord) {
+  TForm1* form = ShowMainForm();
+  EXPECT_EQ(form->CdPath(), "C:\\CD\\");
+  EXPECT_EQ(form->InstPath(), "C:\\Progra~1\\TAWO\\");
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(window.right - window.left, 225);
+  EXPECT_EQ(window.bottom - window.top, 285);
+  EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 225) / 2);
+  EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 285) / 2);
+  EXPECT_EQ(form->LMDButton2->Caption(), "Instaluj");
+  EXPECT_EQ(form->LMDButton2->Hint(), "Pozwala na szybsze uruchamianie...");
+  EXPECT_EQ(form->LMDButton1->Hint(), "Uruchamia program z płyty CD..."_a);
+  EXPECT_EQ(form->LMDButton3->Caption(), "Zakończ"_a);
+  EXPECT_FALSE(form->LMDProgressFill1->Visible());
+  EXPECT_EQ(form->LMDProgressFill1->MaxValue(), 3290);
+  Shot("installer-start.png");
+}
+
+TEST_F(MainFormTest, AHandMadeEmptyRecordKeyOpensWithUsun) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.CreateKey("\\SOFTWARE\\Welgato\\TAWO"));
+  TForm1* form = ShowMainForm();
+  EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a);
+  EXPECT_EQ(form->LMDButton2->Hint(), "Usuwa bieżącą instalację z dysku..."_a);
+  EXPECT_EQ(form->LMDButton1->Hint(), "Uruchamia program z dysku...");
+}
+
+TEST_F(MainFormTest, HoveringAButtonShowsItsHintInTheStatusBar) {
+  TForm1* form = ShowMainForm();
+  const POINT over = form->LMDButton3->ClientToScreen(POINT{10, 10});
+  WinportMouseMove(over.x, over.y);
+  WinportDispatchPending();
+  // The application's idle moment after the mouse moved; then a note wakes its wait.
+  IdleScript wake([&] { return PostMessageA(form->Handle(), WM_NULL, 0, 0) != FALSE; });
+  Application->HandleMessage();
+  EXPECT_EQ(form->StatusBar1->SimpleText(), "Kończy działanie programu..."_a);
+}
+
+TEST_F(MainFormTest, InstallByClickCopiesEverythingAndRemoveByClickTakesItAway) {
+  TForm1* form = ShowMainForm();
+  // A timer due at once fires at the first moment the command lets messages through.
+  Click(form->LMDButton2);
+
+  EXPECT_EQ(FilesBelow(DriveC("Program Files/TAWO")), ExpectedInstalledFiles());
+  EXPECT_TRUE(InstallationRecord::Test());
+  EXPECT_TRUE(FileExists(Installation::ShortcutPath()));
+  EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a);
+  EXPECT_EQ(form->LMDButton1->Hint(), "Uruchamia program z dysku...");
+  EXPECT_EQ(form->StatusBar1->SimpleText(), "Zakończono instalację..."_a);
+  EXPECT_TRUE(form->StatusBar1->Visible());
+  EXPECT_FALSE(form->LMDProgressFill1->Visible());
+  Shot("installer-installed.png");
+
+  Click(form->LMDButton2);
+
+  EXPECT_FALSE(std::filesystem::exists(DriveC("Program Files/TAWO")));
+  EXPECT_FALSE(InstallationRecord::Test());
+  EXPECT_FALSE(FileExists(Installation::ShortcutPath()));
+  TRegistry registry;
+  EXPECT_TRUE(registry.OpenKey(InstallationRecord::kParentKey, false));
+  EXPECT_EQ(form->LMDButton2->Caption(), "Instaluj");
+  EXPECT_EQ(form->StatusBar1->SimpleText(), "Zakończono instalację..."_a);
+}
+
+TEST_F(MainFormTest, AReadOnlyFileInTheWayShowsTheErrorBoxAndTheInstallGoesOn) {
+  ForceDirectories("C:\\Progra~1\\TAWO\\DB");
+  TSearchRec first;
+  ASSERT_EQ(FindFirst("C:\\CD\\DB\\*.*", faAnyFile & ~faDirectory, first), 0);
+  FindClose(first);
+  ASSERT_TRUE(CreateWithContent(("C:\\Progra~1\\TAWO\\DB\\" + first.Name).c_str(), "old"));
+  ASSERT_EQ(FileSetAttr("C:\\Progra~1\\TAWO\\DB\\" + first.Name, faReadOnly), 0);
+  TForm1* form = ShowMainForm();
+  int boxes = 0;
+  IdleScript closeBoxes([&] {
+    char caption[32] = {};
+    HWND active = GetActiveWindow();
+    if (active && GetWindowTextA(active, caption, sizeof caption) && std::string(caption) == "ERROR") {
+      ++boxes;
+      Shot("installer-error.png");
+      WinportKeyPress(VK_RETURN);
+    }
+    return false;
+  });
+
+  Click(form->LMDButton2);
+
+  EXPECT_EQ(boxes, 1);
+  EXPECT_TRUE(InstallationRecord::Test());
+  EXPECT_TRUE(DirectoryExists("C:\\Progra~1\\TAWO\\Foto"));
+  EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a);
+}
+
+TEST_F(MainFormTest, RunStartsTheCdProgramInTheCdFolderAndCloses) {
+  TForm1* form = ShowMainForm();
+  Click(form->LMDButton1);
+  EXPECT_EQ(StartedIn(), DriveC("CD"));
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(MainFormTest, RunStartsTheInstalledProgramInTheInstallationFolder) {
+  TForm1* form = ShowMainForm();
+  Click(form->LMDButton2);
+  Click(form->LMDButton1);
+  EXPECT_EQ(StartedIn(), DriveC("Program Files/TAWO"));
+  EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(MainFormTest, QuitClosesTheWindow) {
+  TForm1* form = ShowMainForm();
+  Click(form->LMDButton3);
+  EXPECT_FALSE(form->Visible());
+}
+
+}  // namespace

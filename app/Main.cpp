@@ -3,6 +3,7 @@
 #include <LMDButton.h>
 #include <LMDProgressFill.h>
 #include <TApplication.h>
+#include <THintAction.h>
 #include <TImage.h>
 #include <TStatusBar.h>
 #include <shellapi.h>
@@ -31,6 +32,10 @@ namespace {
 const bool registered = RegisterFormResource("TFORM1", kMainFormText);
 
 const char* const kInstall = "Instaluj";
+
+// The status bar shows hints through the hint action, whose unit installs itself when the
+// program holds it.
+const TClass kHintAction = THintAction::ClassInfo();
 
 }  // namespace
 

@@ -16,6 +16,12 @@ void TLMDCustomButton::CreateParams(TCreateParams& params) {
   params.Style |= BS_OWNERDRAW;
 }
 
+void TLMDCustomButton::SetButtonStyle(bool isDefault) {
+  if (isDefault == FActiveDefault) return;
+  FActiveDefault = isDefault;
+  if (HandleAllocated()) Invalidate();
+}
+
 void TLMDCustomButton::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case CN_DRAWITEM:
@@ -24,9 +30,17 @@ void TLMDCustomButton::Dispatch(TMessage& message) {
     case CN_MEASUREITEM:
       CNMeasureItem(message);
       return;
+    case WM_LBUTTONDBLCLK:
+      WMLButtonDblClk(message);
+      return;
     default:
       inherited::Dispatch(message);
   }
+}
+
+// Each press of a double click is a press of the button, so a double click clicks twice.
+void TLMDCustomButton::WMLButtonDblClk(TMessage& message) {
+  message.Result = Perform(WM_LBUTTONDOWN, message.WParam, message.LParam);
 }
 
 void TLMDCustomButton::CNMeasureItem(TMessage& message) {
@@ -48,7 +62,7 @@ void TLMDCustomButton::PaintFace(HDC dc, RECT rect, UINT itemState) {
   HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
   FillRect(dc, &rect, face);
   DeleteObject(face);
-  if (focused) {
+  if (focused || FActiveDefault) {
     FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     InflateRect(&rect, -1, -1);
   }

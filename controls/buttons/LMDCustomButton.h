@@ -14,10 +14,16 @@ class TLMDCustomButton : public TButton {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The framework tells the button here whether Enter would press it; an owner-drawn button
+  // keeps its window style and shows it with the dark frame instead.
+  void SetButtonStyle(bool isDefault) override;
   void Dispatch(TMessage& message) override;
 
  private:
   void CNDrawItem(TMessage& message);
   void CNMeasureItem(TMessage& message);
+  void WMLButtonDblClk(TMessage& message);
   void PaintFace(HDC dc, RECT rect, UINT itemState);
+
+  bool FActiveDefault = false;
 };

@@ -55,11 +55,14 @@ TEST_F(ButtonTest, IsAnOwnerDrawnPushButtonOfTheDocumentedSize) {
   EXPECT_STRCASEEQ(className, "TLMDButton");
 }
 
-TEST_F(ButtonTest, AClickWithTheMouseRunsOnClickOnce) {
+TEST_F(ButtonTest, AClickRunsOnClickOnceAndADoubleClickTwice) {
   const POINT centre = ScreenPointOf(button_, 35, 12);
   WinportMouseClick(WINPORT_BUTTON_LEFT, centre.x, centre.y);
   WinportDispatchPending();
   EXPECT_EQ(clicks_.Count, 1);
+  WinportMouseClick(WINPORT_BUTTON_LEFT, centre.x, centre.y);
+  WinportDispatchPending();
+  EXPECT_EQ(clicks_.Count, 2);
 }
 
 TEST_F(ButtonTest, TheFaceIsRaisedInTheParentColourWithTheCaptionInItsFont) {
@@ -85,6 +88,7 @@ TEST_F(ButtonTest, PressedItPaintsSunkenAndFocused) {
   WinportMouseUp(WINPORT_BUTTON_LEFT, centre.x, centre.y);
   WinportDispatchPending();
   EXPECT_NE(Pixel(1, 1), GetSysColor(COLOR_BTNSHADOW)) << "raised again";
+  EXPECT_EQ(GetWindowLongA(button_->Handle(), GWL_STYLE) & 0x0F, BS_OWNERDRAW) << "focus keeps it owner-drawn";
   EXPECT_EQ(clicks_.Count, 1);
 }
 

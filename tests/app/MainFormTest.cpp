@@ -4,9 +4,11 @@
 #include <LMDButton.h>
 #include <LMDProgressFill.h>
 #include <TApplication.h>
+#include <TScreen.h>
 #include <TRegistry.h>
 #include <TStatusBar.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -17,6 +19,7 @@
 #include "InstallationRecord.h"
 #include "InstallerFixture.h"
 #include "Main.h"
+#include "Ostrzezenie.h"
 
 namespace {
 
@@ -24,6 +27,7 @@ class MainFormTest : public InstallerFixture {
  protected:
   void SetUp() override {
     InstallerFixture::SetUp();
+    PrepareDriveC();
     MakeCd(MakeProgram());
     ASSERT_EQ(chdir(DriveC("CD").c_str()), 0);
     WinportUseVirtualClock(TRUE);
@@ -41,6 +45,8 @@ class MainFormTest : public InstallerFixture {
     WinportUseVirtualClock(FALSE);
     InstallerFixture::TearDown();
   }
+
+  virtual void PrepareDriveC() {}
 
   // A host program standing in for the product: it notes the folder it was started in.
   AnsiString MakeProgram() {
@@ -134,6 +140,8 @@ TEST_F(MainFormTest, HoveringAButtonShowsItsHintInTheStatusBar) {
   IdleScript wake([&] { return PostMessageA(form->Handle(), WM_NULL, 0, 0) != FALSE; });
   Application->HandleMessage();
   EXPECT_EQ(form->StatusBar1->SimpleText(), "Kończy działanie programu..."_a);
+  WinportDispatchPending();
+  Shot("installer-hint.png");
 }
 
 TEST_F(MainFormTest, InstallByClickCopiesEverythingAndRemoveByClickTakesItAway) {
@@ -209,6 +217,89 @@ TEST_F(MainFormTest, QuitClosesTheWindow) {
   TForm1* form = ShowMainForm();
   Click(form->LMDButton3);
   EXPECT_TRUE(QuitRequested());
+}
+
+// Drive C: on a 20 MB tmpfs, so less than 100 MB are free (needs the right to mount).
+class LowSpaceTest : public MainFormTest {
+ protected:
+  void PrepareDriveC() override {
+    if (mount("tmpfs", DriveC().c_str(), "tmpfs", 0, "size=20m") != 0) GTEST_SKIP() << "cannot mount a tmpfs here";
+    mounted_ = true;
+    WinportSetPrefix(root_.c_str());
+    WinportGetPrefix();
+  }
+  void TearDown() override {
+    if (mounted_) {
+      std::error_code ignored;
+      std::filesystem::remove_all(DriveC(), ignored);
+      umount2(DriveC().c_str(), MNT_DETACH);
+    }
+    MainFormTest::TearDown();
+  }
+
+  // Answers the warning with `answer` once it shows, noting where it stood.
+  struct Warning {
+    bool shown = false, centred = false, onTop = false;
+  };
+  static std::unique_ptr<IdleScript> Answer(Warning& seen, TForm1* form, std::function<void(TFormOstrzezenie*)> answer) {
+    return std::make_unique<IdleScript>([&seen, form, answer] {
+      auto* dialog = dynamic_cast<TFormOstrzezenie*>(Screen->ActiveCustomForm());
+      if (dialog == nullptr) return false;
+      RECT box, main;
+      GetWindowRect(dialog->Handle(), &box);
+      GetWindowRect(form->Handle(), &main);
+      seen.shown = true;
+      seen.centred = std::abs((box.left + box.right) - (main.left + main.right)) <= 1 &&
+                     std::abs((box.top + box.bottom) - (main.top + main.bottom)) <= 1;
+      seen.onTop = (GetWindowLongA(dialog->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+      Shot("installer-warning.png");
+      answer(dialog);
+      return true;
+    });
+  }
+
+  void ExpectNothingInstalled(TForm1* form) {
+    EXPECT_FALSE(std::filesystem::exists(DriveC("Program Files/TAWO")));
+    EXPECT_FALSE(InstallationRecord::Test());
+    EXPECT_FALSE(form->LMDProgressFill1->Visible());
+    EXPECT_TRUE(form->StatusBar1->Visible());
+    EXPECT_EQ(form->LMDButton2->Caption(), "Instaluj");
+  }
+
+ private:
+  bool mounted_ = false;
+};
+
+TEST_F(LowSpaceTest, AnulujCopiesNothingAndTheWarningStandsCentredOnTop) {
+  TForm1* form = ShowMainForm();
+  ASSERT_LT(Installation::FreeMegabytes(), 100.0);
+  Warning seen;
+  auto script = Answer(seen, form, [](TFormOstrzezenie* dialog) { Click(dialog->BitBtn1); });
+  Click(form->LMDButton2);
+  EXPECT_TRUE(seen.shown);
+  EXPECT_TRUE(seen.centred);
+  EXPECT_TRUE(seen.onTop);
+  ExpectNothingInstalled(form);
+}
+
+TEST_F(LowSpaceTest, TheCloseBoxCopiesNothing) {
+  TForm1* form = ShowMainForm();
+  Warning seen;
+  auto script = Answer(seen, form, [](TFormOstrzezenie* dialog) { PostMessageA(dialog->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); });
+  Click(form->LMDButton2);
+  EXPECT_TRUE(seen.shown);
+  ExpectNothingInstalled(form);
+}
+
+TEST_F(LowSpaceTest, OkInstalls) {
+  TForm1* form = ShowMainForm();
+  Warning seen;
+  auto script = Answer(seen, form, [](TFormOstrzezenie* dialog) { Click(dialog->BitBtn2); });
+  Click(form->LMDButton2);
+  EXPECT_TRUE(seen.shown);
+  EXPECT_EQ(FilesBelow(DriveC("Program Files/TAWO")), ExpectedInstalledFiles());
+  EXPECT_TRUE(InstallationRecord::Test());
+  EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a);
 }
 
 }  // namespace

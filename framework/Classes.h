@@ -3,6 +3,7 @@
 // unit have their own headers (TComponent.h, TStrings.h, TStream.h, TReader.h ...).
 #pragma once
 
+#include "Messages.h"
 #include "SysUtils.h"
 #include "System.h"
 #include "TypInfo.h"
@@ -97,3 +98,18 @@ enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
 TStreamOriginalFormat TestStreamFormat(TStream& stream);
 void ObjectBinaryToText(TStream& input, TStream& output);
 void ObjectTextToBinary(TStream& input, TStream& output);
+
+// ---------------------------------------------------------------------------------------------
+// Window procedures that call a method, and windows that only receive messages.
+
+// A window procedure that calls `method` with each message; EOutOfResources when all of the
+// fixed number of instances are in use. Free it when the window no longer uses it.
+WNDPROC MakeObjectInstance(const TWndMethod& method);
+void FreeObjectInstance(WNDPROC instance);
+// A hidden window whose messages go to `method` (to DefWindowProc when unassigned).
+HWND AllocateHWnd(const TWndMethod& method);
+void DeallocateHWnd(HWND window);
+
+// Where exceptions escaping such a window procedure go; the Forms unit points it at
+// Application->HandleException. Unset, they are dropped.
+extern void (*ApplicationHandleException)(TObject* sender);

@@ -176,6 +176,19 @@ inline constexpr TModalResult mrAll = mrNo + 1;
 inline constexpr TModalResult mrNoToAll = mrAll + 1;
 inline constexpr TModalResult mrYesToAll = mrNoToAll + 1;
 
+// What CM_HINTSHOW and Application.OnShowHint may change before a hint shows.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  POINT HintPos{};       // screen position of the hint window
+  int HintMaxWidth = 0;  // where lines wrap
+  int32_t HintColor = 0;
+  RECT CursorRect{};     // the hint stays while the pointer stays here (control coordinates)
+  POINT CursorPos{};     // the pointer in control coordinates
+  int ReshowTimeout = 0;
+  int HideTimeout = 0;
+  AnsiString HintStr;
+};
+
 // Events.
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;

@@ -31,6 +31,7 @@ using TCloseQueryEvent = TEvent<TObject*, bool&>;
 using TExceptionEvent = TEvent<TObject*, Exception&>;
 using TIdleEvent = TEvent<TObject*, bool&>;
 using TMessageEvent = TEvent<MSG&, bool&>;
+using TShowHintEvent = TEvent<AnsiString&, bool&, THintInfo&>;
 // A hook on the application's window: returns true to stop the message there.
 using TWindowHook = TEvent<TMessage&, bool&>;
 

@@ -1,6 +1,8 @@
 #include "TApplication.h"
 
+#include "Classes.h"
 #include "TForm.h"
+#include "THintWindow.h"
 #include "TScreen.h"
 #include "TWinControl.h"
 
@@ -10,6 +12,11 @@
 TAWO_IMPLEMENT_CLASS(TApplication)
 
 TApplication* Application = new TApplication(nullptr);
+
+namespace {
+void HandleExceptionOfApplication(TObject* sender) { Application->HandleException(sender); }
+const bool kExceptionsHandled = (ApplicationHandleException = &HandleExceptionOfApplication, true);
+}  // namespace
 
 namespace {
 THintActionHandler HintActionHandler = nullptr;
@@ -53,6 +60,12 @@ TApplication::~TApplication() {
   }
 }
 
+void TApplication::BeforeDestruction() {
+  inherited::BeforeDestruction();
+  DestroyComponents();
+}
+
+// Nothing needs initialising before the forms are made: COM users initialise COM themselves.
 void TApplication::Initialize() {}
 
 HWND TApplication::Handle() {
@@ -106,12 +119,11 @@ void TApplication::AfterCreateForm(TComponent* instance) {
 }
 
 void TApplication::ControlDestroyed(TControl* control) {
+  if (FHintWindow == control) FHintWindow = nullptr;
   if (FMainForm == control) FMainForm = nullptr;
   if (FMouseControl == control) FMouseControl = nullptr;
   if (FHintControl == control) FHintControl = nullptr;
 }
-
-void TApplication::DestroyForms() { DestroyComponents(); }
 
 std::vector<HWND> TApplication::DisableTaskWindows(TCustomForm* except) {
   std::vector<HWND> disabled;
@@ -146,7 +158,7 @@ void TApplication::Run() {
       HandleException(this);
     }
   }
-  DestroyForms();
+  DestroyComponents();
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {
@@ -157,6 +169,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
   }
   bool handled = false;
   OnMessage(msg, handled);
+  if (FHintWindow != nullptr && FHintWindow->IsHintMsg(msg)) CancelHint();
   if (!handled && !IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
@@ -276,12 +289,114 @@ void TApplication::SetHint(const AnsiString& value) {
   else if (HintActionHandler != nullptr) HintActionHandler(value);
 }
 
-void TApplication::CancelHint() {
-  FHintControl = nullptr;
-  HideHint();
+namespace {
+
+constexpr UINT_PTR kHintTimerId = 1;
+// The hint appears this far below the pointer's hot spot, under the arrow.
+constexpr int kCursorHeightMargin = 20;
+
+// The nearest control, from `control` up, whose hint pops up.
+TControl* GetHintControl(TControl* control) {
+  while (control != nullptr && !control->ShowHint()) control = control->Parent();
+  return control;
 }
 
-void TApplication::HideHint() {}
+AnsiString EffectiveHint(TControl* control) {
+  for (; control != nullptr; control = control->Parent()) {
+    if (!control->Hint().empty()) return control->Hint();
+  }
+  return "";
+}
+
+}  // namespace
+
+void TApplication::CancelHint() {
+  if (FHintControl == nullptr) return;
+  HideHint();
+  FHintControl = nullptr;
+  FHintActive = false;
+  StopHintTimer();
+}
+
+void TApplication::HideHint() {
+  if (FHintWindow != nullptr && FHintWindow->IsShown()) ShowWindow(FHintWindow->Handle(), SW_HIDE);
+}
+
+void TApplication::HintMouseMessage(TControl* control, const TMessage& message) {
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  const bool onScreen = windowed != nullptr ? windowed->HandleAllocated() : control->Parent() != nullptr;
+  if (!onScreen) return;
+  const POINT at = control->ClientToScreen(message.Pos());
+  TControl* hintControl = GetHintControl(FindDragTarget(at, true));
+  if (!FShowHint || hintControl == nullptr) {
+    CancelHint();
+    return;
+  }
+  if (hintControl == FHintControl && PtInRect(&FHintCursorRect, at)) return;
+  int pause = FHintActive ? FHintShortPause : FHintPause;
+  hintControl->Perform(CM_HINTSHOWPAUSE, FHintActive ? 1 : 0, reinterpret_cast<LPARAM>(&pause));
+  FHintControl = hintControl;
+  if (pause == 0) ActivateHint(at);
+  else StartHintTimer(pause, THintTimer::Show);
+}
+
+void TApplication::StartHintTimer(int milliseconds, THintTimer mode) {
+  StopHintTimer();
+  if (SetTimer(Handle(), kHintTimerId, static_cast<UINT>(milliseconds), nullptr) == 0) return;
+  FHintTimer = mode;
+}
+
+void TApplication::StopHintTimer() {
+  if (FHintTimer == THintTimer::None) return;
+  KillTimer(FHandle, kHintTimerId);
+  FHintTimer = THintTimer::None;
+}
+
+void TApplication::HintTimerExpired() {
+  const THintTimer mode = FHintTimer;
+  StopHintTimer();
+  if (mode == THintTimer::Hide) {
+    HideHint();
+  } else if (mode == THintTimer::Show) {
+    POINT at{};
+    GetCursorPos(&at);
+    ActivateHint(at);
+  }
+}
+
+// Shows the short hint of the control under the pointer, unless CM_HINTSHOW or OnShowHint
+// refuses; it hides again after HintHidePause.
+void TApplication::ActivateHint(POINT cursorPos) {
+  if (!FShowHint || FHintControl == nullptr || FHintControl != GetHintControl(FindDragTarget(cursorPos, true))) {
+    CancelHint();
+    return;
+  }
+  THintInfo info;
+  info.HintControl = FHintControl;
+  info.HintPos = POINT{cursorPos.x, cursorPos.y + kCursorHeightMargin};
+  info.HintMaxWidth = Screen->Width();
+  info.HintColor = FHintColor;
+  info.CursorRect = FHintControl->ClientRect();
+  info.CursorPos = FHintControl->ScreenToClient(cursorPos);
+  info.HideTimeout = FHintHidePause;
+  info.HintStr = GetShortHint(EffectiveHint(FHintControl));
+  bool canShow = FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) == 0;
+  if (canShow) OnShowHint(info.HintStr, canShow, info);
+  FHintActive = canShow;
+  if (!canShow || info.HintStr.empty()) {
+    HideHint();
+    return;
+  }
+  if (FHintWindow == nullptr) FHintWindow = new THintWindow(this);
+  RECT rect = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
+  OffsetRect(&rect, info.HintPos.x, info.HintPos.y);
+  FHintWindow->SetColor(info.HintColor);
+  FHintWindow->ActivateHint(rect, info.HintStr);
+  const POINT origin = FHintControl->ClientOrigin();
+  FHintCursorRect = info.CursorRect;
+  OffsetRect(&FHintCursorRect, origin.x, origin.y);
+  if (info.HideTimeout > 0) StartHintTimer(info.HideTimeout, THintTimer::Hide);
+}
 
 bool TApplication::ExecuteAction(TBasicAction* action) {
   TCustomForm* active = Screen->ActiveCustomForm();
@@ -308,6 +423,9 @@ void TApplication::WndProc(TMessage& message) {
       message.Result = DefWindowProcA(FHandle, message.Msg, message.WParam, message.LParam);
       FActive = message.WParam != 0;
       PostMessageA(FHandle, FActive ? CM_ACTIVATE : CM_DEACTIVATE, 0, 0);
+      return;
+    case WM_TIMER:
+      if (message.WParam == kHintTimerId) HintTimerExpired();
       return;
     case CM_ACTIVATE: OnActivate(this); return;
     case CM_DEACTIVATE: OnDeactivate(this); return;

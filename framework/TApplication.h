@@ -17,6 +17,7 @@ class TCustomForm;
 class TForm;
 class TControl;
 class TBasicAction;
+class THintWindow;
 
 class TApplication : public TComponent {
   TAWO_CLASS(TApplication, TComponent)
@@ -24,6 +25,8 @@ class TApplication : public TComponent {
  public:
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
+  // Frees the forms (OnDestroy each, last created first) while the application is whole.
+  void BeforeDestruction() override;
 
   void Initialize();
   // The hidden top-level window that owns the forms; made on first use.
@@ -72,9 +75,13 @@ class TApplication : public TComponent {
   void SetHintShortPause(int value) { FHintShortPause = value; }
   int HintHidePause() const { return FHintHidePause; }
   void SetHintHidePause(int value) { FHintHidePause = value; }
-  // Forgets the control the hint belongs to, so that the next one waits HintPause again.
+  // Hides the hint and forgets its control, so that the next one waits HintPause again.
   void CancelHint();
+  // Hides the hint window if it shows.
   void HideHint();
+  // A mouse move over `control`: starts the pause before the hint of the control under the
+  // pointer, or cancels the hint where no control shows one.
+  void HintMouseMessage(TControl* control, const TMessage& message);
 
   // Offers an action to the active form, then to the main form.
   bool ExecuteAction(TBasicAction* action);
@@ -95,6 +102,7 @@ class TApplication : public TComponent {
 
   TExceptionEvent OnException;
   TNotifyEvent OnHint;
+  TShowHintEvent OnShowHint;
   TIdleEvent OnIdle;
   TMessageEvent OnMessage;
   TNotifyEvent OnActivate;
@@ -103,13 +111,18 @@ class TApplication : public TComponent {
  private:
   friend class TApplicationWindow;
 
+  enum class THintTimer { None, Show, Hide };
+
   bool ProcessMessage(MSG& msg);
+  void StartHintTimer(int milliseconds, THintTimer mode);
+  void StopHintTimer();
+  void HintTimerExpired();
+  void ActivateHint(POINT cursorPos);
   bool IsKeyMsg(const MSG& msg);
   void Idle();
   void DoMouseIdle();
   void WndProc(TMessage& message);
   void AfterCreateForm(TComponent* instance);
-  void DestroyForms();
 
   HWND FHandle = nullptr;
   AnsiString FTitle;
@@ -126,6 +139,10 @@ class TApplication : public TComponent {
   int FHintHidePause = 2500;
   TControl* FMouseControl = nullptr;
   TControl* FHintControl = nullptr;
+  THintWindow* FHintWindow = nullptr;
+  bool FHintActive = false;
+  RECT FHintCursorRect{};
+  THintTimer FHintTimer = THintTimer::None;
   std::vector<TWindowHook> FWindowHooks;
 };
 

@@ -44,7 +44,9 @@ void TControl::WndProc(TMessage& message) {
     if (doubleClick && !FControlStyle.Contains(csDoubleClicks)) {
       message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
     }
-    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+    if (message.Msg == WM_MOUSEMOVE) {
+      Application->HintMouseMessage(this, message);
+    } else if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
       FControlState.Include(csLButtonDown);
     } else if (message.Msg == WM_LBUTTONUP) {
       FControlState.Exclude(csLButtonDown);
@@ -255,6 +257,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == this) throw EInvalidOperation(SControlParentSetToSelf);
   if (FParent != nullptr) FParent->RemoveControl(this);
   if (parent != nullptr) parent->InsertControl(this);
+  UpdateAnchorRules();
 }
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
@@ -279,6 +282,58 @@ void TControl::UpdateBoundsFields(int left, int top, int width, int height) {
   FTop = top;
   FWidth = width;
   FHeight = height;
+  UpdateAnchorRules();
+}
+
+void TControl::SetAnchors(TAnchors value) {
+  if (FAnchors == value) return;
+  FAnchors = value;
+  UpdateAnchorRules();
+}
+
+void TControl::Loaded() {
+  inherited::Loaded();
+  UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+  if (FAnchorMove || ComponentState().Contains(csLoading)) return;
+  if (FAnchors == TAnchors{akLeft, akTop} || FParent == nullptr) {
+    FOriginalParentSize = POINT{0, 0};
+    return;
+  }
+  auto rule = [](bool first, bool second, int start, int size) {
+    if (second) return first ? size : start;
+    return start + size / 2;
+  };
+  FAnchorRules.x = rule(FAnchors.Contains(akLeft), FAnchors.Contains(akRight), FLeft, FWidth);
+  FAnchorRules.y = rule(FAnchors.Contains(akTop), FAnchors.Contains(akBottom), FTop, FHeight);
+  const RECT parentClient = FParent->ClientRect();
+  FOriginalParentSize = POINT{parentClient.right, parentClient.bottom};
+}
+
+void TControl::AnchorTo(POINT parentSize) {
+  if (FOriginalParentSize.x == 0 || FOriginalParentSize.y == 0) return;
+  // One axis: the new start and size of a side pair from the rule kept for it.
+  auto place = [](bool first, bool second, int rule, int original, int now, int& start, int& size) {
+    if (now == original) return;
+    if (second && first) size = rule + (now - original);
+    else if (second) start = rule + (now - original);
+    else if (!first) start = MulDiv(rule, now, original) - size / 2;
+  };
+  int left = FLeft, top = FTop, width = FWidth, height = FHeight;
+  place(FAnchors.Contains(akLeft), FAnchors.Contains(akRight), FAnchorRules.x, FOriginalParentSize.x, parentSize.x,
+        left, width);
+  place(FAnchors.Contains(akTop), FAnchors.Contains(akBottom), FAnchorRules.y, FOriginalParentSize.y, parentSize.y,
+        top, height);
+  FAnchorMove = true;
+  try {
+    SetBounds(left, top, width, height);
+  } catch (...) {
+    FAnchorMove = false;
+    throw;
+  }
+  FAnchorMove = false;
 }
 
 RECT TControl::ClientRect() { return RECT{0, 0, FWidth, FHeight}; }

@@ -60,7 +60,7 @@ class TControl : public TComponent {
   TAlign Align() const { return FAlign; }
   void SetAlign(TAlign value);
   TAnchors Anchors() const { return FAnchors; }
-  void SetAnchors(TAnchors value) { FAnchors = value; }
+  void SetAnchors(TAnchors value);
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle value) { FControlStyle = value; }
@@ -162,6 +162,12 @@ class TControl : public TComponent {
   virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
   // Stores the bounds without repainting (the window moved, or reading a stream).
   void UpdateBoundsFields(int left, int top, int width, int height);
+  // Remembers where the anchored sides stand relative to the parent's client size now.
+  void UpdateAnchorRules();
+  // Moves or stretches a control that is not aligned to keep its anchored sides where they
+  // were relative to the parent's client area of `parentSize`.
+  void AnchorTo(POINT parentSize);
+  void Loaded() override;
 
   void CMFontChanged(TMessage& message);
   void CMColorChanged(TMessage& message);
@@ -203,6 +209,11 @@ class TControl : public TComponent {
   int FHeight = 0;
   TAlign FAlign = alNone;
   TAnchors FAnchors{akLeft, akTop};
+  // The anchored reference per axis: the size when both sides are anchored, the left (top)
+  // when only the right (bottom) is, the centre when neither is.
+  POINT FAnchorRules{};
+  POINT FOriginalParentSize{};
+  bool FAnchorMove = false;
   bool FVisible = true;
   bool FEnabled = true;
   TColor FColor = clWindow;

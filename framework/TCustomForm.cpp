@@ -46,11 +46,6 @@ void TCustomForm::BeforeDestruction() {
   inherited::BeforeDestruction();
 }
 
-void TCustomForm::Loaded() {
-  inherited::Loaded();
-  if (FActiveControl != nullptr) FActiveControl->FreeNotification(this);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Events.
 
@@ -87,6 +82,8 @@ void TCustomForm::CreateParams(TCreateParams& params) {
                            ? Application->MainForm()->ClientHandle()
                            : Application->Handle();
     params.Style &= ~static_cast<DWORD>(WS_CHILD | WS_GROUP | WS_TABSTOP);
+    // An MDI child lives inside the main form's client window.
+    if (FFormStyle == fsMDIChild) params.Style |= WS_CHILD;
   }
   params.WindowClass.style = CS_DBLCLKS;
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) {
@@ -224,6 +221,7 @@ void TCustomForm::Dispatch(TMessage& message) {
       return;
     case WM_ACTIVATE: WMActivate(message); return;
     case WM_CLOSE: WMClose(message); return;
+    case WM_SIZE: WMSize(message); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(message); return;
     case CM_ACTIVATE: CMActivate(message); return;
     case CM_DEACTIVATE: CMDeactivate(message); return;
@@ -234,6 +232,14 @@ void TCustomForm::Dispatch(TMessage& message) {
 }
 
 void TCustomForm::WMClose(TMessage&) { Close(); }
+
+// The window's own minimising and maximising show in WindowState.
+void TCustomForm::WMSize(TMessage& message) {
+  if (message.WParam == SIZE_MINIMIZED) FWindowState = wsMinimized;
+  else if (message.WParam == SIZE_MAXIMIZED) FWindowState = wsMaximized;
+  else if (message.WParam == SIZE_RESTORED) FWindowState = wsNormal;
+  inherited::Dispatch(message);
+}
 
 void TCustomForm::WMActivate(TMessage& message) {
   if (FFormStyle != fsMDIForm) SetActive(LOWORD(message.WParam) != WA_INACTIVE);
@@ -445,6 +451,12 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
   if (!loading && FActive) SetWindowFocus();
 }
 
+void TCustomForm::SetFocus() {
+  if (FActive) return;
+  if (!Visible() || !Enabled()) throw EInvalidOperation(SCannotFocus);
+  SetWindowFocus();
+}
+
 void TCustomForm::FocusControl(TWinControl* control) {
   const bool wasActive = FActive;
   SetActiveControl(control);
@@ -474,6 +486,8 @@ bool TCustomForm::SendFocusMessage(HWND window, UINT msg) {
 }
 
 bool TCustomForm::SetFocusedControl(TWinControl* control) {
+  // A form being destroyed has left the screen's list and must not come back to it.
+  if (ComponentState().Contains(csDestroying)) return false;
   ++FFocusCount;
   FActiveControl = control != this ? control : nullptr;
   Screen->FocusChanged(this, control);

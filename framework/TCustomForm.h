@@ -56,6 +56,8 @@ class TCustomForm : public TWinControl {
   // Frees the form once the messages already queued are handled.
   void Release();
 
+  // Activates the form; its active control gets the focus.
+  void SetFocus() override;
   // Focus bookkeeping used by the controls.
   void FocusControl(TWinControl* control);
   void DefocusControl(TWinControl* control, bool removing);
@@ -86,7 +88,6 @@ class TCustomForm : public TWinControl {
   void PaintWindow(HDC dc) override;
   void Paint() override;
   void Notification(TComponent* component, TOperation operation) override;
-  void Loaded() override;
 
   virtual void DoCreate();
   virtual void DoDestroy();
@@ -104,6 +105,7 @@ class TCustomForm : public TWinControl {
   void CMDialogKey(TMessage& message);
   void WMActivate(TMessage& message);
   void WMClose(TMessage& message);
+  void WMSize(TMessage& message);
   void ApplyBorderStyle(TCreateParams& params) const;
   void SetActive(bool value);
   void SetWindowFocus();

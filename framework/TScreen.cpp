@@ -1,6 +1,7 @@
 #include "TScreen.h"
 
 #include "Classes.h"
+#include "RTLConsts.h"
 #include "TForm.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ void TScreen::SetCursor(TCursor value) {
 }
 
 TCustomForm* TScreen::CustomForms(int index) const {
-  if (index < 0 || index >= CustomFormCount()) throw EListError(Format("List index out of bounds (%d)", {index}));
+  if (index < 0 || index >= CustomFormCount()) throw EListError(Format(SListIndexError, {index}));
   return FCustomForms[static_cast<std::size_t>(index)];
 }
 
@@ -91,7 +92,7 @@ TForm* TScreen::Forms(int index) const {
     auto* plain = dynamic_cast<TForm*>(form);
     if (plain != nullptr && seen++ == index) return plain;
   }
-  throw EListError(Format("List index out of bounds (%d)", {index}));
+  throw EListError(Format(SListIndexError, {index}));
 }
 
 void TScreen::AddForm(TCustomForm* form) {

@@ -1,5 +1,6 @@
 #include "TWinControl.h"
 
+#include "RTLConsts.h"
 #include "TApplication.h"
 #include "TControlCanvas.h"
 #include "TCustomForm.h"
@@ -231,7 +232,7 @@ void TWinControl::MainWndProc(TMessage& message) {
 
 TControl* TWinControl::Controls(int index) const {
   const int graphicCount = static_cast<int>(FControls.size());
-  if (index < 0 || index >= ControlCount()) throw EListError(Format("List index out of bounds (%d)", {index}));
+  if (index < 0 || index >= ControlCount()) throw EListError(Format(SListIndexError, {index}));
   if (index < graphicCount) return FControls[static_cast<std::size_t>(index)];
   return FWinControls[static_cast<std::size_t>(index - graphicCount)];
 }
@@ -392,6 +393,19 @@ void TWinControl::CMVisibleChanged(TMessage&) {
   UpdateControlState();
 }
 
+// Aligns once after reading, and shows what the description made visible.
+void TWinControl::ReadState(TReader& reader) {
+  DisableAlign();
+  try {
+    inherited::ReadState(reader);
+  } catch (...) {
+    --FAlignLevel;
+    throw;
+  }
+  UpdateControlState();
+  EnableAlign();
+}
+
 void TWinControl::Loaded() {
   inherited::Loaded();
   if (FHandle != nullptr) UpdateBounds();
@@ -505,7 +519,13 @@ void TWinControl::AlignControls(TControl* control, RECT& rect) {
       }
     }
   };
+  const RECT client = ClientRect();
+  const POINT parentSize{client.right, client.bottom};
   for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) place(align);
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* child = Controls(i);
+    if (child->Align() == alNone && child != control) child->AnchorTo(parentSize);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -139,6 +139,7 @@ class TWinControl : public TControl {
   void UpdateShowing();
   void UpdateControlState();
   void Loaded() override;
+  void ReadState(TReader& reader) override;
   void SetChildOrder(TComponent* child, int order) override;
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
   // Drops the focus if it is on this control or a child (before hiding or disabling).

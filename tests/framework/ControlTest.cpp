@@ -142,3 +142,58 @@ TEST_F(Controls, WhileCapturedOnlyTheCapturingControlHearsOfItself) {
 }
 
 }  // namespace
+
+namespace {
+
+// Stands between a control and its own window procedure, counting erases.
+struct EraseSpy : TObject {
+  TWndMethod Original;
+  int Erases = 0;
+  void Proc(TMessage& message) {
+    if (message.Msg == WM_ERASEBKGND) ++Erases;
+    Original(message);
+  }
+};
+
+TEST_F(Controls, ATransparentControlAsksForAnEraseUnlessAnOpaqueSiblingBelowCoversIt) {
+  TForm* form = ShowForm(50, 50, 200, 100);
+  TTestGraphic* base = AddGraphic(form, "Base", RECT{10, 10, 60, 60}, clRed);
+  base->SetOpaque(true);
+  TTestGraphic* covered = AddGraphic(form, "Covered", RECT{20, 20, 40, 40}, clLime);
+  TTestGraphic* loose = AddGraphic(form, "Loose", RECT{100, 10, 120, 30}, clLime);
+  WinportDispatchPending();
+  EraseSpy spy;
+  spy.Original = form->WindowProc;
+  form->WindowProc = TWndMethod(&spy, &EraseSpy::Proc);
+
+  covered->Invalidate();
+  WinportDispatchPending();
+  EXPECT_EQ(spy.Erases, 0) << "the opaque control beneath paints its background";
+  loose->Invalidate();
+  WinportDispatchPending();
+  EXPECT_EQ(spy.Erases, 1);
+  form->WindowProc = spy.Original;
+}
+
+// A windowed control that asks its parent for a 3D frame.
+class TFramedControl : public TTestWindowed {
+ public:
+  explicit TFramedControl(TComponent* owner) : TTestWindowed(owner) { FControlStyle.Include(csFramed); }
+};
+
+TEST_F(Controls, AFramedWindowedChildGetsA3DFrameFromItsParent) {
+  TForm* form = ShowForm(50, 50, 200, 100);
+  auto* framed = new TFramedControl(form);
+  framed->SetBounds(20, 20, 40, 30);
+  framed->SetParent(form);
+  WinportDispatchPending();
+  const POINT topLeft = form->ClientToScreen(POINT{19, 19});
+  const POINT bottomRight = form->ClientToScreen(POINT{60, 50});
+  EXPECT_EQ(WinportScreenPixel(topLeft.x, topLeft.y), static_cast<COLORREF>(ColorToRGB(clBtnShadow)));
+  EXPECT_EQ(WinportScreenPixel(bottomRight.x, bottomRight.y), static_cast<COLORREF>(ColorToRGB(clBtnHighlight)));
+  framed->SetCtl3D(false);
+  form->Repaint();
+  EXPECT_EQ(WinportScreenPixel(topLeft.x, topLeft.y), static_cast<COLORREF>(ColorToRGB(clBtnFace)));
+}
+
+}  // namespace

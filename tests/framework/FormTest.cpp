@@ -289,3 +289,110 @@ TEST_F(ModalForms, AVisibleFormCannotBeShownModally) {
 }
 
 }  // namespace
+
+namespace {
+
+DWORD StyleOf(TForm* form) { return static_cast<DWORD>(GetWindowLongA(form->Handle(), GWL_STYLE)); }
+DWORD ExStyleOf(TForm* form) { return static_cast<DWORD>(GetWindowLongA(form->Handle(), GWL_EXSTYLE)); }
+
+TEST_F(Forms, BorderStyleAndIconsChooseTheWindowStyles) {
+  auto* form = new TForm(Application);
+  EXPECT_EQ(StyleOf(form) & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+            static_cast<DWORD>(WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  HWND first = form->Handle();
+  form->SetBorderStyle(bsDialog);
+  EXPECT_NE(form->Handle(), first) << "recreated";
+  EXPECT_EQ(StyleOf(form) & (WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX), static_cast<DWORD>(WS_POPUP));
+  EXPECT_NE(ExStyleOf(form) & WS_EX_DLGMODALFRAME, 0u);
+  EXPECT_NE(StyleOf(form) & WS_SYSMENU, 0u);
+
+  form->SetBorderStyle(bsNone);
+  EXPECT_EQ(StyleOf(form) & (WS_CAPTION | WS_SYSMENU), 0u);
+  EXPECT_NE(StyleOf(form) & WS_POPUP, 0u);
+
+  form->SetBorderStyle(bsToolWindow);
+  EXPECT_NE(ExStyleOf(form) & WS_EX_TOOLWINDOW, 0u);
+  EXPECT_EQ(StyleOf(form) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+
+  form->SetBorderStyle(bsSingle);
+  form->SetBorderIcons({biSystemMenu});
+  EXPECT_EQ(StyleOf(form) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+  form->SetFormStyle(fsStayOnTop);
+  EXPECT_NE(ExStyleOf(form) & WS_EX_TOPMOST, 0u);
+}
+
+TEST_F(Forms, AnMdiFormKeepsItsChildrenInItsClientWindow) {
+  TForm* frame = nullptr;
+  Application->CreateForm(frame);
+  frame->SetFormStyle(fsMDIForm);
+  frame->Show();
+  HWND client = frame->ClientHandle();
+  ASSERT_NE(client, nullptr);
+  char className[16] = {};
+  GetClassNameA(client, className, sizeof className);
+  EXPECT_TRUE(SameText(className, "MDICLIENT"));
+  EXPECT_EQ(GetParent(client), frame->Handle());
+
+  auto* child = new TForm(Application);
+  child->SetFormStyle(fsMDIChild);
+  child->Show();
+  EXPECT_EQ(GetParent(child->Handle()), client);
+  EXPECT_NE(ExStyleOf(child) & WS_EX_MDICHILD, 0u);
+  EXPECT_THROW(child->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(Forms, KeysReachTheFocusedControlsEvents) {
+  auto* form = ShowForm(100, 100, 200, 100);
+  auto* control = new TTestWindowed(form);
+  control->SetTabStop(true);
+  control->SetParent(form);
+  struct Keys : TObject {
+    std::vector<std::string> Seen;
+    void Down(TObject*, WORD& key, TShiftState) { Seen.push_back("down " + std::to_string(key)); }
+    void Press(TObject*, char& key) {
+      Seen.push_back(std::string("press ") + key);
+      key = 0;
+    }
+  } keys;
+  control->OnKeyDown = TKeyEvent(&keys, &Keys::Down);
+  control->OnKeyPress = TKeyPressEvent(&keys, &Keys::Press);
+  control->SetFocus();
+  WinportKeyPress('A');
+  Application->ProcessMessages();
+  EXPECT_EQ(keys.Seen, (std::vector<std::string>{"down 65", "press a"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Forms, AFormDestroyedWhileFocusedLeavesTheScreensListsClean) {
+  TForm* first = ShowForm(100, 100, 100, 50);
+  auto* control = new TTestWindowed(first);
+  control->SetTabStop(true);
+  control->SetParent(first);
+  control->SetFocus();
+  TForm* second = ShowForm(300, 100, 100, 50);
+  first->SetFocus();
+  delete first;
+  for (int i = 0; i < Screen->CustomFormCount(); ++i) EXPECT_NE(Screen->CustomForms(i), first);
+  EXPECT_NE(Screen->ActiveCustomForm(), first);
+  second->SetFocus();
+  EXPECT_EQ(Screen->ActiveCustomForm(), second);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Forms, WindowStateFollowsTheWindow) {
+  TForm* form = ShowForm(100, 100, 200, 100);
+  form->SetWindowState(wsMaximized);
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  ShowWindow(form->Handle(), SW_RESTORE);
+  EXPECT_EQ(form->WindowState(), wsNormal);
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  EXPECT_EQ(form->WindowState(), wsMinimized);
+}
+
+}  // namespace

@@ -43,11 +43,4 @@ void TBasicAction::UnRegisterChanges(TBasicActionLink* link) {
   if (std::erase(FClients, link) > 0) link->FAction = nullptr;
 }
 
-void TBasicAction::Change() {
-  // A link may leave while it is told; walk a copy.
-  const std::vector<TBasicActionLink*> clients = FClients;
-  for (TBasicActionLink* link : clients) {
-    if (std::find(FClients.begin(), FClients.end(), link) != FClients.end()) link->Change();
-  }
-  OnChange(this);
-}
+void TBasicAction::Change() { OnChange(this); }

@@ -1,5 +1,5 @@
-// Unit Classes: TBasicAction, a command that several clients (controls, menu items) share.
-// Its links hear of each change and of its destruction.
+// Unit Classes: TBasicAction, a command that several clients (controls, menu items) share
+// through their links.
 #pragma once
 
 #include "TComponent.h"
@@ -13,7 +13,7 @@ class TBasicAction : public TComponent {
 
  public:
   explicit TBasicAction(TComponent* owner) : TComponent(owner) {}
-  // Detaches every link still registered; their clients hear of it by free notification.
+  // Detaches every link still registered.
   ~TBasicAction() override;
 
   // Runs OnExecute; false when it is not assigned.
@@ -38,7 +38,6 @@ class TBasicAction : public TComponent {
   TNotifyEvent OnChange;
 
  protected:
-  // Tells every link, then OnChange.
   virtual void Change();
   void Notification(TComponent* component, TOperation operation) override;
 

@@ -1,5 +1,5 @@
-// Unit Classes: TBasicActionLink, a client's connection to an action. The action tells its
-// links of every change; the client executes the action through its link.
+// Unit Classes: TBasicActionLink, a client's connection to an action: the client executes the
+// action through it, and a destroyed action leaves its links without one.
 #pragma once
 
 #include "System.h"
@@ -20,12 +20,7 @@ class TBasicActionLink : public TObject {
   virtual bool Execute();
   virtual bool Update();
 
-  TNotifyEvent OnChange;
-
  protected:
   friend class TBasicAction;
-  // The action changed.
-  virtual void Change() { OnChange(this); }
-
   TBasicAction* FAction = nullptr;
 };

@@ -14,9 +14,8 @@ TAWO_PUBLISHED(TBitBtn, published) {
   published.Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom);
   published.Property("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout).Default(blGlyphLeft);
   published.Property("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin).Default(-1);
-  published.Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Default(1);
+  published.Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Stored(&TBitBtn::IsCustom).Default(1);
   published.Property("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing).Default(4);
-  published.Property("Style", &TBitBtn::Style, &TBitBtn::SetStyle).Default(bsAutoDetect);
 }
 
 AnsiString TBitBtn::KindCaption(TBitBtnKind kind) {
@@ -95,12 +94,6 @@ void TBitBtn::SetMargin(int32_t margin) {
 void TBitBtn::SetSpacing(int32_t spacing) {
   if (spacing == FSpacing) return;
   FSpacing = spacing;
-  Invalidate();
-}
-
-void TBitBtn::SetStyle(TButtonStyle style) {
-  if (style == FStyle) return;
-  FStyle = style;
   Invalidate();
 }
 

@@ -32,8 +32,6 @@ class TBitBtn : public TButton {
   // Pixels between glyph and caption; -1 spreads them evenly.
   int32_t Spacing() const { return FSpacing; }
   void SetSpacing(int32_t spacing);
-  TButtonStyle Style() const { return FStyle; }
-  void SetStyle(TButtonStyle style);
 
   // bkClose closes the form instead; the other kinds click as a button does.
   void Click() override;
@@ -63,5 +61,4 @@ class TBitBtn : public TButton {
   TButtonLayout FLayout = blGlyphLeft;
   int32_t FMargin = -1;
   int32_t FSpacing = 4;
-  TButtonStyle FStyle = bsAutoDetect;
 };

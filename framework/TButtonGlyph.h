@@ -14,7 +14,6 @@ class TCanvas;
 
 TAWO_ENUM(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom)
 TAWO_ENUM(TButtonState, bsUp, bsDisabled, bsDown, bsExclusive)
-TAWO_ENUM(TButtonStyle, bsAutoDetect, bsWin31, bsNew)
 TAWO_ENUM(TBitBtnKind, bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore,
           bkAll)
 

@@ -1,6 +1,8 @@
 #include "TControl.h"
 
 #include "TApplication.h"
+#include "TControlActionLink.h"
+#include "TCustomAction.h"
 #include "TCustomForm.h"
 #include "TWinControl.h"
 
@@ -20,6 +22,31 @@ TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_uniqu
 }
 
 TControl::~TControl() { FFont->OnChange.Clear(); }
+
+TBasicAction* TControl::Action() const { return FActionLink != nullptr ? FActionLink->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* action) {
+  if (action == nullptr) {
+    FActionLink.reset();
+    FControlStyle.Exclude(csActionClient);
+    return;
+  }
+  if (FActionLink == nullptr) FActionLink = std::make_unique<TControlActionLink>(this);
+  FActionLink->SetAction(action);
+  FControlStyle.Include(csActionClient);
+  ActionChange(action, ComponentState().Contains(csLoading));
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action == nullptr) return;
+  if (!checkDefaults || Caption().empty() || Caption() == Name()) SetCaption(action->Caption());
+  if (!checkDefaults || Enabled()) SetEnabled(action->Enabled());
+  if (!checkDefaults || FHint.empty()) SetHint(action->Hint());
+  if (!checkDefaults || FVisible) SetVisible(action->Visible());
+  if (!checkDefaults || !OnClick.Assigned()) OnClick = action->OnExecute;
+}
+
 
 void TControl::BeforeDestruction() {
   inherited::BeforeDestruction();
@@ -236,7 +263,15 @@ void TControl::SetMouseCapture(bool value) {
   SetCaptureControl(value ? this : nullptr);
 }
 
-void TControl::Click() { OnClick(this); }
+// A handler of the control's own runs; otherwise the linked action does.
+void TControl::Click() {
+  TBasicAction* action = Action();
+  if (action != nullptr && !(OnClick.Assigned() && !(OnClick == action->OnExecute))) {
+    FActionLink->Execute();
+  } else {
+    OnClick(this);
+  }
+}
 void TControl::DblClick() { OnDblClick(this); }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -12,6 +12,7 @@
 #include <memory>
 
 class TBasicAction;
+class TControlActionLink;
 
 class TControl : public TComponent {
   TAWO_CLASS(TControl, TComponent)
@@ -126,6 +127,11 @@ class TControl : public TComponent {
   void BringToFront();
   void SendToBack();
 
+  // The action whose caption, enabled state, hint and visibility the control shows while
+  // it has not changed them itself; a click executes it.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+
   // An action may be offered to each visible control; the base handles none.
   virtual bool ExecuteAction(TBasicAction* action);
 
@@ -160,6 +166,9 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Paint() {}
   virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
+  // Takes the action's properties; while loading only into those still at their defaults.
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+  TControlActionLink* ActionLink() const { return FActionLink.get(); }
   // Stores the bounds without repainting (the window moved, or reading a stream).
   void UpdateBoundsFields(int left, int top, int width, int height);
   // Remembers where the anchored sides stand relative to the parent's client size now.
@@ -226,4 +235,5 @@ class TControl : public TComponent {
   bool FParentShowHint = true;
   TCursor FCursor = crDefault;
   TComponent* FPopupMenu = nullptr;
+  std::unique_ptr<TControlActionLink> FActionLink;
 };

@@ -216,7 +216,6 @@ void TCustomImageList::Assign(TPersistent* source) {
   FHeight = list->FHeight;
   FMasked = list->FMasked;
   FBkColor = list->FBkColor;
-  FAllocBy = list->FAllocBy;
   FImages = NewStrip();
   FMasks = NewStrip();
   FCount = list->FCount;

@@ -28,8 +28,6 @@ class TCustomImageList : public TComponent {
   void SetWidth(int32_t width);
   int32_t Height() const { return FHeight; }
   void SetHeight(int32_t height);
-  int32_t AllocBy() const { return FAllocBy; }
-  void SetAllocBy(int32_t allocBy) { FAllocBy = allocBy; }
   // Without masks every image is drawn as an opaque rectangle.
   bool Masked() const { return FMasked; }
   void SetMasked(bool masked);
@@ -70,7 +68,6 @@ class TCustomImageList : public TComponent {
 
   int32_t FWidth = 16;
   int32_t FHeight = 16;
-  int32_t FAllocBy = 4;
   bool FMasked = true;
   TColor FBkColor = clNone;
   int FCount = 0;

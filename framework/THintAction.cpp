@@ -1,7 +1,5 @@
 #include "THintAction.h"
 
-#include "Forms.h"
-
 TAWO_IMPLEMENT_CLASS(THintAction)
 
 void THintAction::Broadcast(const AnsiString& hint) {
@@ -9,9 +7,3 @@ void THintAction::Broadcast(const AnsiString& hint) {
   action.SetHint(hint);
   action.Execute();
 }
-
-namespace {
-
-const bool gHintActionInstalled = (SetHintActionHandler(&THintAction::Broadcast), true);
-
-}  // namespace

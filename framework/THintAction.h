@@ -1,6 +1,5 @@
 // Unit StdActns: THintAction, the action that carries Application.Hint to the controls that
-// show hints themselves (a status bar with AutoHint). Including this unit makes the
-// application use it whenever its OnHint is not assigned.
+// show hints themselves (a status bar with AutoHint).
 #pragma once
 
 #include "TCustomAction.h"

@@ -1,7 +1,6 @@
 #include "TImageList.h"
 
 TAWO_PUBLISHED(TImageList, published) {
-  published.Property("AllocBy", &TImageList::AllocBy, &TImageList::SetAllocBy).Default(4);
   published.Property("BkColor", &TImageList::BkColor, &TImageList::SetBkColor).Default(clNone).Type(TColorTypeInfo());
   published.Property("Height", &TImageList::Height, &TImageList::SetHeight).Default(16);
   published.Property("Masked", &TImageList::Masked, &TImageList::SetMasked).Default(true);

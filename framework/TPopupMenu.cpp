@@ -1,5 +1,7 @@
 #include "TPopupMenu.h"
 
+#include "Controls.h"
+#include "TControl.h"
 #include "TMenuItem.h"
 
 TAWO_PUBLISHED(TPopupMenu, published) {
@@ -40,6 +42,17 @@ UINT AlignmentFlags(TPopupAlignment alignment) {
     default: return TPM_LEFTALIGN;
   }
 }
+
+// A right click on a control that names an auto-popup menu opens it at the pointer.
+bool PopupForControl(TComponent* menu, TControl* control, POINT screenPos) {
+  auto* popup = dynamic_cast<TPopupMenu*>(menu);
+  if (popup == nullptr || !popup->AutoPopup()) return false;
+  popup->SetPopupComponent(control);
+  popup->Popup(screenPos.x, screenPos.y);
+  return true;
+}
+
+const bool gPopupHandlerInstalled = (SetPopupMenuHandler(&PopupForControl), true);
 
 }  // namespace
 

@@ -40,10 +40,14 @@ constexpr int kPanelGap = 2;
 constexpr int kTextMargin = 2;
 constexpr UINT kAlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 
+// Application.Hint reaches status bars as a hint action; installed here, it is part of every
+// program that has a status bar.
+const bool gHintActionInstalled = (SetHintActionHandler(&THintAction::Broadcast), true);
+
 }  // namespace
 
 TStatusBar::TStatusBar(TComponent* owner)
-    : TWinControl(owner), FPanels(std::make_unique<TStatusPanels>(this)), FCanvas(std::make_unique<TCanvas>()) {
+    : TCustomControl(owner), FPanels(std::make_unique<TStatusPanels>(this)) {
   FControlStyle = TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque};
   SetColor(clBtnFace);
   SetBounds(Left(), Top(), Width(), 19);
@@ -89,7 +93,7 @@ bool TStatusBar::ExecuteAction(TBasicAction* action) {
 }
 
 void TStatusBar::DrawPart(RECT rect, const AnsiString& text, TAlignment alignment, TStatusPanelBevel bevel) {
-  HDC dc = FCanvas->Handle();
+  HDC dc = Canvas()->Handle();
   if (bevel == pbLowered) DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
   else if (bevel == pbRaised) DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
   InflateRect(&rect, -kTextMargin, 0);
@@ -102,25 +106,24 @@ void TStatusBar::DrawSizeGrip(const RECT& client) {
   const int x = client.right - 2;
   const int y = client.bottom - 2;
   auto diagonal = [&](int i) {
-    FCanvas->MoveTo(x - i, y);
-    FCanvas->LineTo(x + 1, y - i - 1);
+    Canvas()->MoveTo(x - i, y);
+    Canvas()->LineTo(x + 1, y - i - 1);
   };
-  FCanvas->Pen()->SetColor(clBtnShadow);
+  Canvas()->Pen()->SetColor(clBtnShadow);
   for (int i = 1; i < 11; i += 4) {
     diagonal(i);
     diagonal(i + 1);
   }
-  FCanvas->Pen()->SetColor(clBtnHighlight);
+  Canvas()->Pen()->SetColor(clBtnHighlight);
   for (int i = 3; i < 13; i += 4) diagonal(i);
 }
 
-void TStatusBar::PaintWindow(HDC dc) {
-  FCanvas->SetHandle(dc);
+void TStatusBar::Paint() {
   const RECT client = ClientRect();
-  FCanvas->Brush()->SetColor(Color());
-  FCanvas->FillRect(client);
-  FCanvas->SetFont(Font());
-  FCanvas->Brush()->SetStyle(bsClear);
+  Canvas()->Brush()->SetColor(Color());
+  Canvas()->FillRect(client);
+  Canvas()->SetFont(Font());
+  Canvas()->Brush()->SetStyle(bsClear);
   RECT part{0, kTopBorder, client.right, client.bottom};
   if (FSimplePanel || FPanels->Count() == 0) {
     DrawPart(part, FSimpleText, taLeftJustify, pbLowered);
@@ -134,5 +137,4 @@ void TStatusBar::PaintWindow(HDC dc) {
     }
   }
   if (ShowsSizeGrip()) DrawSizeGrip(client);
-  FCanvas->SetHandle(nullptr);
 }

@@ -4,14 +4,12 @@
 #pragma once
 
 #include "TStatusPanels.h"
-#include "TWinControl.h"
+#include "TCustomControl.h"
 
 #include <memory>
 
-class TCanvas;
-
-class TStatusBar : public TWinControl {
-  TAWO_CLASS(TStatusBar, TWinControl)
+class TStatusBar : public TCustomControl {
+  TAWO_CLASS(TStatusBar, TCustomControl)
 
  public:
   // 19 pixels high along the bottom, clBtnFace, no panels.
@@ -39,14 +37,13 @@ class TStatusBar : public TWinControl {
   TNotifyEvent OnHint;
 
  protected:
-  void PaintWindow(HDC dc) override;
+  void Paint() override;
 
  private:
   void DrawPart(RECT rect, const AnsiString& text, TAlignment alignment, TStatusPanelBevel bevel);
   void DrawSizeGrip(const RECT& client);
 
   std::unique_ptr<TStatusPanels> FPanels;
-  std::unique_ptr<TCanvas> FCanvas;
   bool FSimplePanel = false;
   AnsiString FSimpleText;
   bool FSizeGrip = true;

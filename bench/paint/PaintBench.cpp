@@ -19,18 +19,17 @@ constexpr RECT kArea{0, 0, kWidth, kHeight};
 const char* const kStyleNames[] = {"Horizontal", "Vertical",    "Square",      "Elliptic",        "TopLeft",
                                    "TopRight",   "BottomLeft",  "BottomRight", "TopLeftDiagonal", "TopRightDiagonal"};
 
-TBitmap* Surface() {
-  static TBitmap* bitmap = [] {
-    auto* created = new TBitmap();
-    created->SetPixelFormat(pf32bit);
-    created->SetSize(kWidth, kHeight);
-    return created;
-  }();
-  return bitmap;
-}
+struct TSurface {
+  TSurface() {
+    Bitmap.SetPixelFormat(pf32bit);
+    Bitmap.SetSize(kWidth, kHeight);
+  }
+  TBitmap Bitmap;
+};
 
 void BaselineFillRect(benchmark::State& state) {
-  TCanvas* canvas = Surface()->Canvas();
+  TSurface surface;
+  TCanvas* canvas = surface.Bitmap.Canvas();
   canvas->Brush()->SetColor(clGreen);
   for (auto _ : state) {
     canvas->FillRect(kArea);
@@ -43,7 +42,8 @@ void GradientPaint(benchmark::State& state) {
   const auto flags = static_cast<uint16_t>(state.range(1));
   TLMDColorList colors;
   LMDGradientCreateColorList(clGreen, clBlack, 64, &colors, true);
-  TCanvas* canvas = Surface()->Canvas();
+  TSurface surface;
+  TCanvas* canvas = surface.Bitmap.Canvas();
   for (auto _ : state) {
     LMDGradientPaintExt(canvas, kArea, style, &colors, nullptr, flags, 0);
     benchmark::ClobberMemory();

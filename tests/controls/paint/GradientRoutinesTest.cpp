@@ -4,6 +4,8 @@
 
 #include "PaintTestSupport.h"
 
+#include <winport.h>
+
 #include <set>
 #include <vector>
 
@@ -175,6 +177,19 @@ TEST(LMDGradientPaint, PaletteRelativeColoursPaintTheSamePixelsOnTrueColour) {
   LMDGradientCreateColorList(clGreen, clBlack, 16, &table, true);
   EXPECT_EQ(rows, table) << "one row per colour";
   for (int y = 0; y < 16; ++y) EXPECT_EQ(realized->Canvas()->Pixel(1, y), rows[y]) << "row " << y;
+}
+
+TEST(LMDGradientPaint, RegionsBuffersAndPalettesAreReleased) {
+  auto surface = MakeSurface(30, 30, kBack);
+  const uint16_t everything = LMD_GRADIENT_CLIP | LMD_GRADIENT_PALETTE;
+  LMDGradientPaint(surface->Canvas(), RECT{0, 0, 30, 30}, clRed, clBlue, 8, gstElliptic, everything, 0);
+  const UINT live = WinportLiveGdiObjectCount();
+  for (int i = 0; i < 4; ++i) {
+    LMDGradientPaint(surface->Canvas(), RECT{0, 0, 30, 30}, clRed, clBlue, 8, gstElliptic, everything, 0);
+    LMDGradientPaint(surface->Canvas(), RECT{0, 0, 30, 30}, clRed, clBlue, 8, gstSquare,
+                     LMD_GRADIENT_BUFFER | LMD_GRADIENT_PALETTE, 0);
+  }
+  EXPECT_EQ(WinportLiveGdiObjectCount(), live);
 }
 
 TEST(LMDSuperGradientPaint, EverySegmentLeavesOutItsStartColour) {

@@ -72,17 +72,6 @@ TEST(LMDProcsNumbers, ListsMidpointsAndPowers) {
   EXPECT_EQ(LMDExp(5, -2), 1);
   EXPECT_EQ(LMDExp(2, 32), 0) << "32-bit multiplication wraps";
   EXPECT_EQ(LMDExp(3, 21), 1870418611) << "10460353203 wrapped to 32 bits";
-
-  int32_t a = 1;
-  int32_t b = 2;
-  LMDSwapInt(a, b);
-  EXPECT_EQ(a, 2);
-  EXPECT_EQ(b, 1);
-  AnsiString s = "ab";
-  AnsiString t = "cd";
-  LMDSwapString(s, t);
-  EXPECT_EQ(s, "cd");
-  EXPECT_EQ(t, "ab");
 }
 
 TEST(LMDProcsBits, SetClearAndRange) {

@@ -90,6 +90,15 @@ class InstallerWindow : public ::testing::Test {
     return shot;
   }
 
+  static bool Differ(const ScreenShot& a, const ScreenShot& b, const RECT& area) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) {
+        if (a.Pixel(x, y) != b.Pixel(x, y)) return true;
+      }
+    }
+    return false;
+  }
+
   std::unique_ptr<XvfbSession> session_;
   std::string prefix_;
 };
@@ -111,7 +120,9 @@ TEST_F(InstallerWindow, InstallsTheDemoCdWithThePointerAndClosesOnZakoncz) {
   // installer shows it while it works.
   Xdotool("mousemove " + std::to_string(x + 43) + " " + std::to_string(y + 230));
   std::this_thread::sleep_for(milliseconds(700));
-  Shot("visible-hint.png");
+  const ScreenShot hint = Shot("visible-hint.png");
+  const RECT statusBar{x + 2, y + 266, x + 223, y + 283};
+  EXPECT_TRUE(Differ(start, hint, statusBar)) << "the hint of \"Uruchom\" shows in the status bar";
   Xdotool("mousemove " + std::to_string(x + 113) + " " + std::to_string(y + 230) + " click 1");
   Shot("visible-installing.png");
 

@@ -1,6 +1,7 @@
 // The installer's install and remove work on the full demo CD (3,290 files, about 60 MB) in a
-// temporary prefix, against cp -a and rm -rf of the same four folders in the same run. The
-// counters report the ratios.
+// temporary prefix, against cp -a and rm -rf of the same four folders in the same run; and the
+// main window's start-up to its first painted frame (headless), against a bare window of the
+// same size painted once. The counters report the ratios.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -11,8 +12,11 @@
 #include <filesystem>
 #include <string>
 
+#include <TApplication.h>
+
 #include "DemoCd.h"
 #include "Installation.h"
+#include "Main.h"
 
 namespace {
 
@@ -106,8 +110,47 @@ void BM_Remove(benchmark::State& state) {
   state.counters["ratio_vs_rm_rf"] = remove / baseline;
 }
 
+// A plain window of the main window's size, shown and painted once.
+void ShowBareWindow() {
+  static const bool registered = [] {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = "BenchBare";
+    return RegisterClassA(&windowClass) != 0;
+  }();
+  (void)registered;
+  HWND window = CreateWindowExA(0, "BenchBare", "", WS_POPUP | WS_VISIBLE, 399, 241, 225, 285, nullptr, nullptr, nullptr, nullptr);
+  UpdateWindow(window);
+  DestroyWindow(window);
+}
+
+void BM_StartUp(benchmark::State& state) {
+  WinportSetDisplay("headless");
+  Machine machine;
+  double startUp = 0, baseline = 0;
+  for (auto _ : state) {
+    TApplication* saved = Application;
+    Application = new TApplication(nullptr);
+    startUp += Seconds([&] {
+      TForm1* form = nullptr;
+      Application->CreateForm(form);
+      form->Show();
+      form->Update();
+    });
+    delete Application;
+    Application = saved;
+    baseline += Seconds(ShowBareWindow);
+    WinportDispatchPending();
+  }
+  state.counters["start_up_ms"] = 1000 * startUp / state.iterations();
+  state.counters["bare_window_ms"] = 1000 * baseline / state.iterations();
+  state.counters["ratio_vs_bare_window"] = startUp / baseline;
+}
+
 BENCHMARK(BM_Install)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Remove)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

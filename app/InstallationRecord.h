@@ -1,0 +1,23 @@
+// The installation record: the key "\SOFTWARE\Welgato\TAWO" of the current user. Its presence
+// alone means the product is installed; its three values are for the installed product.
+// Every operation uses a registry accessor of its own.
+#pragma once
+
+#include <System.h>
+
+class InstallationRecord {
+ public:
+  static constexpr const char* kKey = "\\SOFTWARE\\Welgato\\TAWO";
+  static constexpr const char* kParentKey = "\\SOFTWARE\\Welgato";
+  static constexpr const char* kKeyName = "TAWO";
+  static constexpr const char* kVersion = "1.48";
+
+  // Creates the key (and its parents) and writes "Wersja", "cdPath" and "instPath". A key that
+  // cannot be opened is skipped silently; a value that cannot be written raises
+  // ERegistryException.
+  static void Write(const AnsiString& cdPath, const AnsiString& instPath);
+  // Whether the key can be opened; its values are not looked at.
+  static bool Test();
+  // Deletes the key with everything under it and keeps "\SOFTWARE\Welgato".
+  static void Delete();
+};

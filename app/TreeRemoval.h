@@ -1,0 +1,22 @@
+// Deletes a folder with everything in it, counting every file on the progress bar. Entries
+// that cannot be deleted stay behind, with the folders above them, and nothing is reported.
+#pragma once
+
+#include "TreeProgress.h"
+
+class TreeRemoval {
+ public:
+  static constexpr int kMessagesEvery = 500;
+
+  explicit TreeRemoval(TreeProgress& progress) : FProgress(progress) {}
+
+  // `folder` ends with '\'.
+  void Remove(const AnsiString& folder);
+
+ private:
+  void RemoveFile(const AnsiString& path);
+  // The link itself goes, never what it points to.
+  static void RemoveLink(const AnsiString& path);
+
+  TreeProgress& FProgress;
+};

@@ -1,0 +1,30 @@
+// Unit LMDCustomProgressFill: TLMDCustomProgressFill, the meter whose bar a fill object paints,
+// optionally framed by a 3D border.
+#pragma once
+
+#include "LMDBaseMeter.h"
+
+#include <LMDFillObject.h>
+
+class TLMDCustomProgressFill : public TLMDBaseMeter {
+  TAWO_CLASS(TLMDCustomProgressFill, TLMDBaseMeter)
+
+ public:
+  explicit TLMDCustomProgressFill(TComponent* owner);
+  ~TLMDCustomProgressFill() override;
+
+  TLMDBorderStyle Bar3D() const { return FBar3D; }
+  void SetBar3D(TLMDBorderStyle value);
+  TColor BrushBackColor() const { return FBrushBackColor; }
+  void SetBack(TColor value);
+  TLMDFillObject* FillObject() const { return FFillObject.get(); }
+  void SetFillObject(TLMDFillObject* value) { FFillObject->Assign(value); }
+
+ protected:
+  void DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole) override;
+
+ private:
+  TLMDBorderStyle FBar3D = lsNone;
+  TColor FBrushBackColor = clBtnFace;
+  std::unique_ptr<TLMDFillObject> FFillObject;
+};

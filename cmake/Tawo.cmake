@@ -21,8 +21,10 @@ function(tawo_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     TAWO_SOURCE_DIR="${PROJECT_SOURCE_DIR}" TAWO_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
+  # Tests never touch the user's own prefix: whatever a test does not give a prefix of its own
+  # (start-up code of the library included) goes to one under the build folder.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "WINDISPLAY=headless")
+    PROPERTIES ENVIRONMENT "WINDISPLAY=headless;WINPREFIX=${PROJECT_BINARY_DIR}/test-prefix")
 endfunction()
 
 # tawo_bench(<name> <source> DEPS <targets>...)

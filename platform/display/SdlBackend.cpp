@@ -61,6 +61,9 @@ std::optional<InputEvent::Button> ButtonOf(Uint8 button) {
 SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Our windows are plain pixel buffers: the host framebuffer, never a renderer that would
+  // re-create a window (and lose its position) when its surface is first taken.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // A desktop program does not hold off the screen saver.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {

@@ -114,7 +114,7 @@ int WindowDcs::Release(HDC hdc) {
   }
   if (record.window) {
     if (std::shared_ptr<Window> window = WindowTable::Instance().Find(record.window)) {
-      if (Window* top = window->TopLevel()) Presenter::MarkDirty(top->handle);
+      if (Window* top = window->TopLevel()) Presenter::MarkDrawn(top->handle);
     }
   }
   if (record.isPrivate) return 1;

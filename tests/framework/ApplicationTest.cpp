@@ -24,7 +24,9 @@ struct ShownBox {
 };
 
 std::string WindowPixels(HWND window) {
-  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/message-box.bmp";
+  // One file per test: tests run in parallel processes.
+  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/message-box-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp";
   std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
   if (!WinportWindowScreenshot(window, path.c_str())) return "";
   std::ifstream file(path, std::ios::binary);

@@ -90,6 +90,17 @@ class InstallerWindow : public ::testing::Test {
     return shot;
   }
 
+  static bool ShowsGreen(const ScreenShot& shot, const RECT& area) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      for (int x = area.left; x < area.right; ++x) {
+        const uint32_t rgb = shot.Pixel(x, y);
+        const uint32_t red = rgb >> 16, green = (rgb >> 8) & 0xFF, blue = rgb & 0xFF;
+        if (green >= 0x60 && red < 0x40 && blue < 0x40) return true;
+      }
+    }
+    return false;
+  }
+
   static bool Differ(const ScreenShot& a, const ScreenShot& b, const RECT& area) {
     for (int y = area.top; y < area.bottom; ++y) {
       for (int x = area.left; x < area.right; ++x) {
@@ -121,10 +132,18 @@ TEST_F(InstallerWindow, InstallsTheDemoCdWithThePointerAndClosesOnZakoncz) {
   Xdotool("mousemove " + std::to_string(x + 43) + " " + std::to_string(y + 230));
   std::this_thread::sleep_for(milliseconds(700));
   const ScreenShot hint = Shot("visible-hint.png");
-  const RECT statusBar{x + 2, y + 266, x + 223, y + 283};
+  const RECT statusBar{static_cast<LONG>(x + 2), static_cast<LONG>(y + 266), static_cast<LONG>(x + 223),
+                       static_cast<LONG>(y + 283)};
   EXPECT_TRUE(Differ(start, hint, statusBar)) << "the hint of \"Uruchom\" shows in the status bar";
   Xdotool("mousemove " + std::to_string(x + 113) + " " + std::to_string(y + 230) + " click 1");
-  Shot("visible-installing.png");
+  const RECT progressBar{static_cast<LONG>(x + 3), static_cast<LONG>(y + 248), static_cast<LONG>(x + 221),
+                         static_cast<LONG>(y + 265)};
+  bool barShown = false;
+  for (int attempt = 0; attempt < 40 && !barShown; ++attempt) {
+    std::this_thread::sleep_for(milliseconds(100));
+    barShown = ShowsGreen(Shot("visible-installing.png"), progressBar);
+  }
+  EXPECT_TRUE(barShown) << "the progress bar reaches the screen while the copy runs";
 
   const std::string installed = prefix_ + "/drive_c/Program Files/TAWO";
   for (int i = 0; i < 600 && !std::filesystem::exists(installed + "/TAWO.exe"); ++i) std::this_thread::sleep_for(milliseconds(100));

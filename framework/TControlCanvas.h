@@ -18,6 +18,22 @@ class TControlCanvas : public TCanvas {
   void SetControl(TControl* control);
   // Releases the window DC this canvas holds, if any.
   void FreeHandle();
+  // Runs `paint` with the canvas locked on `dc`, a DC of a paint request; the canvas lets go
+  // of it afterwards, also when `paint` throws.
+  template <typename Paint>
+  void PaintOn(HDC dc, Paint paint) {
+    Lock();
+    SetHandle(dc);
+    try {
+      paint();
+    } catch (...) {
+      SetHandle(nullptr);
+      Unlock();
+      throw;
+    }
+    SetHandle(nullptr);
+    Unlock();
+  }
 
  protected:
   void CreateHandle() override;

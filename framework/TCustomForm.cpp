@@ -59,17 +59,7 @@ void TCustomForm::Deactivate() { OnDeactivate(this); }
 void TCustomForm::Paint() { OnPaint(this); }
 
 void TCustomForm::PaintWindow(HDC dc) {
-  FCanvas->Lock();
-  FCanvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -20,15 +20,5 @@ void TGraphicControl::Dispatch(TMessage& message) {
 void TGraphicControl::WMPaint(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
   if (dc == nullptr || ComponentState().Contains(csDestroying)) return;
-  FCanvas->Lock();
-  FCanvas->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  FCanvas->PaintOn(dc, [this] { Paint(); });
 }

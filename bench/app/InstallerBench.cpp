@@ -18,6 +18,8 @@
 #include "Installation.h"
 #include "Main.h"
 
+#include "../WallClock.h"
+
 namespace {
 
 class CountingProgress : public TreeProgress {
@@ -62,17 +64,6 @@ class Machine {
  private:
   std::string root_;
 };
-
-template <class Work>
-double Seconds(Work work) {
-  auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void Shell(const std::string& command) {
-  if (std::system(command.c_str()) != 0) std::abort();
-}
 
 void BM_Install(benchmark::State& state) {
   Machine machine;

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+#include "../WallClock.h"
+
 namespace {
 
 constexpr int kFiles = 3290;
@@ -80,17 +82,6 @@ void RemoveTree(const std::string& folder) {
     FindClose(find);
   }
   RemoveDirectoryA(folder.c_str());
-}
-
-template <class Work>
-double Seconds(Work work) {
-  auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void Shell(const std::string& command) {
-  if (std::system(command.c_str()) != 0) std::abort();
 }
 
 void BM_CopyTree(benchmark::State& state) {

@@ -2,6 +2,8 @@
 // gradient style.
 #include "LMDUtils.h"
 
+#include "LMDApplication.h"
+
 #include <TBitmap.h>
 
 #include <memory>
@@ -88,6 +90,15 @@ class TGradientShapes {
   int32_t FHeight;
   int32_t FCount;
 };
+
+// With automatic palette realisation, a display of at most 8 bits per pixel gets plain colours.
+bool PaletteSwitchedOff() {
+  if (LMDApplication == nullptr || !LMDApplication->Options().Contains(aoAutoRealizePalette)) return false;
+  HDC screen = GetDC(nullptr);
+  const int depth = GetDeviceCaps(screen, PLANES) * GetDeviceCaps(screen, BITSPIXEL);
+  ReleaseDC(nullptr, screen);
+  return depth < 9;
+}
 
 void RealizeIn(HDC dc, HPALETTE palette) {
   SelectPalette(dc, palette, FALSE);
@@ -182,7 +193,7 @@ HPALETTE LMDGradientCreatePalette(const TLMDColorList* list) {
 void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle style, const TLMDColorList* colors,
                          HPALETTE palette, uint16_t flags, int32_t offset) {
   if (colors == nullptr || colors->empty() || IsRectEmpty(&rect)) return;
-  const bool usePalette = (flags & LMD_GRADIENT_PALETTE) != 0;
+  const bool usePalette = (flags & LMD_GRADIENT_PALETTE) != 0 && !PaletteSwitchedOff();
   const bool buffered = (flags & LMD_GRADIENT_BUFFER) != 0;
   const int32_t width = rect.right - rect.left;
   const int32_t height = rect.bottom - rect.top;

@@ -64,6 +64,9 @@ SdlBackend::SdlBackend() {
   // Our windows are plain pixel buffers: the host framebuffer, never a renderer that would
   // re-create a window (and lose its position) when its surface is first taken.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // SIGINT and SIGTERM end the program as they end any other; SDL would turn them into a quit
+  // event that no window asked for.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A desktop program does not hold off the screen saver.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {

@@ -1,32 +1,12 @@
 // MessageBoxA: layout, the modal loop (owner disabled while it runs), and the result of keys,
 // clicks and the close box.
+#include "IdleScript.h"
 #include "ProcessCaches.h"
 #include "UserTestSupport.h"
 
 #include <functional>
 
 namespace {
-
-// Runs `step` each time the message box's loop is idle, until it returns true.
-class IdleScript {
- public:
-  explicit IdleScript(std::function<bool()> step) : step_(std::move(step)) {
-    WinportSetIdleHandler(&IdleScript::Call, this);
-  }
-  ~IdleScript() { WinportSetIdleHandler(nullptr, nullptr); }
-  IdleScript(const IdleScript&) = delete;
-  IdleScript& operator=(const IdleScript&) = delete;
-
- private:
-  static BOOL CALLBACK Call(LPVOID self) {
-    auto* script = static_cast<IdleScript*>(self);
-    if (script->done_) return FALSE;
-    script->done_ = script->step_();
-    return TRUE;
-  }
-  std::function<bool()> step_;
-  bool done_ = false;
-};
 
 POINT CentreOf(HWND hwnd) {
   RECT r;

@@ -2,6 +2,8 @@
 // that cannot be deleted stay behind, with the folders above them, and nothing is reported.
 #pragma once
 
+#include <SysUtils.h>
+
 #include "TreeProgress.h"
 
 class TreeRemoval {
@@ -14,7 +16,9 @@ class TreeRemoval {
   void Remove(const AnsiString& folder);
 
  private:
-  void RemoveFile(const AnsiString& path);
+  static constexpr int kBlockingAttributes = faReadOnly | faHidden | faSysFile;
+
+  void RemoveFile(const AnsiString& path, int attributes);
   // The link itself goes, never what it points to.
   static void RemoveLink(const AnsiString& path);
 

@@ -69,6 +69,8 @@ TEST_F(TreeRemovalTest, AFileHeldOpenByAnotherProcessStaysWithItsFolderChain) {
   close(fromHolder[0]);
   waitpid(holder, nullptr, 0);
   EXPECT_EQ(FilesBelow(DriveC("TAWO")), (std::set<std::string>{"DB/Archiwum/open.db"}));
+  EXPECT_EQ(GetFileAttributesA("C:\\TAWO\\DB\\Archiwum\\open.db"), DWORD{FILE_ATTRIBUTE_NORMAL})
+      << "a file left behind has its attributes cleared, its archive bit too";
   EXPECT_FALSE(std::filesystem::exists(DriveC("TAWO/Data")));
   EXPECT_TRUE(progress.Messages.empty());
   EXPECT_EQ(progress.UserValue(), 3);

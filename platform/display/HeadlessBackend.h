@@ -2,6 +2,7 @@
 // injection (winport.h), so the backend itself never produces events; waiting ends on Wake().
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -20,7 +21,9 @@ class HeadlessBackend : public DisplayBackend {
   void ShowSurface(SurfaceId, bool) override {}
   void MoveSurface(SurfaceId, const RECT&) override {}
   void RestackSurfaces(const std::vector<SurfaceId>&) override {}
-  void Present(SurfaceId, const PixelSurface&, const RECT&) override {}
+  // The screen is composed from the surfaces themselves; presenting only counts.
+  void Present(SurfaceId, const PixelSurface&, const RECT&) override { ++presented_; }
+  unsigned Presented() const { return presented_; }
   void SetCursor(CursorShape shape) override { cursor_ = shape; }
   CursorShape Cursor() const { return cursor_; }
 
@@ -32,5 +35,6 @@ class HeadlessBackend : public DisplayBackend {
   std::mutex mutex_;
   std::condition_variable woken_;
   bool wakePending_ = false;
+  std::atomic<unsigned> presented_ = 0;
   CursorShape cursor_ = CursorShape::Arrow;
 };

@@ -10,9 +10,9 @@ Blitter::Area LogicalArea(const DeviceContext& dc, int x, int y, int w, int h) {
   return Blitter::Area{p.x, p.y, w, h};
 }
 
-bool InsideDrawable(DeviceContext& dc, POINT device) {
+bool Inside(const Region& area, const DeviceContext& dc, POINT device) {
   const POINT origin = dc.SurfaceOrigin();
-  return dc.Drawable().Contains(device.x + origin.x, device.y + origin.y);
+  return area.Contains(device.x + origin.x, device.y + origin.y);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
   if (!dc) return CLR_INVALID;
   const POINT device = dc->ToDevice(x, y);
-  if (!InsideDrawable(*dc, device)) return CLR_INVALID;
+  if (!Inside(dc->DrawingArea(), *dc, device)) return CLR_INVALID;
   const POINT origin = dc->SurfaceOrigin();
   PixelSurface& surface = dc->Surface();
   const uint32_t pixel = dc->PixelFromColor(color);
@@ -69,7 +69,7 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   DeviceContext* dc = DeviceContext::FromHandle(hdc);
   if (!dc) return CLR_INVALID;
   const POINT device = dc->ToDevice(x, y);
-  if (!InsideDrawable(*dc, device)) return CLR_INVALID;
+  if (!Inside(dc->Drawable(), *dc, device)) return CLR_INVALID;
   const POINT origin = dc->SurfaceOrigin();
   const PixelSurface& surface = dc->Surface();
   return surface.ColorFromPixel(surface.ReadPixel(device.x + origin.x, device.y + origin.y));

@@ -194,7 +194,7 @@ bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, A
   PixelSurface& destinationSurface = destination.Surface();
   const SourceConverter converter(*source, destination);
   std::vector<SpanJob> jobs =
-      SpansOf(destination.Drawable(), RECT{to.x, to.y, to.x + to.width, to.y + to.height});
+      SpansOf(destination.DrawingArea(), RECT{to.x, to.y, to.x + to.width, to.y + to.height});
   const bool sameSurface = &sourceSurface == &destinationSurface;
   if (sameSurface && to.y > from.y) std::reverse(jobs.begin(), jobs.end());
   if (to.width == from.width && to.height == from.height && !mirrorX && !mirrorY) {

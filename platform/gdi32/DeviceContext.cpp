@@ -174,6 +174,11 @@ const Region& DeviceContext::Drawable() {
   return *drawable_;
 }
 
+const Region& DeviceContext::DrawingArea() {
+  if (drawnHook_) drawnHook_();
+  return Drawable();
+}
+
 void DeviceContext::SetClip(std::optional<Region> clip) {
   state_.clip = std::move(clip);
   drawable_.reset();

@@ -8,6 +8,7 @@
 #include "PixelSurface.h"
 #include "Region.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -72,6 +73,9 @@ class DeviceContext : public GdiObject {
   POINT SurfaceOrigin() const { return origin_; }
   // The area of the surface the DC may draw on, in device coordinates, before the clip region.
   Region VisibleArea() const;
+  // Called whenever a primitive is about to draw through this DC: a window's DC tells its
+  // window, which then reaches the screen even while the DC is held.
+  void SetDrawnHook(std::function<void()> hook) { drawnHook_ = std::move(hook); }
 
   // --- Coordinates -------------------------------------------------------------------------
   POINT ToDevice(int x, int y) const;
@@ -80,6 +84,8 @@ class DeviceContext : public GdiObject {
   // --- Clipping ------------------------------------------------------------------------------
   // What primitives may touch, in surface coordinates: surface ∩ visible ∩ clip.
   const Region& Drawable();
+  // Drawable(), for a primitive that is about to draw there.
+  const Region& DrawingArea();
   void SetClip(std::optional<Region> clip);
 
   // --- Colours -------------------------------------------------------------------------------
@@ -111,6 +117,7 @@ class DeviceContext : public GdiObject {
   std::optional<Region> visible_;
   std::optional<Region> drawable_;  // cache of Drawable()
   std::optional<Path> path_;
+  std::function<void()> drawnHook_;
 };
 
 // Selection bookkeeping shared with the object API: keeps an object alive while a DC (or a

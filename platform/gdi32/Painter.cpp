@@ -93,7 +93,7 @@ void Painter::FillRect(const RECT& rect, const RealizedBrush& brush, uint8_t rop
   const POINT origin = dc_.SurfaceOrigin();
   const RECT target{rect.left + origin.x, rect.top + origin.y, rect.right + origin.x, rect.bottom + origin.y};
   PixelSurface& surface = dc_.Surface();
-  for (const Region::Band& band : dc_.Drawable().Bands()) {
+  for (const Region::Band& band : dc_.DrawingArea().Bands()) {
     if (band.bottom <= target.top) continue;
     if (band.top >= target.bottom) break;
     const int top = std::max(band.top, target.top);
@@ -111,7 +111,7 @@ void Painter::FillRegion(const Region& region, const RealizedBrush& brush, uint8
   Region target = region;
   const POINT origin = dc_.SurfaceOrigin();
   target.Offset(origin.x, origin.y);
-  target = Region::Combine(target, dc_.Drawable(), RGN_AND);
+  target = Region::Combine(target, dc_.DrawingArea(), RGN_AND);
   PixelSurface& surface = dc_.Surface();
   for (const Region::Band& band : target.Bands()) {
     for (const Span& span : band.spans) {

@@ -41,7 +41,7 @@ std::vector<POINT> DistinctPoints(const Figure& figure) {
 }
 
 RECT DeviceBounds(DeviceContext& dc) {
-  RECT bounds = dc.Drawable().Bounds();
+  RECT bounds = dc.DrawingArea().Bounds();
   const POINT origin = dc.SurfaceOrigin();
   OffsetRect(&bounds, -origin.x, -origin.y);
   return bounds;

@@ -15,7 +15,7 @@ int ClampToInt(double value) { return static_cast<int>(std::clamp(value, -1.0e9,
 }  // namespace
 
 SpanPainter::SpanPainter(DeviceContext& dc, COLORREF color, const std::optional<RECT>& deviceClip)
-    : dc_(dc), drawable_(dc.Drawable()), brush_(RealizedBrush::Solid(dc.PixelFromColor(color))), origin_(dc.SurfaceOrigin()) {
+    : dc_(dc), drawable_(dc.DrawingArea()), brush_(RealizedBrush::Solid(dc.PixelFromColor(color))), origin_(dc.SurfaceOrigin()) {
   if (deviceClip) {
     clip_ = *deviceClip;
     OffsetRect(&*clip_, origin_.x, origin_.y);

@@ -36,13 +36,18 @@ HDC WindowDcs::Bind(Window& window, bool wholeWindow, const Region& visibleOnScr
   const POINT origin{drawOrigin.x - topOrigin.x, drawOrigin.y - topOrigin.y};
   Region visible = visibleOnScreen;
   visible.Offset(-drawOrigin.x, -drawOrigin.y);
+  HDC hdc = nullptr;
   if (usePrivateDc && window.ownDc) {
     if (DeviceContext* dc = DeviceContext::FromHandle(window.ownDc)) {
       dc->BindSurface(top->surface, origin, std::move(visible));
-      return window.ownDc;
+      hdc = window.ownDc;
     }
   }
-  return DeviceContext::CreateOnSurface(top->surface, origin, std::move(visible));
+  if (!hdc) hdc = DeviceContext::CreateOnSurface(top->surface, origin, std::move(visible));
+  if (DeviceContext* dc = DeviceContext::FromHandle(hdc)) {
+    dc->SetDrawnHook([topLevel = top->handle] { Presenter::MarkDrawn(topLevel); });
+  }
+  return hdc;
 }
 
 HDC WindowDcs::Get(HWND hwnd, HRGN clip, DWORD flags) {

@@ -1,10 +1,14 @@
 // Update regions, the paint messages, window DCs clipped to visible regions, and the composed
 // headless screen.
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
+#include "Display.h"
+#include "HeadlessBackend.h"
 #include "UserTestSupport.h"
 
 namespace {
@@ -251,6 +255,26 @@ TEST_F(Painting, PrivateDcsKeepTheirState) {
   ReleaseDC(hwnd, second);
   DestroyWindow(hwnd);
   UnregisterClassA("TawoOwnDc", nullptr);
+}
+
+// A program busy in a long loop keeps drawing through a DC it holds (a control's canvas) and
+// never waits for messages; what it draws must still reach the display.
+TEST_F(Painting, DrawingThroughAHeldDcReachesTheDisplayWhileTheProgramIsBusy) {
+  auto* display = dynamic_cast<HeadlessBackend*>(&Display::Backend());
+  ASSERT_NE(display, nullptr);
+  HWND hwnd = CreateShownPopup(0, 0, 100, 100);
+  WinportDispatchPending();
+  HDC hdc = GetDC(hwnd);
+  HBRUSH brush = CreateSolidBrush(kRed);
+  const RECT r{0, 0, 10, 10};
+  const unsigned before = display->Presented();
+  for (int i = 0; i < 3; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    FillRect(hdc, &r, brush);
+  }
+  EXPECT_GE(display->Presented(), before + 2) << "each drawing after a pause shows what came before it";
+  DeleteObject(brush);
+  ReleaseDC(hwnd, hdc);
 }
 
 TEST_F(Painting, ScreenshotsAsPngAndBmp) {

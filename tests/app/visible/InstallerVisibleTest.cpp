@@ -138,15 +138,18 @@ TEST_F(InstallerWindow, InstallsTheDemoCdWithThePointerAndClosesOnZakoncz) {
   Xdotool("mousemove " + std::to_string(x + 113) + " " + std::to_string(y + 230) + " click 1");
   const RECT progressBar{static_cast<LONG>(x + 3), static_cast<LONG>(y + 248), static_cast<LONG>(x + 221),
                          static_cast<LONG>(y + 265)};
-  // The program file is copied last, so while it is missing the copy is still running. On a
-  // fast machine the whole copy may end before the first screenshot; when it runs long enough
-  // for several, the bar must be seen filling.
+  // The copy runs from the first data folder's appearance until the program file, copied last,
+  // is there. A loaded machine may take a while to handle the click, and a fast one may end
+  // the whole copy before the first screenshot; when the copy runs long enough for several,
+  // the bar must be seen filling.
   const std::string installed = prefix_ + "/drive_c/Program Files/TAWO";
   bool barShown = false;
   int shotsWhileCopying = 0;
-  for (int attempt = 0; attempt < 40 && !barShown; ++attempt) {
+  for (int attempt = 0; attempt < 80 && !barShown; ++attempt) {
+    const bool started = std::filesystem::exists(installed + "/Data");
     const ScreenShot installing = Shot("visible-installing.png");
     if (std::filesystem::exists(installed + "/TAWO.exe")) break;
+    if (!started) continue;
     ++shotsWhileCopying;
     barShown = ShowsGreen(installing, progressBar);
   }

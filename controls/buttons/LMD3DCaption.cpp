@@ -55,46 +55,29 @@ AnsiString TLMD3DCaption::GetSetStr() const { return AnsiString("{") + kStyleWor
 
 void TLMD3DCaption::SetDisabledStyle(TLMDDisabledStyle value) {
   if (value > dsNone) throw ERangeError("Invalid disabled style");
-  if (value == FDisabledStyle) return;
-  FDisabledStyle = value;
-  Change();
+  StoreAndNotify(FDisabledStyle, value);
 }
 
 int32_t TLMD3DCaption::GetDepth(int32_t index) const { return index == 0 ? FLightDepth : FShadowDepth; }
 
 void TLMD3DCaption::SetDepth(int32_t index, int32_t value) {
-  const uint8_t depth = LMDCheckRange(value, kDepthRange);
-  uint8_t& target = index == 0 ? FLightDepth : FShadowDepth;
-  if (depth == target) return;
-  target = depth;
-  Change();
+  StoreAndNotify(index == 0 ? FLightDepth : FShadowDepth, LMDCheckRange(value, kDepthRange));
 }
 
 TColor TLMD3DCaption::GetColor(int32_t index) const { return index == 0 ? FLightColor : FShadowColor; }
 
 void TLMD3DCaption::SetColor(int32_t index, TColor value) {
-  TColor& target = index == 0 ? FLightColor : FShadowColor;
-  if (value == target) return;
-  target = value;
-  Change();
+  StoreAndNotify(index == 0 ? FLightColor : FShadowColor, value);
 }
 
 void TLMD3DCaption::SetStyle(TLMDThreeDStyle value) {
   if (value > tdExtrudeEnh) throw ERangeError("Invalid 3D text style");
-  if (value == FStyle) return;
-  FStyle = value;
-  Change();
+  StoreAndNotify(FStyle, value);
 }
 
 void TLMD3DCaption::SetOrientation(TLMDThreeDOrientation value) {
   if (value > toTopRight) throw ERangeError("Invalid 3D text orientation");
-  if (value == FOrientation) return;
-  FOrientation = value;
-  Change();
+  StoreAndNotify(FOrientation, value);
 }
 
-void TLMD3DCaption::SetTracing(int32_t value) {
-  if (value == FTracing) return;
-  FTracing = value;
-  Change();
-}
+void TLMD3DCaption::SetTracing(int32_t value) { StoreAndNotify(FTracing, value); }

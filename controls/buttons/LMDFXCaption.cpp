@@ -57,11 +57,7 @@ void TLMDFxCaption::SetAngle(int32_t value) {
 int32_t TLMDFxCaption::GetPos(int32_t index) const { return index == 0 ? FPosX : FPosY; }
 
 void TLMDFxCaption::SetPos(int32_t index, int32_t value) {
-  const uint16_t pos = CheckUpTo(value, kMaxPos);
-  uint16_t& target = index == 0 ? FPosX : FPosY;
-  if (pos == target) return;
-  target = pos;
-  Change();
+  StoreAndNotify(index == 0 ? FPosX : FPosY, CheckUpTo(value, kMaxPos));
 }
 
 // Silent when both stay: measuring sets the position during every paint, and a notification

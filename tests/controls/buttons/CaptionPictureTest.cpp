@@ -1,11 +1,13 @@
 // One picture of every caption effect in the button colours, for looking at: the installer's
 // bold MS Sans Serif and a bold Arial side by side, then the disabled look and rotated text.
-// Written to caption-effects.png in the test output folder.
+// Shown on a form and written to caption-effects.png in the test output folder.
 #include <gtest/gtest.h>
 
 #include <LMDFXCaption.h>
+#include <TImage.h>
 #include <winport.h>
 
+#include "../../framework/ControlTestSupport.h"
 #include "CaptionTestSupport.h"
 
 #include <filesystem>
@@ -45,26 +47,9 @@ bool DrawCell(TCanvas& canvas, TFont* font, const AnsiString& text, const TLMD3D
   return false;
 }
 
-std::string SaveThroughWindow(TBitmap& bitmap, const char* name) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "TawoCaptionPicture";
-  RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, bitmap.Width(),
-                                bitmap.Height(), nullptr, nullptr, nullptr, nullptr);
-  WinportDispatchPending();
-  HDC dc = GetDC(window);
-  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
-  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/" + name;
-  EXPECT_TRUE(WinportWindowScreenshot(window, path.c_str()));
-  DestroyWindow(window);
-  UnregisterClassA(wc.lpszClassName, nullptr);
-  return path;
-}
+class CaptionPicture : public VisualTest {};
 
-TEST(CaptionPicture, EveryStyleInTheButtonColours) {
+TEST_F(CaptionPicture, EveryStyleInTheButtonColours) {
   const int rows = 11 + 1;
   const int rotatedHeight = 90;
   auto bitmap = MakeSurface(kWidth, rows * kRowHeight + rotatedHeight, clBtnFace);
@@ -113,8 +98,14 @@ TEST(CaptionPicture, EveryStyleInTheButtonColours) {
     left = box.right + 10;
   }
 
-  const std::string path = SaveThroughWindow(*bitmap, "caption-effects.png");
-  EXPECT_TRUE(std::filesystem::exists(path));
+  TForm* form = ShowForm(0, 0, bitmap->Width(), bitmap->Height());
+  auto* image = new TImage(form);
+  image->SetParent(form);
+  image->SetBounds(0, 0, bitmap->Width(), bitmap->Height());
+  image->Picture()->SetBitmap(bitmap.get());
+  WinportDispatchPending();
+  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
+  EXPECT_TRUE(WinportWindowScreenshot(form->Handle(), TAWO_TEST_OUTPUT_DIR "/caption-effects.png"));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // does, for form-description round trips and notification counts.
 #pragma once
 
-#include <LMD3DCaption.h>
 #include <LMDFXCaption.h>
 #include <TComponent.h>
 

@@ -46,10 +46,14 @@ int32_t DepthAllowance(TLMDThreeDStyle style, const TLMD3DCaption& effect) {
   return 0;
 }
 
-// The pixels the light and shadow copies add to a text extent; outlines and extrusions add none.
-int32_t CopiesExtent(const TLMD3DCaption* effect) {
-  if (effect == nullptr || IsOutlineOrExtrusion(effect->Style())) return 0;
-  return DepthAllowance(effect->Style(), *effect);
+// The pixels the light and shadow copies reach beyond the face; outlines and extrusions are
+// not counted.
+int32_t CopiesExtent(TLMDThreeDStyle style, const TLMD3DCaption& effect) {
+  return IsOutlineOrExtrusion(style) ? 0 : DepthAllowance(style, effect);
+}
+
+int32_t CopiesExtentOf(const TLMD3DCaption* effect) {
+  return effect != nullptr ? CopiesExtent(effect->Style(), *effect) : 0;
 }
 
 // Pulls a rotated text's position back toward the corner by half the copies' offset.
@@ -228,7 +232,7 @@ TPassPlan PlanPasses(TLMDThreeDStyle style, const TLMD3DCaption& effect, TColor 
   const TColor light = effect.LightColor();
   const TColor shadow = effect.ShadowColor();
   TPassPlan plan;
-  plan.RightCut = IsOutlineOrExtrusion(style) ? 0 : DepthAllowance(style, effect);
+  plan.RightCut = CopiesExtent(style, effect);
   switch (style) {
     case tdNone: plan.Passes = {{0, 0, face}}; break;
     case tdSunken: plan.Passes = {{l, l, light}, {-l, -l, face}}; break;
@@ -380,15 +384,14 @@ bool IsTrueType(HDC dc) {
 }  // namespace
 
 RECT LMDAlignRect(TLMDAlignment alignment, const RECT& object, const RECT& container) {
-  const int32_t objectWidth = object.right - object.left;
-  const int32_t objectHeight = object.bottom - object.top;
-  const int32_t column = alignment % 3;
-  const int32_t row = alignment / 3;
-  const int32_t dx = (container.right - container.left - objectWidth) * column / 2;
-  const int32_t dy = (container.bottom - container.top - objectHeight) * row / 2;
-  const int32_t left = container.left + dx;
-  const int32_t top = container.top + dy;
-  return RECT{left, top, left + objectWidth, top + objectHeight};
+  const int64_t objectWidth = int64_t{object.right} - object.left;
+  const int64_t objectHeight = int64_t{object.bottom} - object.top;
+  const int64_t column = alignment % 3;
+  const int64_t row = alignment / 3;
+  const int64_t left = container.left + (int64_t{container.right} - container.left - objectWidth) * column / 2;
+  const int64_t top = container.top + (int64_t{container.bottom} - container.top - objectHeight) * row / 2;
+  return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + objectWidth),
+              static_cast<LONG>(top + objectHeight)};
 }
 
 void LMDDrawTextExt(TCanvas* canvas, const AnsiString& text, const TLMD3DCaption* effect, const RECT& dest,
@@ -437,11 +440,11 @@ RECT LMDAlignTextRect(TLMDAlignment alignment, const AnsiString& text, TLMD3DCap
 }
 
 int32_t LMDGet3DTextWidth(const AnsiString& text, const TLMD3DCaption* effect, TFont* font) {
-  return ScreenTextExtent(font, text, TracingOf(effect)).cx + CopiesExtent(effect);
+  return ScreenTextExtent(font, text, TracingOf(effect)).cx + CopiesExtentOf(effect);
 }
 
 int32_t LMDGet3DTextHeight(const TLMD3DCaption* effect, TFont* font) {
-  return LMDGetFontHeight(font) + CopiesExtent(effect);
+  return LMDGetFontHeight(font) + CopiesExtentOf(effect);
 }
 
 int32_t LMDGetFontHeight(TFont* font) { return ScreenTextExtent(font, "W", 0).cy; }

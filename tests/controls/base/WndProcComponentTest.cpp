@@ -53,7 +53,6 @@ class THookProbe : public TLMDWndProcComponent {
 };
 
 TAWO_PUBLISHED(THookProbe, published) {
-  published.Property("Enabled", &THookProbe::Enabled, &THookProbe::SetEnabled).Default(true);
   published.Property("HandleApp", &THookProbe::HandleApp, &THookProbe::SetHandleApp).Default(false);
 }
 
@@ -156,16 +155,6 @@ TEST_F(WndProcComponentTest, DestroyingTheComponentPutsBackTheFormsProcedure) {
   EXPECT_EQ(Probe(form_->Handle()), (Names{"form"}));
 }
 
-TEST_F(WndProcComponentTest, SilentRemoveUnhooksAndDisables) {
-  const WNDPROC original = Procedure();
-  THookProbe* hook = Hook("Hook");
-  hook->SilentRemove();
-  EXPECT_EQ(Procedure(), original);
-  EXPECT_FALSE(hook->Enabled());
-  EXPECT_FALSE(hook->Silent()) << "cleared again by the removal";
-  EXPECT_EQ(hook->RestoreStates, 1);
-}
-
 TEST_F(WndProcComponentTest, ChainedHooksComeOffInEitherOrder) {
   const WNDPROC original = Procedure();
   for (bool firstGoesFirst : {false, true}) {
@@ -226,15 +215,6 @@ TEST_F(WndProcComponentTest, TheWindowEndingFirstLetsGoOfItAndInitHooksTheNewOne
   EXPECT_EQ(Probe(form_->Handle()), (Names{"form"}));
 }
 
-TEST_F(WndProcComponentTest, HooksOfAFormAreReleasedWhenTheFormGoes) {
-  Hook("First");
-  Hook("Second");
-  HWND window = form_->Handle();
-  form_->Free();
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_TRUE(Contains(observer_.Messages, WM_NCDESTROY));
-}
-
 TEST_F(WndProcComponentTest, AnMDIFrameHooksItsClientWindowUnlessHandleMDI) {
   auto* frame = new TForm(Application);
   frame->SetFormStyle(fsMDIForm);
@@ -289,14 +269,6 @@ TEST_F(WndProcComponentTest, LoadingHooksTheWindowAndTheApplicationWindow) {
   EXPECT_TRUE(hook->HandleApp()) << "only while loading";
   hook->Free();
   EXPECT_EQ(Probe(Application->Handle()), (Names{}));
-}
-
-TEST_F(WndProcComponentTest, LoadingDisabledDoesNotHook) {
-  auto* hook = new THookProbe(form_);
-  LoadFormText("object Hook: THookProbe\n  Enabled = False\nend\n", hook);
-  EXPECT_FALSE(hook->WndProcHooked());
-  EXPECT_FALSE(hook->Hooked());
-  hook->Free();
 }
 
 }  // namespace

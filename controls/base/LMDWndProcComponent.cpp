@@ -1,5 +1,7 @@
 #include "LMDWndProcComponent.h"
 
+#include "LMDWndProcRelay.h"
+
 #include <SysUtils.h>
 #include <TApplication.h>
 #include <TCustomForm.h>

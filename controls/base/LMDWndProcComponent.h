@@ -10,13 +10,14 @@
 #pragma once
 
 #include "LMDCustomComponent.h"
-#include "LMDWndProcRelay.h"
 
 #include <Messages.h>
 
 #include <windows.h>
 
 #include <cstdint>
+
+class TLMDWndProcRelay;
 
 class TLMDWndProcComponent : public TLMDCustomComponent {
   TAWO_CLASS(TLMDWndProcComponent, TLMDCustomComponent)

@@ -1,0 +1,79 @@
+// A picture of every button face for looking at: one row per style (ubsAutoDetect to
+// ubsIntegrated), one column per state (bsUp to bsDisabledDown), painted with the speed
+// button's option word; a last row shows the windowed button's look up, focused, default,
+// down and focused, default with a filled frame, and Win31 focused. Written to
+// button-faces.png in the test output folder.
+#include <gtest/gtest.h>
+
+#include <LMDUtilsButtonFace.h>
+#include <winport.h>
+
+#include "../paint/PaintTestSupport.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace {
+
+constexpr int kCellWidth = 64;
+constexpr int kCellHeight = 24;
+constexpr int kGap = 6;
+constexpr int kColumns = 8;
+constexpr int kRows = 12;
+constexpr uint16_t kSpeedButtonOptions = 5;
+
+RECT Cell(int column, int row) {
+  const int left = kGap + column * (kCellWidth + kGap);
+  const int top = kGap + row * (kCellHeight + kGap);
+  return RECT{left, top, left + kCellWidth, top + kCellHeight};
+}
+
+std::unique_ptr<TBitmap> PaintAllFaces() {
+  auto picture = MakeSurface(kGap + kColumns * (kCellWidth + kGap), kGap + kRows * (kCellHeight + kGap), clBtnFace);
+  TCanvas* canvas = picture->Canvas();
+  for (int style = ubsAutoDetect; style <= ubsIntegrated; ++style) {
+    for (int state = bsUp; state <= bsDisabledDown; ++state) {
+      RECT rect = Cell(state, style);
+      LMDDrawBtnFace(canvas, false, rect, static_cast<TLMDUserButtonStyle>(style),
+                     static_cast<TLMDButtonState>(state), kSpeedButtonOptions, clBtnFace);
+    }
+  }
+  const std::pair<TLMDButtonState, uint16_t> windowed[] = {{bsUp, 1},    {bsUp, 3},    {bsUp, 0x21},
+                                                           {bsDown, 3},  {bsUp, 0x31}, {bsDown, 1}};
+  int column = 0;
+  for (const auto& [state, options] : windowed) {
+    RECT rect = Cell(column++, kRows - 1);
+    LMDDrawBtnFace(canvas, false, rect, ubsAutoDetect, state, options, clBtnFace);
+  }
+  RECT win31 = Cell(column, kRows - 1);
+  LMDDrawBtnFace(canvas, false, win31, ubsWin31, bsUp, 3, clBtnFace);
+  return picture;
+}
+
+// Shows the bitmap in a borderless window of its size and writes the window's screenshot.
+bool WriteScreenshot(TBitmap& bitmap, const std::string& path) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = "TawoButtonFaces";
+  RegisterClassA(&wc);
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, bitmap.Width(),
+                                bitmap.Height(), nullptr, nullptr, nullptr, nullptr);
+  WinportDispatchPending();
+  HDC dc = GetDC(window);
+  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  const bool written = WinportWindowScreenshot(window, path.c_str());
+  DestroyWindow(window);
+  UnregisterClassA(wc.lpszClassName, nullptr);
+  return written;
+}
+
+TEST(ButtonFacePicture, EveryStyleInEveryState) {
+  auto picture = PaintAllFaces();
+  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
+  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/button-faces.png";
+  ASSERT_TRUE(WriteScreenshot(*picture, path));
+  EXPECT_GT(std::filesystem::file_size(path), 0u);
+}
+
+}  // namespace

@@ -10,18 +10,26 @@ TAWO_IMPLEMENT_CLASS(TBitmapCanvas)
 
 namespace {
 
-// The bitmap canvases that have a DC.
-std::mutex gCanvasesLock;
-std::vector<TBitmapCanvas*> gCanvases;
+// The bitmap canvases that have a DC. Never destroyed: bitmaps held by objects that live to
+// the program's end (library-wide caches) free their canvases during static destruction.
+struct CanvasRegistry {
+  std::mutex lock;
+  std::vector<TBitmapCanvas*> canvases;
+};
+
+CanvasRegistry& Canvases() {
+  static CanvasRegistry* registry = new CanvasRegistry;
+  return *registry;
+}
 
 void Register(TBitmapCanvas* canvas) {
-  std::lock_guard lock(gCanvasesLock);
-  gCanvases.push_back(canvas);
+  std::lock_guard lock(Canvases().lock);
+  Canvases().canvases.push_back(canvas);
 }
 
 void Unregister(TBitmapCanvas* canvas) {
-  std::lock_guard lock(gCanvasesLock);
-  std::erase(gCanvases, canvas);
+  std::lock_guard lock(Canvases().lock);
+  std::erase(Canvases().canvases, canvas);
 }
 
 }  // namespace
@@ -30,8 +38,8 @@ void TBitmapCanvas::DeselectImage(HBITMAP image, const TBitmapCanvas* keep) {
   if (image == nullptr) return;
   std::vector<TBitmapCanvas*> holders;
   {
-    std::lock_guard lock(gCanvasesLock);
-    for (TBitmapCanvas* canvas : gCanvases) {
+    std::lock_guard lock(Canvases().lock);
+    for (TBitmapCanvas* canvas : Canvases().canvases) {
       if (canvas != keep && canvas->FBitmap->ImageHandle() == image) holders.push_back(canvas);
     }
   }

@@ -50,29 +50,10 @@ std::unique_ptr<TBitmap> PaintAllFaces() {
   return picture;
 }
 
-// Shows the bitmap in a borderless window of its size and writes the window's screenshot.
-bool WriteScreenshot(TBitmap& bitmap, const std::string& path) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "TawoButtonFaces";
-  RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, bitmap.Width(),
-                                bitmap.Height(), nullptr, nullptr, nullptr, nullptr);
-  WinportDispatchPending();
-  HDC dc = GetDC(window);
-  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  const bool written = WinportWindowScreenshot(window, path.c_str());
-  DestroyWindow(window);
-  UnregisterClassA(wc.lpszClassName, nullptr);
-  return written;
-}
-
 TEST(ButtonFacePicture, EveryStyleInEveryState) {
   auto picture = PaintAllFaces();
-  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
-  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/button-faces.png";
-  ASSERT_TRUE(WriteScreenshot(*picture, path));
+  const std::string path = WritePicture(*picture, "button-faces.png");
+  ASSERT_FALSE(path.empty());
   EXPECT_GT(std::filesystem::file_size(path), 0u);
 }
 

@@ -3,7 +3,10 @@
 
 #include <TBitmap.h>
 #include <TCanvas.h>
+#include <windows.h>
+#include <winport.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -43,4 +46,25 @@ inline bool SameRect(const RECT& a, const RECT& b) {
 inline std::string RectText(const RECT& r) {
   return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
          std::to_string(r.bottom) + ")";
+}
+
+// Writes the bitmap as `fileName` in the test output folder, through a borderless window of its
+// size and that window's screenshot. Returns the path, or "" when it could not be written.
+inline std::string WritePicture(TBitmap& bitmap, const std::string& fileName) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = "TawoTestPicture";
+  RegisterClassA(&wc);
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, bitmap.Width(),
+                                bitmap.Height(), nullptr, nullptr, nullptr, nullptr);
+  WinportDispatchPending();
+  HDC dc = GetDC(window);
+  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
+  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/" + fileName;
+  const bool written = WinportWindowScreenshot(window, path.c_str());
+  DestroyWindow(window);
+  UnregisterClassA(wc.lpszClassName, nullptr);
+  return written ? path : std::string();
 }

@@ -46,26 +46,6 @@ std::unique_ptr<TBitmap> PaintProgressBar() {
   return control;
 }
 
-// Shows the bitmap in a borderless window of its size and takes the window's screenshot.
-std::string Screenshot(TBitmap& bitmap) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.lpszClassName = "TawoPaintGolden";
-  RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, bitmap.Width(),
-                                bitmap.Height(), nullptr, nullptr, nullptr, nullptr);
-  WinportDispatchPending();
-  HDC dc = GetDC(window);
-  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas()->Handle(), 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  std::filesystem::create_directories(TAWO_TEST_OUTPUT_DIR);
-  const std::string path = std::string(TAWO_TEST_OUTPUT_DIR) + "/progress-bar-parts.png";
-  EXPECT_TRUE(WinportWindowScreenshot(window, path.c_str()));
-  DestroyWindow(window);
-  UnregisterClassA(wc.lpszClassName, nullptr);
-  return path;
-}
-
 TEST(ProgressBarParts, PixelsOfTheBevelTheBarAndItsEdge) {
   auto bitmap = PaintProgressBar();
   TCanvas& canvas = *bitmap->Canvas();
@@ -79,7 +59,7 @@ TEST(ProgressBarParts, PixelsOfTheBevelTheBarAndItsEdge) {
 
 TEST(ProgressBarParts, GoldenImage) {
   auto bitmap = PaintProgressBar();
-  const std::string actual = ReadFile(Screenshot(*bitmap));
+  const std::string actual = ReadFile(WritePicture(*bitmap, "progress-bar-parts.png"));
   ASSERT_FALSE(actual.empty());
   if (const char* update = std::getenv("TAWO_UPDATE_GOLDEN"); update && std::string(update) == "1") {
     std::ofstream(kGolden, std::ios::binary) << actual;

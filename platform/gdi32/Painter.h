@@ -5,8 +5,10 @@
 #include "DeviceContext.h"
 #include "RealizedBrush.h"
 #include "Region.h"
+#include "SpanBands.h"
 
 #include <cstdint>
+#include <span>
 
 class Painter {
  public:
@@ -15,6 +17,7 @@ class Painter {
   // Rectangles and regions are in device coordinates.
   void FillRect(const RECT& rect, const RealizedBrush& brush, uint8_t ropIndex);
   void FillRegion(const Region& region, const RealizedBrush& brush, uint8_t ropIndex);
+  void FillBands(const SpanBands& bands, const RealizedBrush& brush, uint8_t ropIndex);
 
   // Combines `count` pixels at surface position (x, y) with the source pixels (already in the
   // surface's format; may be null) and the brush (may be null) by the ROP3. No clipping here.
@@ -22,5 +25,8 @@ class Painter {
                           const RealizedBrush* brush, uint8_t ropIndex);
 
  private:
+  // Walks the bands of a shape, top to bottom, and the drawing area alongside them.
+  class ClippedFill;
+
   DeviceContext& dc_;
 };

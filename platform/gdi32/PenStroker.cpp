@@ -85,7 +85,7 @@ class WideOutlineBuilder {
   void AddPolygon(std::initializer_list<PointL> corners) {
     PolygonRasterizer rasterizer(clip_);
     rasterizer.AddPolygon(std::span<const PointL>(corners.begin(), corners.size()));
-    rasterizer.AppendRows(WINDING, rows_);
+    rasterizer.Scan(WINDING).AppendRows(rows_);
   }
 
   void AddSegment(POINT from, POINT to, bool capStart, bool capEnd) {

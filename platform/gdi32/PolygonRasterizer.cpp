@@ -6,9 +6,15 @@ namespace {
 
 using Wide = __int128;
 
-int64_t CeilDiv(Wide a, Wide b) {  // b > 0
-  const Wide q = a / b;
-  return static_cast<int64_t>(q + ((a % b != 0 && a > 0) ? 1 : 0));
+// Quotient rounded towards minus infinity and the remainder that goes with it; b > 0.
+std::pair<Wide, Wide> FloorDivide(Wide a, Wide b) {
+  Wide q = a / b;
+  Wide r = a % b;
+  if (r < 0) {
+    --q;
+    r += b;
+  }
+  return {q, r};
 }
 
 }  // namespace
@@ -30,10 +36,23 @@ void PolygonRasterizer::AddPolygon(std::span<const POINT> polygon) {
   }
 }
 
-void PolygonRasterizer::AppendRow(int64_t y, std::vector<Crossing>& crossings, int fillMode,
-                                  std::vector<RowSpans>& rows) const {
-  std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
-  RowSpans row{static_cast<int32_t>(y), {}};
+PolygonRasterizer::ActiveEdge PolygonRasterizer::Activate(const Edge& e, int64_t y) {
+  const int64_t height = e.y1 - e.y0;
+  // The crossing at row y is (x0 * height + (y - y0) * (x1 - x0)) / height; its ceiling is the
+  // first pixel inside.
+  const Wide numerator = Wide{e.x0} * height + Wide{y - e.y0} * (e.x1 - e.x0);
+  auto [quotient, remainder] = FloorDivide(numerator, height);
+  if (remainder != 0) {
+    ++quotient;
+    remainder -= height;
+  }
+  const auto [step, stepRemainder] = FloorDivide(e.x1 - e.x0, height);
+  return ActiveEdge{static_cast<int64_t>(quotient), static_cast<int64_t>(remainder), static_cast<int64_t>(step),
+                    static_cast<int64_t>(stepRemainder), height, e.y1, e.direction};
+}
+
+void PolygonRasterizer::ScanRow(const std::vector<Crossing>& crossings, int fillMode, std::vector<Span>& spans) const {
+  spans.clear();
   int winding = 0;
   for (size_t i = 0; i + 1 < crossings.size(); ++i) {
     winding += fillMode == WINDING ? crossings[i].direction : 1;
@@ -41,43 +60,59 @@ void PolygonRasterizer::AppendRow(int64_t y, std::vector<Crossing>& crossings, i
     if (!inside) continue;
     const int64_t left = std::max<int64_t>(crossings[i].x, clip_.left);
     const int64_t right = std::min<int64_t>(crossings[i + 1].x, clip_.right);
-    if (left < right) row.spans.push_back({static_cast<int32_t>(left), static_cast<int32_t>(right)});
+    if (left >= right) continue;
+    // Spans of one row may touch (several polygons); they join into one.
+    if (!spans.empty() && spans.back().right == left) {
+      spans.back().right = static_cast<int32_t>(right);
+    } else {
+      spans.push_back({static_cast<int32_t>(left), static_cast<int32_t>(right)});
+    }
   }
-  if (!row.spans.empty()) rows.push_back(std::move(row));
 }
 
-void PolygonRasterizer::AppendRows(int fillMode, std::vector<RowSpans>& rows) const {
-  if (edges_.empty() || clip_.left >= clip_.right) return;
+SpanBands PolygonRasterizer::Scan(int fillMode) const {
+  SpanBands bands;
+  if (edges_.empty() || clip_.left >= clip_.right) return bands;
   std::vector<const Edge*> pending;
   pending.reserve(edges_.size());
   for (const Edge& e : edges_) {
     if (e.y1 > clip_.top && e.y0 < clip_.bottom) pending.push_back(&e);
   }
   std::sort(pending.begin(), pending.end(), [](const Edge* a, const Edge* b) { return a->y0 < b->y0; });
-  if (pending.empty()) return;
+  if (pending.empty()) return bands;
 
-  std::vector<const Edge*> active;
+  std::vector<ActiveEdge> active;
   std::vector<Crossing> crossings;
+  std::vector<Span> spans;
   size_t next = 0;
   int64_t y = std::max<int64_t>(pending.front()->y0, clip_.top);
   for (; y < clip_.bottom && (next < pending.size() || !active.empty()); ++y) {
-    while (next < pending.size() && pending[next]->y0 <= y) active.push_back(pending[next++]);
-    std::erase_if(active, [y](const Edge* e) { return e->y1 <= y; });
+    while (next < pending.size() && pending[next]->y0 <= y) active.push_back(Activate(*pending[next++], y));
+    std::erase_if(active, [y](const ActiveEdge& e) { return e.bottom <= y; });
     if (active.empty()) {
       if (next < pending.size()) y = pending[next]->y0 - 1;  // skip the empty rows
       continue;
     }
-    crossings.clear();
-    for (const Edge* e : active) {
-      const Wide numerator = Wide{e->x0} * (e->y1 - e->y0) + Wide{y - e->y0} * (e->x1 - e->x0);
-      crossings.push_back({CeilDiv(numerator, e->y1 - e->y0), e->direction});
+    // The edges stay in crossing order from row to row except where they cross: insertion
+    // sort is linear then.
+    for (size_t i = 1; i < active.size(); ++i) {
+      const ActiveEdge edge = active[i];
+      size_t j = i;
+      for (; j > 0 && active[j - 1].x > edge.x; --j) active[j] = active[j - 1];
+      active[j] = edge;
     }
-    AppendRow(y, crossings, fillMode, rows);
+    crossings.clear();
+    for (ActiveEdge& e : active) {
+      crossings.push_back({e.x, e.direction});
+      e.x += e.step;
+      e.remainder += e.stepRemainder;
+      if (e.remainder > 0) {
+        ++e.x;
+        e.remainder -= e.height;
+      }
+    }
+    ScanRow(crossings, fillMode, spans);
+    bands.Add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
   }
-}
-
-Region PolygonRasterizer::ToRegion(int fillMode) const {
-  std::vector<RowSpans> rows;
-  AppendRows(fillMode, rows);
-  return Region::FromRows(std::move(rows));
+  return bands;
 }

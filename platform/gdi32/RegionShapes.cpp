@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 
 namespace RegionShapes {
 namespace {
@@ -23,10 +22,49 @@ struct Crossing {
   int direction;
 };
 
-Region RowsToRegion(const std::map<int, std::pair<int, int>>& extents) {
-  std::vector<RowSpans> rows;
-  for (const auto& [y, extent] : extents) rows.push_back({y, {{extent.first, extent.second + 1}}});
-  return Region::FromRows(std::move(rows));
+// Plots the outline pixels of the ellipse whose extreme pixels are x = l, x = r - 1, y = t and
+// y = b - 1 (a midpoint rasterisation computed for the first quadrant and mirrored); some
+// pixels come more than once.
+template <typename Plot>
+void TraceEllipse(const RECT& box, Plot plot) {
+  int64_t x0 = box.left;
+  int64_t x1 = box.right - 1;
+  int64_t y0 = box.top;
+  int64_t y1 = box.bottom - 1;
+  if (x1 < x0 || y1 < y0) return;
+  int64_t a = x1 - x0;
+  const int64_t b = y1 - y0;
+  int64_t b1 = b & 1;
+  int64_t dx = 4 * (1 - a) * b * b;
+  int64_t dy = 4 * (b1 + 1) * a * a;
+  int64_t err = dx + dy + b1 * a * a;
+  y0 += (b + 1) / 2;
+  y1 = y0 - b1;
+  a *= 8 * a;
+  b1 = 8 * b * b;
+  do {
+    plot(x1, y0);
+    plot(x0, y0);
+    plot(x0, y1);
+    plot(x1, y1);
+    const int64_t e2 = 2 * err;
+    if (e2 <= dy) {
+      ++y0;
+      --y1;
+      err += dy += a;
+    }
+    if (e2 >= dx || 2 * err > dy) {
+      ++x0;
+      --x1;
+      err += dx += b1;
+    }
+  } while (x0 <= x1);
+  while (y0 - y1 < b) {  // flat ellipses stop early: finish the tips
+    plot(x0 - 1, y0);
+    plot(x1 + 1, y0++);
+    plot(x0 - 1, y1);
+    plot(x1 + 1, y1--);
+  }
 }
 
 }  // namespace
@@ -92,81 +130,41 @@ std::optional<Region> Polygons(const std::vector<std::vector<POINT>>& polygons, 
 
 std::vector<POINT> EllipseOutline(const RECT& box) {
   std::vector<POINT> points;
-  int64_t x0 = box.left;
-  int64_t x1 = box.right - 1;
-  int64_t y0 = box.top;
-  int64_t y1 = box.bottom - 1;
-  if (x1 < x0 || y1 < y0) return points;
-  int64_t a = x1 - x0;
-  const int64_t b = y1 - y0;
-  int64_t b1 = b & 1;
-  int64_t dx = 4 * (1 - a) * b * b;
-  int64_t dy = 4 * (b1 + 1) * a * a;
-  int64_t err = dx + dy + b1 * a * a;
-  y0 += (b + 1) / 2;
-  y1 = y0 - b1;
-  a *= 8 * a;
-  b1 = 8 * b * b;
-  auto plot = [&](int64_t x, int64_t y) { points.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)}); };
-  do {
-    plot(x1, y0);
-    plot(x0, y0);
-    plot(x0, y1);
-    plot(x1, y1);
-    const int64_t e2 = 2 * err;
-    if (e2 <= dy) {
-      ++y0;
-      --y1;
-      err += dy += a;
-    }
-    if (e2 >= dx || 2 * err > dy) {
-      ++x0;
-      --x1;
-      err += dx += b1;
-    }
-  } while (x0 <= x1);
-  while (y0 - y1 < b) {  // flat ellipses stop early: finish the tips
-    plot(x0 - 1, y0);
-    plot(x1 + 1, y0++);
-    plot(x0 - 1, y1);
-    plot(x1 + 1, y1--);
-  }
+  TraceEllipse(box, [&](int64_t x, int64_t y) { points.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)}); });
   std::sort(points.begin(), points.end(), [](POINT p, POINT q) { return p.y != q.y ? p.y < q.y : p.x < q.x; });
   points.erase(std::unique(points.begin(), points.end(), [](POINT p, POINT q) { return p.x == q.x && p.y == q.y; }),
                points.end());
   return points;
 }
 
-std::vector<POINT> RoundRectCorners(const RECT& box, int cornerWidth, int cornerHeight) {
-  std::vector<POINT> points = EllipseOutline(RECT{0, 0, cornerWidth, cornerHeight});
-  for (POINT& p : points) {
-    p.x = 2 * p.x <= cornerWidth - 1 ? box.left + p.x : box.right - cornerWidth + p.x;
-    p.y = 2 * p.y <= cornerHeight - 1 ? box.top + p.y : box.bottom - cornerHeight + p.y;
-  }
-  return points;
-}
-
-Region FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
+SpanBands FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   const int width = box.right - box.left;
   const int height = box.bottom - box.top;
-  if (width <= 0 || height <= 0) return Region();
+  if (width <= 0 || height <= 0) return SpanBands();
   cornerWidth = std::min(std::abs(cornerWidth), width);
   cornerHeight = std::min(std::abs(cornerHeight), height);
-  if (cornerWidth < 3 || cornerHeight < 3) return Region::FromRect(box);
-  // Rows with corner pixels span from the leftmost to the rightmost of them; the rows between
-  // the corners are the full width.
-  std::map<int, std::pair<int, int>> corners;
-  for (const POINT& p : RoundRectCorners(box, cornerWidth, cornerHeight)) {
-    auto [it, inserted] = corners.try_emplace(p.y, p.x, p.x);
-    if (!inserted) {
-      it->second.first = std::min(it->second.first, static_cast<int>(p.x));
-      it->second.second = std::max(it->second.second, static_cast<int>(p.x));
-    }
-  }
+  if (cornerWidth < 3 || cornerHeight < 3) return SpanBands::FromRect(box);
+  // Each row of the corner ellipse spans from its leftmost pixel, in the left corner, to its
+  // rightmost, in the right corner; the rows between the corners are the full width.
+  std::vector<Span> rows(static_cast<size_t>(cornerHeight), Span{cornerWidth, -1});
+  TraceEllipse(RECT{0, 0, cornerWidth, cornerHeight}, [&](int64_t x, int64_t y) {
+    Span& row = rows[static_cast<size_t>(y)];
+    row.left = std::min(row.left, static_cast<int32_t>(x));
+    row.right = std::max(row.right, static_cast<int32_t>(x));
+  });
   const int topRows = (cornerHeight - 1) / 2 + 1;  // the middle row of an odd corner belongs to the top
-  const int middleTop = box.top + topRows;
-  const int middleBottom = box.bottom - (cornerHeight - topRows);
-  return Region::Combine(RowsToRegion(corners), Region::FromRect({box.left, middleTop, box.right, middleBottom}), RGN_OR);
+  const int32_t rightShift = box.right - cornerWidth;
+  SpanBands bands;
+  auto addCornerRow = [&](int index, int32_t y) {
+    const Span& row = rows[static_cast<size_t>(index)];
+    const Span span{box.left + row.left, rightShift + row.right + 1};
+    if (row.left <= row.right) bands.Add(y, y + 1, {&span, 1});
+  };
+  for (int i = 0; i < topRows; ++i) addCornerRow(i, box.top + i);
+  const Span full{box.left, box.right};
+  bands.Add(box.top + topRows, box.bottom - (cornerHeight - topRows), {&full, 1});
+  for (int i = topRows; i < cornerHeight; ++i) addCornerRow(i, box.bottom - cornerHeight + i);
+  return bands;
 }
 
 Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
@@ -177,7 +175,7 @@ Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   cornerWidth = std::min(std::abs(cornerWidth), width);
   cornerHeight = std::min(std::abs(cornerHeight), height);
   if (cornerWidth < 2 || cornerHeight < 2) return Region::FromRect(shrunk);
-  return FilledRoundRect(shrunk, cornerWidth, cornerHeight);
+  return FilledRoundRect(shrunk, cornerWidth, cornerHeight).ToRegion();
 }
 
 }  // namespace RegionShapes

@@ -6,8 +6,9 @@
 #include "DeviceContext.h"
 #include "Figure.h"
 #include "PenStroker.h"
+#include "RealizedBrush.h"
 #include "RealizedPen.h"
-#include "Region.h"
+#include "SpanBands.h"
 
 #include <vector>
 
@@ -20,11 +21,14 @@ class ShapePainter {
   const RECT& Bounds() const { return stroker_.Bounds(); }
 
   // False when the pen is too wide to draw (nothing is painted then).
-  bool FillAndStroke(const Region& interior, const std::vector<Figure>& outline);
+  bool FillAndStroke(const SpanBands& interior, const std::vector<Figure>& outline);
   bool Stroke(const std::vector<Figure>& outline) { return stroker_.Stroke(outline); }
-  void Fill(const Region& interior);
+  void Fill(const SpanBands& interior);
 
  private:
+  RealizedBrush Brush() const;
+  uint8_t Rop() const;
+
   DeviceContext& dc_;
   RealizedPen pen_;
   PenStroker stroker_;

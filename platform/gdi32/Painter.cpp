@@ -93,73 +93,55 @@ void Painter::CombineSpan(PixelSurface& surface, int x, int y, int count, const 
   surface.WriteRow(y, x, count, destination);
 }
 
-// Paints the rows top..bottom of a shape band where the drawing area allows: the band's spans
-// meet the area's spans row range by row range, without building the intersection.
-class Painter::ClippedFill {
- public:
-  ClippedFill(DeviceContext& dc, const RealizedBrush& brush, uint8_t ropIndex)
-      : area_(dc.DrawingArea().Bands()),
-        surface_(dc.Surface()),
-        origin_(dc.SurfaceOrigin()),
-        brush_(brush),
-        rop_(ropIndex),
-        plainPixel_(PlainFillPixel(surface_, brush, ropIndex)) {}
+Painter::BandFill::BandFill(DeviceContext& dc, const RealizedBrush& brush, uint8_t ropIndex)
+    : area_(dc.DrawingArea().Bands()),
+      surface_(dc.Surface()),
+      origin_(dc.SurfaceOrigin()),
+      brush_(brush),
+      rop_(ropIndex),
+      plainPixel_(PlainFillPixel(surface_, brush, ropIndex)) {}
 
-  void Band(int32_t top, int32_t bottom, std::span<const Span> spans) {
-    // Device coordinates far from the surface must not overflow on their way to it.
-    const int64_t surfaceTop = int64_t{top} + origin_.y;
-    const int64_t surfaceBottom = int64_t{bottom} + origin_.y;
-    while (next_ < area_.size() && area_[next_].bottom <= surfaceTop) ++next_;
-    for (size_t k = next_; k < area_.size() && area_[k].top < surfaceBottom; ++k) {
-      const Region::Band& area = area_[k];
-      const int32_t from = static_cast<int32_t>(std::max<int64_t>(area.top, surfaceTop));
-      const int32_t to = static_cast<int32_t>(std::min<int64_t>(area.bottom, surfaceBottom));
-      PaintIntersection(from, to, spans, area.spans);
-    }
+void Painter::BandFill::Add(int32_t top, int32_t bottom, std::span<const Span> spans) {
+  // Device coordinates far from the surface must not overflow on their way to it.
+  const int64_t surfaceTop = int64_t{top} + origin_.y;
+  const int64_t surfaceBottom = int64_t{bottom} + origin_.y;
+  while (next_ < area_.size() && area_[next_].bottom <= surfaceTop) ++next_;
+  for (size_t k = next_; k < area_.size() && area_[k].top < surfaceBottom; ++k) {
+    const Region::Band& area = area_[k];
+    const int32_t from = static_cast<int32_t>(std::max<int64_t>(area.top, surfaceTop));
+    const int32_t to = static_cast<int32_t>(std::min<int64_t>(area.bottom, surfaceBottom));
+    PaintIntersection(from, to, spans, area.spans);
   }
+}
 
- private:
-  void PaintIntersection(int32_t top, int32_t bottom, std::span<const Span> shape, const std::vector<Span>& area) {
-    size_t a = 0;
-    for (const Span& span : shape) {
-      const int64_t left = int64_t{span.left} + origin_.x;
-      const int64_t right = int64_t{span.right} + origin_.x;
-      while (a < area.size() && area[a].right <= left) ++a;
-      for (size_t k = a; k < area.size() && area[k].left < right; ++k) {
-        const int32_t from = static_cast<int32_t>(std::max<int64_t>(left, area[k].left));
-        const int32_t to = static_cast<int32_t>(std::min<int64_t>(right, area[k].right));
-        for (int32_t y = top; y < bottom; ++y) {
-          if (plainPixel_) {
-            FillPixels(reinterpret_cast<uint32_t*>(surface_.Row(y)) + from, to - from, *plainPixel_);
-          } else {
-            CombineSpan(surface_, from, y, to - from, nullptr, &brush_, rop_);
-          }
+// Rows top..bottom (surface coordinates) of the shape's spans where the area's spans allow.
+void Painter::BandFill::PaintIntersection(int32_t top, int32_t bottom, std::span<const Span> shape,
+                                          const std::vector<Span>& area) {
+  size_t a = 0;
+  for (const Span& span : shape) {
+    const int64_t left = int64_t{span.left} + origin_.x;
+    const int64_t right = int64_t{span.right} + origin_.x;
+    while (a < area.size() && area[a].right <= left) ++a;
+    for (size_t k = a; k < area.size() && area[k].left < right; ++k) {
+      const int32_t from = static_cast<int32_t>(std::max<int64_t>(left, area[k].left));
+      const int32_t to = static_cast<int32_t>(std::min<int64_t>(right, area[k].right));
+      for (int32_t y = top; y < bottom; ++y) {
+        if (plainPixel_) {
+          FillPixels(reinterpret_cast<uint32_t*>(surface_.Row(y)) + from, to - from, *plainPixel_);
+        } else {
+          CombineSpan(surface_, from, y, to - from, nullptr, &brush_, rop_);
         }
       }
     }
   }
-
-  const std::vector<Region::Band>& area_;
-  PixelSurface& surface_;
-  POINT origin_;
-  const RealizedBrush& brush_;
-  uint8_t rop_;
-  std::optional<uint32_t> plainPixel_;  // set when the fill just stores one colour
-  size_t next_ = 0;  // the first area band that may meet the next shape band
-};
+}
 
 void Painter::FillRect(const RECT& rect, const RealizedBrush& brush, uint8_t ropIndex) {
   if (rect.left >= rect.right || rect.top >= rect.bottom) return;
-  const Span span{rect.left, rect.right};
-  ClippedFill(dc_, brush, ropIndex).Band(rect.top, rect.bottom, {&span, 1});
+  BandFill(dc_, brush, ropIndex).AddRect(rect);
 }
 
 void Painter::FillRegion(const Region& region, const RealizedBrush& brush, uint8_t ropIndex) {
-  ClippedFill fill(dc_, brush, ropIndex);
-  for (const Region::Band& band : region.Bands()) fill.Band(band.top, band.bottom, band.spans);
-}
-
-void Painter::FillBands(const SpanBands& bands, const RealizedBrush& brush, uint8_t ropIndex) {
-  ClippedFill fill(dc_, brush, ropIndex);
-  for (const SpanBands::Band& band : bands.Bands()) fill.Band(band.top, band.bottom, bands.SpansOf(band));
+  BandFill fill(dc_, brush, ropIndex);
+  for (const Region::Band& band : region.Bands()) fill.Add(band.top, band.bottom, band.spans);
 }

@@ -51,15 +51,15 @@ PolygonRasterizer::ActiveEdge PolygonRasterizer::Activate(const Edge& e, int64_t
                     static_cast<int64_t>(stepRemainder), height, e.y1, e.direction};
 }
 
-void PolygonRasterizer::ScanRow(const std::vector<Crossing>& crossings, int fillMode, std::vector<Span>& spans) const {
+void PolygonRasterizer::ScanRow(const std::vector<ActiveEdge>& edges, int fillMode, std::vector<Span>& spans) const {
   spans.clear();
   int winding = 0;
-  for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-    winding += fillMode == WINDING ? crossings[i].direction : 1;
+  for (size_t i = 0; i + 1 < edges.size(); ++i) {
+    winding += fillMode == WINDING ? edges[i].direction : 1;
     const bool inside = fillMode == WINDING ? winding != 0 : (winding & 1) != 0;
     if (!inside) continue;
-    const int64_t left = std::max<int64_t>(crossings[i].x, clip_.left);
-    const int64_t right = std::min<int64_t>(crossings[i + 1].x, clip_.right);
+    const int64_t left = std::max<int64_t>(edges[i].x, clip_.left);
+    const int64_t right = std::min<int64_t>(edges[i + 1].x, clip_.right);
     if (left >= right) continue;
     // Spans of one row may touch (several polygons); they join into one.
     if (!spans.empty() && spans.back().right == left) {
@@ -70,19 +70,17 @@ void PolygonRasterizer::ScanRow(const std::vector<Crossing>& crossings, int fill
   }
 }
 
-SpanBands PolygonRasterizer::Scan(int fillMode) const {
-  SpanBands bands;
-  if (edges_.empty() || clip_.left >= clip_.right) return bands;
+void PolygonRasterizer::Scan(int fillMode, SpanSink& sink) const {
+  if (edges_.empty() || clip_.left >= clip_.right) return;
   std::vector<const Edge*> pending;
   pending.reserve(edges_.size());
   for (const Edge& e : edges_) {
     if (e.y1 > clip_.top && e.y0 < clip_.bottom) pending.push_back(&e);
   }
   std::sort(pending.begin(), pending.end(), [](const Edge* a, const Edge* b) { return a->y0 < b->y0; });
-  if (pending.empty()) return bands;
+  if (pending.empty()) return;
 
   std::vector<ActiveEdge> active;
-  std::vector<Crossing> crossings;
   std::vector<Span> spans;
   size_t next = 0;
   int64_t y = std::max<int64_t>(pending.front()->y0, clip_.top);
@@ -96,23 +94,21 @@ SpanBands PolygonRasterizer::Scan(int fillMode) const {
     // The edges stay in crossing order from row to row except where they cross: insertion
     // sort is linear then.
     for (size_t i = 1; i < active.size(); ++i) {
+      if (active[i - 1].x <= active[i].x) continue;
       const ActiveEdge edge = active[i];
       size_t j = i;
       for (; j > 0 && active[j - 1].x > edge.x; --j) active[j] = active[j - 1];
       active[j] = edge;
     }
-    crossings.clear();
+    ScanRow(active, fillMode, spans);
     for (ActiveEdge& e : active) {
-      crossings.push_back({e.x, e.direction});
-      e.x += e.step;
+      // Whether the remainder carries into x follows the edge's slope, not a pattern a branch
+      // predictor could learn: carry without a branch.
       e.remainder += e.stepRemainder;
-      if (e.remainder > 0) {
-        ++e.x;
-        e.remainder -= e.height;
-      }
+      const int64_t carry = e.remainder > 0 ? 1 : 0;
+      e.x += e.step + carry;
+      e.remainder -= e.height & -carry;
     }
-    ScanRow(crossings, fillMode, spans);
-    bands.Add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
+    sink.Add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
   }
-  return bands;
 }

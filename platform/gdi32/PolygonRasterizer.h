@@ -4,7 +4,7 @@
 // left and top edges count, points on right and bottom edges do not.
 #pragma once
 
-#include "SpanBands.h"
+#include "SpanSink.h"
 
 #include <cstdint>
 #include <span>
@@ -24,8 +24,8 @@ class PolygonRasterizer {
   void AddPolygon(std::span<const PointL> polygon);
   void AddPolygon(std::span<const POINT> polygon);
 
-  // The inside rows (ALTERNATE or WINDING), clipped.
-  SpanBands Scan(int fillMode) const;
+  // Puts the inside rows (ALTERNATE or WINDING), clipped, into `sink`.
+  void Scan(int fillMode, SpanSink& sink) const;
 
  private:
   struct Edge {
@@ -44,15 +44,11 @@ class PolygonRasterizer {
     int64_t bottom;
     int direction;
   };
-  struct Crossing {
-    int64_t x;
-    int direction;
-  };
 
   void AddEdge(PointL a, PointL b);
   static ActiveEdge Activate(const Edge& edge, int64_t y);
-  // The inside spans between crossings sorted by x.
-  void ScanRow(const std::vector<Crossing>& crossings, int fillMode, std::vector<Span>& spans) const;
+  // The inside spans between the crossings of edges sorted by x.
+  void ScanRow(const std::vector<ActiveEdge>& edges, int fillMode, std::vector<Span>& spans) const;
 
   RECT clip_;
   std::vector<Edge> edges_;

@@ -1,5 +1,7 @@
 #include "RegionShapes.h"
 
+#include "RegionBuilder.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -137,13 +139,16 @@ std::vector<POINT> EllipseOutline(const RECT& box) {
   return points;
 }
 
-SpanBands FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
+void FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight, SpanSink& sink) {
   const int width = box.right - box.left;
   const int height = box.bottom - box.top;
-  if (width <= 0 || height <= 0) return SpanBands();
+  if (width <= 0 || height <= 0) return;
   cornerWidth = std::min(std::abs(cornerWidth), width);
   cornerHeight = std::min(std::abs(cornerHeight), height);
-  if (cornerWidth < 3 || cornerHeight < 3) return SpanBands::FromRect(box);
+  if (cornerWidth < 3 || cornerHeight < 3) {
+    sink.AddRect(box);
+    return;
+  }
   // Each row of the corner ellipse spans from its leftmost pixel, in the left corner, to its
   // rightmost, in the right corner; the rows between the corners are the full width.
   std::vector<Span> rows(static_cast<size_t>(cornerHeight), Span{cornerWidth, -1});
@@ -154,17 +159,14 @@ SpanBands FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   });
   const int topRows = (cornerHeight - 1) / 2 + 1;  // the middle row of an odd corner belongs to the top
   const int32_t rightShift = box.right - cornerWidth;
-  SpanBands bands;
   auto addCornerRow = [&](int index, int32_t y) {
     const Span& row = rows[static_cast<size_t>(index)];
     const Span span{box.left + row.left, rightShift + row.right + 1};
-    if (row.left <= row.right) bands.Add(y, y + 1, {&span, 1});
+    if (row.left <= row.right) sink.Add(y, y + 1, {&span, 1});
   };
   for (int i = 0; i < topRows; ++i) addCornerRow(i, box.top + i);
-  const Span full{box.left, box.right};
-  bands.Add(box.top + topRows, box.bottom - (cornerHeight - topRows), {&full, 1});
+  sink.AddRect({box.left, box.top + topRows, box.right, box.bottom - (cornerHeight - topRows)});
   for (int i = topRows; i < cornerHeight; ++i) addCornerRow(i, box.bottom - cornerHeight + i);
-  return bands;
 }
 
 Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
@@ -175,7 +177,9 @@ Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   cornerWidth = std::min(std::abs(cornerWidth), width);
   cornerHeight = std::min(std::abs(cornerHeight), height);
   if (cornerWidth < 2 || cornerHeight < 2) return Region::FromRect(shrunk);
-  return FilledRoundRect(shrunk, cornerWidth, cornerHeight).ToRegion();
+  RegionBuilder region;
+  FilledRoundRect(shrunk, cornerWidth, cornerHeight, region);
+  return region.Build();
 }
 
 }  // namespace RegionShapes

@@ -2,6 +2,7 @@
 
 #include "Painter.h"
 #include "RealizedBrush.h"
+#include "RegionBuilder.h"
 #include "Rop3.h"
 
 ShapePainter::ShapePainter(DeviceContext& dc) : dc_(dc), pen_(RealizedPen::FromDc(dc)), stroker_(dc, pen_) {}
@@ -10,18 +11,22 @@ RealizedBrush ShapePainter::Brush() const { return RealizedBrush::FromHandle(dc_
 
 uint8_t ShapePainter::Rop() const { return rop3::FromRop2(dc_.State().rop2); }
 
-void ShapePainter::Fill(const SpanBands& interior) {
-  if (!interior.IsEmpty()) Painter(dc_).FillBands(interior, Brush(), Rop());
+void ShapePainter::Fill(const Interior& interior) {
+  const RealizedBrush brush = Brush();
+  Painter::BandFill fill(dc_, brush, Rop());
+  interior(fill);
 }
 
-bool ShapePainter::FillAndStroke(const SpanBands& interior, const std::vector<Figure>& outline) {
+bool ShapePainter::FillAndStroke(const Interior& interior, const std::vector<Figure>& outline) {
   if (pen_.GetKind() != RealizedPen::Kind::Wide) {
     Fill(interior);
     return stroker_.Stroke(outline);
   }
   std::optional<Region> wide = stroker_.WideOutline(outline);
   if (!wide) return false;
-  const Region rest = Region::Combine(interior.ToRegion(), *wide, RGN_DIFF);
+  RegionBuilder inside;
+  interior(inside);
+  const Region rest = Region::Combine(inside.Build(), *wide, RGN_DIFF);
   if (!rest.IsEmpty()) Painter(dc_).FillRegion(rest, Brush(), Rop());
   stroker_.PaintOutline(*wide);
   return true;

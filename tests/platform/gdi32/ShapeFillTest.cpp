@@ -99,6 +99,27 @@ void CheckPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode
   if (clip) DeleteObject(clip);
 }
 
+// The region of the same polygons follows the same rule.
+void CheckPolygonRegion(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
+  std::vector<POINT> points;
+  std::vector<INT> counts;
+  for (const auto& polygon : polygons) {
+    points.insert(points.end(), polygon.begin(), polygon.end());
+    counts.push_back(static_cast<INT>(polygon.size()));
+  }
+  const std::string what = Describe(polygons, fillMode, false);
+  HRGN region = CreatePolyPolygonRgn(points.data(), counts.data(), static_cast<int>(counts.size()), fillMode);
+  ASSERT_NE(region, nullptr) << what;
+  int wrong = 0;
+  for (int y = -30; y < kHeight + 30; ++y) {
+    for (int x = -30; x < kWidth + 30; ++x) {
+      if ((PtInRegion(region, x, y) != FALSE) != InsidePolygons(polygons, fillMode, x, y)) ++wrong;
+    }
+  }
+  EXPECT_EQ(wrong, 0) << "region " << what;
+  DeleteObject(region);
+}
+
 TEST(PolygonFill, RandomPolygonsMatchTheCrossingRule) {
   std::mt19937 random(20261209);
   std::uniform_int_distribution<int> coordinate(-12, 60);
@@ -112,6 +133,7 @@ TEST(PolygonFill, RandomPolygonsMatchTheCrossingRule) {
     }
     for (const int fillMode : {ALTERNATE, WINDING}) {
       for (const bool clipped : {false, true}) CheckPolygons(polygons, fillMode, clipped);
+      CheckPolygonRegion(polygons, fillMode);
     }
   }
 }
@@ -128,6 +150,7 @@ TEST(PolygonFill, AxisAlignedAndDegenerateEdgesFollowTheSameRule) {
   for (const auto& polygons : cases) {
     for (const int fillMode : {ALTERNATE, WINDING}) {
       for (const bool clipped : {false, true}) CheckPolygons(polygons, fillMode, clipped);
+      CheckPolygonRegion(polygons, fillMode);
     }
   }
 }

@@ -70,15 +70,33 @@ void PolygonRasterizer::ScanRow(const std::vector<ActiveEdge>& edges, int fillMo
   }
 }
 
-void PolygonRasterizer::Scan(int fillMode, SpanSink& sink) const {
-  if (edges_.empty() || clip_.left >= clip_.right) return;
+int64_t PolygonRasterizer::SlantedRows() const {
+  std::vector<std::pair<int64_t, int64_t>> ranges;
+  for (const Edge& e : edges_) {
+    const int64_t top = std::max<int64_t>(e.y0, clip_.top);
+    const int64_t bottom = std::min<int64_t>(e.y1, clip_.bottom);
+    if (e.x0 != e.x1 && top < bottom) ranges.emplace_back(top, bottom);
+  }
+  std::sort(ranges.begin(), ranges.end());
+  int64_t rows = 0;
+  int64_t covered = INT64_MIN;  // rows above this are counted
+  for (const auto& [top, bottom] : ranges) {
+    if (bottom > covered) rows += bottom - std::max(top, covered);
+    covered = std::max(covered, bottom);
+  }
+  return rows;
+}
+
+bool PolygonRasterizer::Scan(int fillMode, SpanSink& sink, int64_t rowBudget) const {
+  if (edges_.empty() || clip_.left >= clip_.right) return true;
+  if (SlantedRows() > rowBudget) return false;
   std::vector<const Edge*> pending;
   pending.reserve(edges_.size());
   for (const Edge& e : edges_) {
     if (e.y1 > clip_.top && e.y0 < clip_.bottom) pending.push_back(&e);
   }
   std::sort(pending.begin(), pending.end(), [](const Edge* a, const Edge* b) { return a->y0 < b->y0; });
-  if (pending.empty()) return;
+  if (pending.empty()) return true;
 
   std::vector<ActiveEdge> active;
   std::vector<Span> spans;
@@ -101,6 +119,15 @@ void PolygonRasterizer::Scan(int fillMode, SpanSink& sink) const {
       active[j] = edge;
     }
     ScanRow(active, fillMode, spans);
+    if (std::ranges::all_of(active, &ActiveEdge::IsVertical)) {
+      // Every row up to the next edge's start or end is this one.
+      int64_t end = next < pending.size() ? std::min<int64_t>(pending[next]->y0, clip_.bottom) : clip_.bottom;
+      for (const ActiveEdge& e : active) end = std::min(end, e.bottom);
+      sink.Add(static_cast<int32_t>(y), static_cast<int32_t>(end), spans);
+      y = end - 1;
+      continue;
+    }
+    sink.Add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
     for (ActiveEdge& e : active) {
       // Whether the remainder carries into x follows the edge's slope, not a pattern a branch
       // predictor could learn: carry without a branch.
@@ -109,6 +136,6 @@ void PolygonRasterizer::Scan(int fillMode, SpanSink& sink) const {
       e.x += e.step + carry;
       e.remainder -= e.height & -carry;
     }
-    sink.Add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spans);
   }
+  return true;
 }

@@ -24,8 +24,10 @@ class PolygonRasterizer {
   void AddPolygon(std::span<const PointL> polygon);
   void AddPolygon(std::span<const POINT> polygon);
 
-  // Puts the inside rows (ALTERNATE or WINDING), clipped, into `sink`.
-  void Scan(int fillMode, SpanSink& sink) const;
+  // Puts the inside rows (ALTERNATE or WINDING), clipped, into `sink`. Stretches where every
+  // edge is vertical go as one band; the other rows are scanned one by one, and when there
+  // are more than `rowBudget` of them nothing is given and the result is false.
+  bool Scan(int fillMode, SpanSink& sink, int64_t rowBudget = INT64_MAX) const;
 
  private:
   struct Edge {
@@ -36,6 +38,8 @@ class PolygonRasterizer {
   // is x + remainder / height (remainder in (-height, 0]) and moves by step + stepRemainder /
   // height a row.
   struct ActiveEdge {
+    bool IsVertical() const { return step == 0 && stepRemainder == 0; }
+
     int64_t x;  // first pixel at or right of the crossing
     int64_t remainder;
     int64_t step;
@@ -46,6 +50,8 @@ class PolygonRasterizer {
   };
 
   void AddEdge(PointL a, PointL b);
+  // The rows, within the clip, that some slanted edge crosses.
+  int64_t SlantedRows() const;
   static ActiveEdge Activate(const Edge& edge, int64_t y);
   // The inside spans between the crossings of edges sorted by x.
   void ScanRow(const std::vector<ActiveEdge>& edges, int fillMode, std::vector<Span>& spans) const;

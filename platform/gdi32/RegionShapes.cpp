@@ -1,28 +1,14 @@
 #include "RegionShapes.h"
 
+#include "PolygonRasterizer.h"
 #include "RegionBuilder.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace RegionShapes {
 namespace {
-
-int64_t FloorDiv(int64_t a, int64_t b) {  // b > 0
-  return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-
-int64_t CeilDiv(int64_t a, int64_t b) { return -FloorDiv(-a, b); }
-
-struct Edge {
-  int64_t x0, y0, x1, y1;
-  int direction;  // +1 downwards, -1 upwards
-};
-
-struct Crossing {
-  int64_t x;  // first pixel at or right of the crossing
-  int direction;
-};
 
 // Plots the outline pixels of the ellipse whose extreme pixels are x = l, x = r - 1, y = t and
 // y = b - 1 (a midpoint rasterisation computed for the first quadrant and mirrored); some
@@ -72,62 +58,11 @@ void TraceEllipse(const RECT& box, Plot plot) {
 }  // namespace
 
 std::optional<Region> Polygons(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
-  std::vector<Edge> edges;
-  std::vector<int64_t> breaks;
-  for (const auto& polygon : polygons) {
-    for (size_t i = 0; i < polygon.size(); ++i) {
-      const POINT a = polygon[i];
-      const POINT b = polygon[(i + 1) % polygon.size()];
-      if (a.y == b.y) continue;
-      Edge e = a.y < b.y ? Edge{a.x, a.y, b.x, b.y, 1} : Edge{b.x, b.y, a.x, a.y, -1};
-      edges.push_back(e);
-      breaks.push_back(e.y0);
-      breaks.push_back(e.y1);
-    }
-  }
-  std::sort(breaks.begin(), breaks.end());
-  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
-
-  std::vector<Crossing> crossings;
-  auto spansAt = [&](int64_t y) {
-    crossings.clear();
-    for (const Edge& e : edges) {
-      if (y < e.y0 || y >= e.y1) continue;
-      const int64_t numerator = e.x0 * (e.y1 - e.y0) + (y - e.y0) * (e.x1 - e.x0);
-      crossings.push_back({CeilDiv(numerator, e.y1 - e.y0), e.direction});
-    }
-    std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
-    std::vector<Span> spans;
-    int winding = 0;
-    for (size_t i = 0; i + 1 < crossings.size(); ++i) {
-      winding += fillMode == WINDING ? crossings[i].direction : 1;
-      const bool inside = fillMode == WINDING ? winding != 0 : (winding & 1) != 0;
-      if (inside && crossings[i].x < crossings[i + 1].x) {
-        spans.push_back({static_cast<int32_t>(crossings[i].x), static_cast<int32_t>(crossings[i + 1].x)});
-      }
-    }
-    return spans;
-  };
-
-  std::vector<Region::Band> bands;
-  int64_t scanned = 0;
-  for (size_t k = 0; k + 1 < breaks.size(); ++k) {
-    const int64_t top = breaks[k];
-    const int64_t bottom = breaks[k + 1];
-    const bool allVertical = std::all_of(edges.begin(), edges.end(), [&](const Edge& e) {
-      return e.y1 <= top || e.y0 >= bottom || e.x0 == e.x1;
-    });
-    if (allVertical) {
-      bands.push_back({static_cast<int32_t>(top), static_cast<int32_t>(bottom), spansAt(top)});
-      continue;
-    }
-    scanned += bottom - top;
-    if (scanned > kMaxScannedRows) return std::nullopt;
-    for (int64_t y = top; y < bottom; ++y) {
-      bands.push_back({static_cast<int32_t>(y), static_cast<int32_t>(y + 1), spansAt(y)});
-    }
-  }
-  return Region::FromBands(std::move(bands));
+  PolygonRasterizer rasterizer(RECT{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  for (const auto& polygon : polygons) rasterizer.AddPolygon(std::span<const POINT>(polygon));
+  RegionBuilder region;
+  if (!rasterizer.Scan(fillMode, region, kMaxScannedRows)) return std::nullopt;
+  return region.Build();
 }
 
 std::vector<POINT> EllipseOutline(const RECT& box) {

@@ -111,8 +111,8 @@ void CheckPolygonRegion(const std::vector<std::vector<POINT>>& polygons, int fil
   HRGN region = CreatePolyPolygonRgn(points.data(), counts.data(), static_cast<int>(counts.size()), fillMode);
   ASSERT_NE(region, nullptr) << what;
   int wrong = 0;
-  for (int y = -30; y < kHeight + 30; ++y) {
-    for (int x = -30; x < kWidth + 30; ++x) {
+  for (int y = -15; y < kHeight + 15; ++y) {  // vertices lie in -12..60
+    for (int x = -15; x < kWidth + 15; ++x) {
       if ((PtInRegion(region, x, y) != FALSE) != InsidePolygons(polygons, fillMode, x, y)) ++wrong;
     }
   }

@@ -82,18 +82,26 @@ std::string Describe(const std::vector<std::vector<POINT>>& polygons, int fillMo
   return out;
 }
 
+// The polygons as PolyPolygon takes them.
+struct PolyPoints {
+  explicit PolyPoints(const std::vector<std::vector<POINT>>& polygons) {
+    for (const auto& polygon : polygons) {
+      points.insert(points.end(), polygon.begin(), polygon.end());
+      counts.push_back(static_cast<INT>(polygon.size()));
+    }
+  }
+  int Polygons() const { return static_cast<int>(counts.size()); }
+  std::vector<POINT> points;
+  std::vector<INT> counts;
+};
+
 void CheckPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode, bool clipped) {
   XorFillCanvas canvas;
   HRGN clip = clipped ? MakeRaggedClip() : nullptr;
   if (clip) SelectClipRgn(canvas.dc(), clip);
   SetPolyFillMode(canvas.dc(), fillMode);
-  std::vector<POINT> points;
-  std::vector<INT> counts;
-  for (const auto& polygon : polygons) {
-    points.insert(points.end(), polygon.begin(), polygon.end());
-    counts.push_back(static_cast<INT>(polygon.size()));
-  }
-  EXPECT_TRUE(PolyPolygon(canvas.dc(), points.data(), counts.data(), static_cast<int>(counts.size())));
+  const PolyPoints all(polygons);
+  EXPECT_TRUE(PolyPolygon(canvas.dc(), all.points.data(), all.counts.data(), all.Polygons()));
   ExpectPainted(canvas, clip, [&](int x, int y) { return InsidePolygons(polygons, fillMode, x, y); },
                 Describe(polygons, fillMode, clipped));
   if (clip) DeleteObject(clip);
@@ -101,14 +109,9 @@ void CheckPolygons(const std::vector<std::vector<POINT>>& polygons, int fillMode
 
 // The region of the same polygons follows the same rule.
 void CheckPolygonRegion(const std::vector<std::vector<POINT>>& polygons, int fillMode) {
-  std::vector<POINT> points;
-  std::vector<INT> counts;
-  for (const auto& polygon : polygons) {
-    points.insert(points.end(), polygon.begin(), polygon.end());
-    counts.push_back(static_cast<INT>(polygon.size()));
-  }
+  const PolyPoints all(polygons);
   const std::string what = Describe(polygons, fillMode, false);
-  HRGN region = CreatePolyPolygonRgn(points.data(), counts.data(), static_cast<int>(counts.size()), fillMode);
+  HRGN region = CreatePolyPolygonRgn(all.points.data(), all.counts.data(), all.Polygons(), fillMode);
   ASSERT_NE(region, nullptr) << what;
   int wrong = 0;
   for (int y = -15; y < kHeight + 15; ++y) {  // vertices lie in -12..60

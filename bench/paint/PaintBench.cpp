@@ -51,6 +51,27 @@ void GradientPaint(benchmark::State& state) {
   state.SetLabel(std::string(kStyleNames[style]) + (flags != 0 ? " buffered" : ""));
 }
 
+// The same through a clip region with many bands and a hole, so that every row is clipped
+// against several spans.
+void GradientPaintClipped(benchmark::State& state) {
+  const auto style = static_cast<TLMDGradientStyle>(state.range(0));
+  TLMDColorList colors;
+  LMDGradientCreateColorList(clGreen, clBlack, 64, &colors, true);
+  TSurface surface;
+  TCanvas* canvas = surface.Bitmap.Canvas();
+  HRGN clip = CreateEllipticRgn(0, 0, kWidth, kHeight);
+  HRGN hole = CreateRectRgn(kWidth / 4, kHeight / 4, kWidth * 3 / 4, kHeight * 3 / 4);
+  CombineRgn(clip, clip, hole, RGN_DIFF);
+  SelectClipRgn(canvas->Handle(), clip);
+  DeleteObject(hole);
+  DeleteObject(clip);
+  for (auto _ : state) {
+    LMDGradientPaintExt(canvas, kArea, style, &colors, nullptr, 0, 0);
+    benchmark::ClobberMemory();
+  }
+  state.SetLabel(std::string(kStyleNames[style]) + " clipped");
+}
+
 }  // namespace
 
 BENCHMARK(BaselineFillRect)->Unit(benchmark::kMicrosecond);
@@ -59,6 +80,7 @@ BENCHMARK(GradientPaint)
     ->Args({gstVertical, LMD_GRADIENT_BUFFER})
     ->Args({gstElliptic, LMD_GRADIENT_BUFFER})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(GradientPaintClipped)->Arg(gstElliptic)->Arg(gstTopLeftDiagonal)->Unit(benchmark::kMicrosecond);
 
 // Prints each gradient's time as a multiple of the baseline's, next to the usual table.
 int main(int argc, char** argv) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -34,6 +35,12 @@ void FillPixels(uint32_t* row, int count, uint32_t pixel) {
   std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(pixel), static_cast<size_t>(count));
 }
 
+// The pixel to store when painting the brush by the ROP just sets one colour on a 32-bit surface.
+std::optional<uint32_t> PlainFillPixel(const PixelSurface& surface, const RealizedBrush& brush, uint8_t ropIndex) {
+  if (surface.BitsPerPixel() != 32 || ropIndex != kPatCopy || brush.IsNull() || !brush.IsSolid()) return std::nullopt;
+  return brush.SolidPixel();
+}
+
 Scratch& ThreadScratch() {
   thread_local Scratch scratch;
   return scratch;
@@ -50,15 +57,13 @@ void Painter::CombineSpan(PixelSurface& surface, int x, int y, int count, const 
   uint32_t* row32 = direct ? reinterpret_cast<uint32_t*>(surface.Row(y)) + x : nullptr;
   const bool masked = usesPattern && brush && brush->HasMask();
 
-  if (direct && !masked) {
-    if (ropIndex == kPatCopy && brush && brush->IsSolid()) {
-      FillPixels(row32, count, brush->SolidPixel());
-      return;
-    }
-    if (ropIndex == kSrcCopy && source) {
-      std::memmove(row32, source, sizeof(uint32_t) * count);
-      return;
-    }
+  if (const std::optional<uint32_t> pixel = brush ? PlainFillPixel(surface, *brush, ropIndex) : std::nullopt) {
+    FillPixels(row32, count, *pixel);
+    return;
+  }
+  if (direct && !masked && ropIndex == kSrcCopy && source) {
+    std::memmove(row32, source, sizeof(uint32_t) * count);
+    return;
   }
 
   Scratch& scratch = ThreadScratch();
@@ -88,36 +93,55 @@ void Painter::CombineSpan(PixelSurface& surface, int x, int y, int count, const 
   surface.WriteRow(y, x, count, destination);
 }
 
-void Painter::FillRect(const RECT& rect, const RealizedBrush& brush, uint8_t ropIndex) {
-  if (rect.left >= rect.right || rect.top >= rect.bottom) return;
-  const POINT origin = dc_.SurfaceOrigin();
-  const RECT target{rect.left + origin.x, rect.top + origin.y, rect.right + origin.x, rect.bottom + origin.y};
-  PixelSurface& surface = dc_.Surface();
-  for (const Region::Band& band : dc_.DrawingArea().Bands()) {
-    if (band.bottom <= target.top) continue;
-    if (band.top >= target.bottom) break;
-    const int top = std::max(band.top, target.top);
-    const int bottom = std::min(band.bottom, target.bottom);
-    for (const Span& span : band.spans) {
-      const int left = std::max(span.left, target.left);
-      const int right = std::min(span.right, target.right);
-      if (left >= right) continue;
-      for (int y = top; y < bottom; ++y) CombineSpan(surface, left, y, right - left, nullptr, &brush, ropIndex);
+Painter::BandFill::BandFill(DeviceContext& dc, const RealizedBrush& brush, uint8_t ropIndex)
+    : area_(dc.DrawingArea().Bands()),
+      surface_(dc.Surface()),
+      origin_(dc.SurfaceOrigin()),
+      brush_(brush),
+      rop_(ropIndex),
+      plainPixel_(PlainFillPixel(surface_, brush, ropIndex)) {}
+
+void Painter::BandFill::Add(int32_t top, int32_t bottom, std::span<const Span> spans) {
+  // Device coordinates far from the surface must not overflow on their way to it.
+  const int64_t surfaceTop = int64_t{top} + origin_.y;
+  const int64_t surfaceBottom = int64_t{bottom} + origin_.y;
+  while (next_ < area_.size() && area_[next_].bottom <= surfaceTop) ++next_;
+  for (size_t k = next_; k < area_.size() && area_[k].top < surfaceBottom; ++k) {
+    const Region::Band& area = area_[k];
+    const int32_t from = static_cast<int32_t>(std::max<int64_t>(area.top, surfaceTop));
+    const int32_t to = static_cast<int32_t>(std::min<int64_t>(area.bottom, surfaceBottom));
+    PaintIntersection(from, to, spans, area.spans);
+  }
+}
+
+// Rows top..bottom (surface coordinates) of the shape's spans where the area's spans allow.
+void Painter::BandFill::PaintIntersection(int32_t top, int32_t bottom, std::span<const Span> shape,
+                                          const std::vector<Span>& area) {
+  size_t a = 0;
+  for (const Span& span : shape) {
+    const int64_t left = int64_t{span.left} + origin_.x;
+    const int64_t right = int64_t{span.right} + origin_.x;
+    while (a < area.size() && area[a].right <= left) ++a;
+    for (size_t k = a; k < area.size() && area[k].left < right; ++k) {
+      const int32_t from = static_cast<int32_t>(std::max<int64_t>(left, area[k].left));
+      const int32_t to = static_cast<int32_t>(std::min<int64_t>(right, area[k].right));
+      for (int32_t y = top; y < bottom; ++y) {
+        if (plainPixel_) {
+          FillPixels(reinterpret_cast<uint32_t*>(surface_.Row(y)) + from, to - from, *plainPixel_);
+        } else {
+          CombineSpan(surface_, from, y, to - from, nullptr, &brush_, rop_);
+        }
+      }
     }
   }
 }
 
+void Painter::FillRect(const RECT& rect, const RealizedBrush& brush, uint8_t ropIndex) {
+  if (rect.left >= rect.right || rect.top >= rect.bottom) return;
+  BandFill(dc_, brush, ropIndex).AddRect(rect);
+}
+
 void Painter::FillRegion(const Region& region, const RealizedBrush& brush, uint8_t ropIndex) {
-  Region target = region;
-  const POINT origin = dc_.SurfaceOrigin();
-  target.Offset(origin.x, origin.y);
-  target = Region::Combine(target, dc_.DrawingArea(), RGN_AND);
-  PixelSurface& surface = dc_.Surface();
-  for (const Region::Band& band : target.Bands()) {
-    for (const Span& span : band.spans) {
-      for (int y = band.top; y < band.bottom; ++y) {
-        CombineSpan(surface, span.left, y, span.right - span.left, nullptr, &brush, ropIndex);
-      }
-    }
-  }
+  BandFill fill(dc_, brush, ropIndex);
+  for (const Region::Band& band : region.Bands()) fill.Add(band.top, band.bottom, band.spans);
 }

@@ -15,10 +15,10 @@ BOOL Fail(DWORD error) {
 enum class PathUse { Stroke, Fill, StrokeAndFill };
 
 // The interior of every figure, each closed, by the DC's poly fill mode.
-Region PathInterior(const ShapePainter& painter, const Path& path, int fillMode) {
+ShapePainter::Interior PathInterior(const ShapePainter& painter, const Path& path, int fillMode) {
   PolygonRasterizer interior(painter.Bounds());
   for (const Figure& figure : path.Figures()) interior.AddPolygon(std::span<const POINT>(figure.points));
-  return interior.ToRegion(fillMode);
+  return [interior = std::move(interior), fillMode](SpanSink& sink) { interior.Scan(fillMode, sink); };
 }
 
 std::vector<Figure> ClosedFigures(const Path& path) {

@@ -48,7 +48,7 @@ RECT DeviceBounds(DeviceContext& dc) {
 }
 
 // Builds the rows of a wide pen's outline: bands along the segments plus caps and joins.
-class WideOutlineBuilder {
+class WideOutlineBuilder : public SpanSink {
  public:
   WideOutlineBuilder(const RECT& clip, const RealizedPen& pen)
       : clip_(clip), pen_(pen), half_(pen.Width() / 2.0) {
@@ -76,6 +76,11 @@ class WideOutlineBuilder {
 
   Region Build() { return Region::FromRows(std::move(rows_)); }
 
+  // The rows of the pieces, which overlap one another; Build merges them.
+  void Add(int32_t top, int32_t bottom, std::span<const Span> spans) override {
+    for (int32_t y = top; y < bottom && !spans.empty(); ++y) rows_.push_back({y, {spans.begin(), spans.end()}});
+  }
+
  private:
   Vec Normal(POINT from, POINT to) const {
     const Vec d = ToVec(to) - ToVec(from);
@@ -85,7 +90,7 @@ class WideOutlineBuilder {
   void AddPolygon(std::initializer_list<PointL> corners) {
     PolygonRasterizer rasterizer(clip_);
     rasterizer.AddPolygon(std::span<const PointL>(corners.begin(), corners.size()));
-    rasterizer.AppendRows(WINDING, rows_);
+    rasterizer.Scan(WINDING, *this);
   }
 
   void AddSegment(POINT from, POINT to, bool capStart, bool capEnd) {

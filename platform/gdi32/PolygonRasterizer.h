@@ -4,7 +4,7 @@
 // left and top edges count, points on right and bottom edges do not.
 #pragma once
 
-#include "Region.h"
+#include "SpanSink.h"
 
 #include <cstdint>
 #include <span>
@@ -24,22 +24,37 @@ class PolygonRasterizer {
   void AddPolygon(std::span<const PointL> polygon);
   void AddPolygon(std::span<const POINT> polygon);
 
-  // Appends the inside rows (ALTERNATE or WINDING), clipped, to `rows`.
-  void AppendRows(int fillMode, std::vector<RowSpans>& rows) const;
-  Region ToRegion(int fillMode) const;
+  // Puts the inside rows (ALTERNATE or WINDING), clipped, into `sink`. Stretches where every
+  // edge is vertical go as one band; the other rows are scanned one by one, and when there
+  // are more than `rowBudget` of them nothing is given and the result is false.
+  bool Scan(int fillMode, SpanSink& sink, int64_t rowBudget = INT64_MAX) const;
 
  private:
   struct Edge {
     int64_t x0, y0, x1, y1;
     int direction;  // +1 downwards, -1 upwards
   };
-  struct Crossing {
+  // An edge crossing the current row, stepped from row to row without division: the crossing
+  // is x + remainder / height (remainder in (-height, 0]) and moves by step + stepRemainder /
+  // height a row.
+  struct ActiveEdge {
+    bool IsVertical() const { return step == 0 && stepRemainder == 0; }
+
     int64_t x;  // first pixel at or right of the crossing
+    int64_t remainder;
+    int64_t step;
+    int64_t stepRemainder;  // in [0, height)
+    int64_t height;
+    int64_t bottom;
     int direction;
   };
 
   void AddEdge(PointL a, PointL b);
-  void AppendRow(int64_t y, std::vector<Crossing>& crossings, int fillMode, std::vector<RowSpans>& rows) const;
+  // The rows, within the clip, that some slanted edge crosses.
+  int64_t SlantedRows() const;
+  static ActiveEdge Activate(const Edge& edge, int64_t y);
+  // The inside spans between the crossings of edges sorted by x.
+  void ScanRow(const std::vector<ActiveEdge>& edges, int fillMode, std::vector<Span>& spans) const;
 
   RECT clip_;
   std::vector<Edge> edges_;

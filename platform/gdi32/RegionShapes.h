@@ -3,10 +3,10 @@
 #pragma once
 
 #include "Region.h"
-
-#include <vector>
+#include "SpanSink.h"
 
 #include <optional>
+#include <vector>
 
 namespace RegionShapes {
 
@@ -25,14 +25,10 @@ std::optional<Region> Polygons(const std::vector<std::vector<POINT>>& polygons, 
 // y = b - 1 (a midpoint rasterisation computed for the first quadrant and mirrored).
 std::vector<POINT> EllipseOutline(const RECT& box);
 
-// The outline pixels of a rounded rectangle with corners from a cornerWidth x cornerHeight
-// ellipse; straight edges are not included.
-std::vector<POINT> RoundRectCorners(const RECT& box, int cornerWidth, int cornerHeight);
-
-// Everything inside and on the outline of a rounded rectangle drawn in `box` (right and bottom
-// exclusive); corners smaller than 3 pixels give the plain rectangle. Corner sizes must not
-// exceed kMaxCurveExtent.
-Region FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight);
+// Puts everything inside and on the outline of a rounded rectangle drawn in `box` (right and
+// bottom exclusive) into `sink`; corners smaller than 3 pixels give the plain rectangle. Corner
+// sizes must not exceed kMaxCurveExtent.
+void FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight, SpanSink& sink);
 
 // The region of CreateRoundRectRgn / CreateEllipticRgn: the box loses its last column and row.
 // Corner sizes must not exceed kMaxCurveExtent.

@@ -87,6 +87,10 @@ BOOL SkipCurve(Curve curve) { return curve == Curve::OutOfSight ? TRUE : Fail(ER
 
 Figure Closed(std::vector<POINT> points) { return Figure{std::move(points), true}; }
 
+ShapePainter::Interior RectInterior(const RECT& rect) {
+  return [rect](SpanSink& sink) { sink.AddRect(rect); };
+}
+
 BOOL DrawRectangle(DeviceContext& dc, RECT box) {
   if (IsEmptyBox(box)) return TRUE;
   const int direction = dc.State().arcDirection;
@@ -97,14 +101,14 @@ BOOL DrawRectangle(DeviceContext& dc, RECT box) {
   ShapePainter painter(dc);
   const RealizedPen::Kind kind = painter.Pen().GetKind();
   if (kind == RealizedPen::Kind::Null) {
-    painter.Fill(Region::FromRect({box.left, box.top, box.right - 1, box.bottom - 1}));
+    painter.Fill(RectInterior({box.left, box.top, box.right - 1, box.bottom - 1}));
     return TRUE;
   }
   // A 1-pixel outline is drawn over the interior's border; a wide one is cut out of it.
   box = InsideFrame(box, painter.Pen());
   const RECT corners{box.left, box.top, box.right - 1, box.bottom - 1};
   const int inset = kind == RealizedPen::Kind::Wide ? 0 : 1;
-  const Region interior = Region::FromRect({box.left + inset, box.top + inset, box.right - 1, box.bottom - 1});
+  const ShapePainter::Interior interior = RectInterior({box.left + inset, box.top + inset, box.right - 1, box.bottom - 1});
   return Drawn(painter.FillAndStroke(interior, {Closed(ShapeOutlines::RectangleCorners(corners, direction))}));
 }
 
@@ -122,14 +126,24 @@ BOOL DrawRoundRect(DeviceContext& dc, RECT box, int cornerWidth, int cornerHeigh
   cornerWidth = static_cast<int>(ellipse ? BoxWidth(box) : std::min<int64_t>(width, BoxWidth(box)));
   cornerHeight = static_cast<int>(ellipse ? BoxHeight(box) : std::min<int64_t>(height, BoxHeight(box)));
 
-  std::vector<POINT> loop = ShapeOutlines::RoundRectLoop(box, cornerWidth, cornerHeight);
-  if (dc.State().arcDirection == AD_CLOCKWISE && !loop.empty()) std::reverse(loop.begin() + 1, loop.end());
+  auto outline = [&] {
+    std::vector<POINT> loop = ShapeOutlines::RoundRectLoop(box, cornerWidth, cornerHeight);
+    if (dc.State().arcDirection == AD_CLOCKWISE && !loop.empty()) std::reverse(loop.begin() + 1, loop.end());
+    return loop;
+  };
   if (path) {
-    path->AddClosedFigure(std::move(loop));
+    path->AddClosedFigure(outline());
     return TRUE;
   }
-  const Region interior = RegionShapes::FilledRoundRect(box, cornerWidth, cornerHeight);
-  return Drawn(painter.FillAndStroke(interior, {Closed(std::move(loop))}));
+  const ShapePainter::Interior interior = [&](SpanSink& sink) {
+    RegionShapes::FilledRoundRect(box, cornerWidth, cornerHeight, sink);
+  };
+  // Without a pen the outline is not needed, and tracing it costs more than the fill.
+  if (painter.Pen().GetKind() == RealizedPen::Kind::Null) {
+    painter.Fill(interior);
+    return TRUE;
+  }
+  return Drawn(painter.FillAndStroke(interior, {Closed(outline())}));
 }
 
 enum class ArcKind { Arc, Chord, Pie };
@@ -154,7 +168,7 @@ BOOL DrawArc(HDC hdc, ArcKind kind, int left, int top, int right, int bottom, in
   if (kind == ArcKind::Arc) return Drawn(painter.Stroke({figure}));
   PolygonRasterizer interior(painter.Bounds());
   interior.AddPolygon(std::span<const POINT>(figure.points));
-  return Drawn(painter.FillAndStroke(interior.ToRegion(WINDING), {figure}));
+  return Drawn(painter.FillAndStroke([&](SpanSink& sink) { interior.Scan(WINDING, sink); }, {figure}));
 }
 
 BOOL Stroke(DeviceContext& dc, std::vector<Figure> figures) {
@@ -234,7 +248,8 @@ BOOL WINAPI PolyPolygon(HDC hdc, const POINT* apt, const INT* asz, int csz) {
   ShapePainter painter(*dc);
   PolygonRasterizer interior(painter.Bounds());
   for (const Figure& figure : figures) interior.AddPolygon(std::span<const POINT>(figure.points));
-  return Drawn(painter.FillAndStroke(interior.ToRegion(dc->State().polyFillMode), figures));
+  const int fillMode = dc->State().polyFillMode;
+  return Drawn(painter.FillAndStroke([&](SpanSink& sink) { interior.Scan(fillMode, sink); }, figures));
 }
 
 BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) { return PolyPolygon(hdc, apt, &cpt, 1); }

@@ -6,9 +6,11 @@
 #include "DeviceContext.h"
 #include "Figure.h"
 #include "PenStroker.h"
+#include "RealizedBrush.h"
 #include "RealizedPen.h"
-#include "Region.h"
+#include "SpanSink.h"
 
+#include <functional>
 #include <vector>
 
 class ShapePainter {
@@ -19,12 +21,18 @@ class ShapePainter {
   // What the DC can draw on, in device coordinates.
   const RECT& Bounds() const { return stroker_.Bounds(); }
 
+  // Puts a shape's interior, in device coordinates, into the sink it is given.
+  using Interior = std::function<void(SpanSink&)>;
+
   // False when the pen is too wide to draw (nothing is painted then).
-  bool FillAndStroke(const Region& interior, const std::vector<Figure>& outline);
+  bool FillAndStroke(const Interior& interior, const std::vector<Figure>& outline);
   bool Stroke(const std::vector<Figure>& outline) { return stroker_.Stroke(outline); }
-  void Fill(const Region& interior);
+  void Fill(const Interior& interior);
 
  private:
+  RealizedBrush Brush() const;
+  uint8_t Rop() const;
+
   DeviceContext& dc_;
   RealizedPen pen_;
   PenStroker stroker_;

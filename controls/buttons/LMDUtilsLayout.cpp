@@ -7,16 +7,27 @@
 #include <SysUtils.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-int32_t WidthOf(const RECT& rect) { return rect.right - rect.left; }
-int32_t HeightOf(const RECT& rect) { return rect.bottom - rect.top; }
+// Positions are worked out in 64 bits and held at the ends of the 32-bit range, so that extreme
+// spacings, offsets or rectangles from a form description move things far away instead of
+// overflowing.
+LONG Saturated(int64_t value) { return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX)); }
 
-RECT Grown(RECT rect, int32_t by) {
-  InflateRect(&rect, by, by);
-  return rect;
+int64_t WidthOf(const RECT& rect) { return int64_t{rect.right} - rect.left; }
+int64_t HeightOf(const RECT& rect) { return int64_t{rect.bottom} - rect.top; }
+
+RECT Moved(const RECT& rect, int64_t dx, int64_t dy) {
+  return RECT{Saturated(rect.left + dx), Saturated(rect.top + dy), Saturated(rect.right + dx),
+              Saturated(rect.bottom + dy)};
+}
+
+RECT Grown(const RECT& rect, int64_t by) {
+  return RECT{Saturated(rect.left - by), Saturated(rect.top - by), Saturated(rect.right + by),
+              Saturated(rect.bottom + by)};
 }
 
 // The drop-down arrow of a button layout; Present is false for a plain layout.
@@ -31,7 +42,7 @@ struct TArrow {
   bool BesideText() const { return Present && (Position == apRightText || Position == apLeftText); }
   bool BesideGlyph() const { return Present && !BesideText(); }
   // The room it takes beside its element: itself and the gap.
-  int32_t Room() const { return Width + Indent; }
+  int64_t Room() const { return int64_t{Width} + Indent; }
 };
 
 TArrow ArrowOf(const TLMDGlyphTextLayout& layout) {
@@ -45,42 +56,47 @@ TArrow ArrowOf(const TLMDGlyphTextLayout& layout) {
                 button->ArrowColor()};
 }
 
-// Where text and glyph stand inside their block, and the block's size.
-struct TArrangement {
-  POINT Text{};
-  POINT Glyph{};
-  SIZE Block{};
+struct TPair {
+  int64_t X = 0;
+  int64_t Y = 0;
 };
 
-TArrangement ArrangeSideBySide(TLMDTextArrange arrange, SIZE text, SIZE glyph, int32_t spacing) {
-  const int32_t height = std::max(text.cy, glyph.cy);
-  const int32_t textY = height > text.cy ? (height - text.cy) / 2 : 0;
-  const int32_t glyphY = height > text.cy ? 0 : (height - glyph.cy) / 2;
-  const SIZE block{text.cx + spacing + glyph.cx, height};
+// Where text and glyph stand inside their block, and the block's size.
+struct TArrangement {
+  TPair Text;
+  TPair Glyph;
+  TPair Block;
+};
+
+TArrangement ArrangeSideBySide(TLMDTextArrange arrange, TPair text, TPair glyph, int64_t spacing) {
+  const int64_t height = std::max(text.Y, glyph.Y);
+  const int64_t textY = height > text.Y ? (height - text.Y) / 2 : 0;
+  const int64_t glyphY = height > text.Y ? 0 : (height - glyph.Y) / 2;
+  const TPair block{text.X + spacing + glyph.X, height};
   switch (arrange) {
-    case taLeft: return {POINT{0, textY}, POINT{text.cx + spacing, glyphY}, block};
-    case taLeftTop: return {POINT{0, textY}, POINT{text.cx + spacing, 0}, block};
-    case taRight: return {POINT{glyph.cx + spacing, textY}, POINT{0, glyphY}, block};
-    default: return {POINT{glyph.cx + spacing, textY}, POINT{0, 0}, block};
+    case taLeft: return {{0, textY}, {text.X + spacing, glyphY}, block};
+    case taLeftTop: return {{0, textY}, {text.X + spacing, 0}, block};
+    case taRight: return {{glyph.X + spacing, textY}, {0, glyphY}, block};
+    default: return {{glyph.X + spacing, textY}, {0, 0}, block};
   }
 }
 
-TArrangement ArrangeStacked(TLMDTextArrange arrange, SIZE text, SIZE glyph, int32_t spacing) {
-  const int32_t width = std::max(text.cx, glyph.cx);
-  const int32_t textX = width > text.cx ? (width - text.cx) / 2 : 0;
-  const int32_t glyphX = width > text.cx ? 0 : (width - glyph.cx) / 2;
-  const SIZE block{width, text.cy + spacing + glyph.cy};
+TArrangement ArrangeStacked(TLMDTextArrange arrange, TPair text, TPair glyph, int64_t spacing) {
+  const int64_t width = std::max(text.X, glyph.X);
+  const int64_t textX = width > text.X ? (width - text.X) / 2 : 0;
+  const int64_t glyphX = width > text.X ? 0 : (width - glyph.X) / 2;
+  const TPair block{width, text.Y + spacing + glyph.Y};
   switch (arrange) {
-    case taTop: return {POINT{textX, 0}, POINT{glyphX, text.cy + spacing}, block};
-    case taTopLeft: return {POINT{textX, 0}, POINT{0, text.cy + spacing}, block};
-    case taBottom: return {POINT{textX, glyph.cy + spacing}, POINT{glyphX, 0}, block};
-    default: return {POINT{textX, glyph.cy + spacing}, POINT{0, 0}, block};
+    case taTop: return {{textX, 0}, {glyphX, text.Y + spacing}, block};
+    case taTopLeft: return {{textX, 0}, {0, text.Y + spacing}, block};
+    case taBottom: return {{textX, glyph.Y + spacing}, {glyphX, 0}, block};
+    default: return {{textX, glyph.Y + spacing}, {0, 0}, block};
   }
 }
 
-TArrangement Arrange(TLMDTextArrange arrange, const RECT& text, const RECT& glyph, int32_t spacing) {
-  const SIZE textSize{WidthOf(text), HeightOf(text)};
-  const SIZE glyphSize{WidthOf(glyph), HeightOf(glyph)};
+TArrangement Arrange(TLMDTextArrange arrange, const RECT& text, const RECT& glyph, int64_t spacing) {
+  const TPair textSize{WidthOf(text), HeightOf(text)};
+  const TPair glyphSize{WidthOf(glyph), HeightOf(glyph)};
   return arrange <= taRightTop ? ArrangeSideBySide(arrange, textSize, glyphSize, spacing)
                                : ArrangeStacked(arrange, textSize, glyphSize, spacing);
 }
@@ -93,9 +109,9 @@ UINT AlignmentFormat(TLMDAlignment alignment) {
 }
 
 // A downward arrow at x, centred vertically on the element it stands beside.
-void PaintArrow(TCanvas* canvas, const TArrow& arrow, int32_t x, const RECT& beside, bool enabled) {
-  const int32_t y = beside.top + HeightOf(beside) / 2 - arrow.Size / 2;
-  LMDDrawTriangle(canvas, x, y, arrow.Size, arrow.Color, true, enabled);
+void PaintArrow(TCanvas* canvas, const TArrow& arrow, int64_t x, const RECT& beside, bool enabled) {
+  const int64_t y = beside.top + HeightOf(beside) / 2 - arrow.Size / 2;
+  LMDDrawTriangle(canvas, Saturated(x), Saturated(y), arrow.Size, arrow.Color, true, enabled);
 }
 
 // Sets a device context's text and background colours and puts the previous ones back.
@@ -183,7 +199,7 @@ void DrawWithoutColour(TCanvas* canvas, POINT at, SIZE size, TCanvas* glyph, POI
 void DrawGlyph(TCanvas* canvas, const RECT& target, TCanvas* glyph, const RECT& source, TCanvas* mask,
                TColor transparentColor, bool transparent) {
   const POINT at{target.left, target.top};
-  const SIZE size{WidthOf(source), HeightOf(source)};
+  const SIZE size{Saturated(WidthOf(source)), Saturated(HeightOf(source))};
   const POINT glyphAt{source.left, source.top};
   if (transparent && mask != nullptr) {
     DrawThroughMask(canvas, at, size, glyph->Handle(), glyphAt, mask->Handle());
@@ -226,49 +242,50 @@ TLMDTextGlyphRects LMDDrawTextAndGlyphExt(TCanvas* canvas, const AnsiString& tex
   TFocus focus;
   const bool hasGlyph = glyphCanvas != nullptr && !IsRectEmpty(&glyphRect);
   const bool hasText = !text.empty();
-  const int32_t spacing = hasText == hasGlyph ? layout->Spacing() : 0;
+  const int64_t spacing = hasText == hasGlyph ? layout->Spacing() : 0;
 
   RECT textRect{};
   if (hasText) {
-    textRect.right = std::abs(WidthOf(dest));
+    textRect.right = Saturated(std::abs(WidthOf(dest)));
     LMDDrawTextCalc(text, effect, textRect, canvas->Font(), wordBreak, accelChar, 0, extraFormat);
   }
-  RECT glyph = hasGlyph ? RECT{0, 0, WidthOf(glyphRect), HeightOf(glyphRect)} : RECT{};
+  RECT glyph = hasGlyph ? RECT{0, 0, Saturated(WidthOf(glyphRect)), Saturated(HeightOf(glyphRect))} : RECT{};
   const TArrow arrow = ArrowOf(*layout);
-  if (arrow.BesideText()) textRect.right += arrow.Room();
-  if (arrow.BesideGlyph()) glyph.right += arrow.Room();
+  if (arrow.BesideText()) textRect.right = Saturated(textRect.right + arrow.Room());
+  if (arrow.BesideGlyph()) glyph.right = Saturated(glyph.right + arrow.Room());
 
   const bool calculating = styles.Contains(dtCalculate);
   if (calculating) styles.Include(dtRectGlyphText);
 
   const TArrangement arrangement = Arrange(layout->AlignText2Glyph(), textRect, glyph, spacing);
-  OffsetRect(&textRect, arrangement.Text.x, arrangement.Text.y);
-  OffsetRect(&glyph, arrangement.Glyph.x, arrangement.Glyph.y);
+  textRect = Moved(textRect, arrangement.Text.X, arrangement.Text.Y);
+  glyph = Moved(glyph, arrangement.Glyph.X, arrangement.Glyph.Y);
   if (!styles.Contains(dtAutoSize)) {
-    const RECT block = LMDAlignRect(layout->Alignment(), RECT{0, 0, arrangement.Block.cx, arrangement.Block.cy}, dest);
-    OffsetRect(&textRect, block.left + 1, block.top + 1);
-    OffsetRect(&glyph, block.left, block.top);
+    const RECT blockSize{0, 0, Saturated(arrangement.Block.X), Saturated(arrangement.Block.Y)};
+    const RECT block = LMDAlignRect(layout->Alignment(), blockSize, dest);
+    textRect = Moved(textRect, int64_t{block.left} + 1, int64_t{block.top} + 1);
+    glyph = Moved(glyph, block.left, block.top);
   }
-  if (arrow.Present && arrow.Position == apLeftText) OffsetRect(&textRect, arrow.Room(), 0);
+  if (arrow.Present && arrow.Position == apLeftText) textRect = Moved(textRect, arrow.Room(), 0);
 
   UINT format = extraFormat | DT_NOCLIP | DT_WORDBREAK;
   if (wordBreak) format |= AlignmentFormat(layout->Alignment());
   canvas->Brush()->SetStyle(bsClear);
 
-  OffsetRect(&textRect, layout->OffsetX(), layout->OffsetY());
-  OffsetRect(&glyph, layout->OffsetX(), layout->OffsetY());
+  textRect = Moved(textRect, layout->OffsetX(), layout->OffsetY());
+  glyph = Moved(glyph, layout->OffsetX(), layout->OffsetY());
   if (!calculating) LMDDrawTextExt(canvas, text, effect, textRect, format, styles, nullptr);
   result.Text = textRect;
   if (styles.Contains(dtRectText)) focus.Choose(textRect, true);
 
   const bool enabled = styles.Contains(dtEnabled);
   if (arrow.BesideText() && !calculating) {
-    const int32_t x = arrow.Position == apLeftText ? textRect.left - arrow.Room()
-                      : wordBreak                  ? textRect.right - arrow.Size - 1
-                                                   : textRect.right - arrow.Width - 1;
+    const int64_t x = arrow.Position == apLeftText ? textRect.left - arrow.Room()
+                      : wordBreak                  ? int64_t{textRect.right} - arrow.Size - 1
+                                                   : int64_t{textRect.right} - arrow.Width - 1;
     PaintArrow(canvas, arrow, x, textRect, enabled);
   }
-  if (arrow.Present && arrow.Position == apLeftGlyph) OffsetRect(&glyph, arrow.Room(), 0);
+  if (arrow.Present && arrow.Position == apLeftGlyph) glyph = Moved(glyph, arrow.Room(), 0);
 
   if (hasGlyph && !calculating) {
     DrawGlyph(canvas, glyph, glyphCanvas, glyphRect, maskCanvas, transparentColor, transparentGlyph);
@@ -280,7 +297,7 @@ TLMDTextGlyphRects LMDDrawTextAndGlyphExt(TCanvas* canvas, const AnsiString& tex
   if (styles.Contains(dtRectGlyphText)) focus.Choose(result.Both, true);
 
   if (arrow.BesideGlyph() && !calculating) {
-    const int32_t x = arrow.Position == apRightGlyph ? glyph.right - arrow.Width : glyph.left - arrow.Room();
+    const int64_t x = arrow.Position == apRightGlyph ? int64_t{glyph.right} - arrow.Width : glyph.left - arrow.Room();
     PaintArrow(canvas, arrow, x, glyph, enabled);
   }
   glyphRect = focus.Result(dest, calculating);

@@ -147,10 +147,9 @@ TEST_F(TextGlyphLayoutTest, EachArrangementPutsTextAndGlyphInTheirPlacesOfTheBlo
 TEST_F(TextGlyphLayoutTest, TheBlockTakesEachOfNinePlacesAndAnOnlyElementHasNoSpacing) {
   const RECT dest{10, 5, 90, 45};
   const RECT text = Measured(kText, dest);
-  const int columns[] = {0, 1, 2};
   for (int alignment = agTopLeft; alignment <= agBottomRight; ++alignment) {
     layout_.SetAlignment(static_cast<TLMDAlignment>(alignment));
-    const int column = columns[alignment % 3];
+    const int column = alignment % 3;
     const int row = alignment / 3;
     const RECT glyph = Draw("", dest).Glyph;
     EXPECT_TRUE(SameRect(glyph, Moved(RECT{0, 0, 16, 16}, 10 + column * (80 - 16) / 2, 5 + row * (40 - 16) / 2)))
@@ -161,19 +160,13 @@ TEST_F(TextGlyphLayoutTest, TheBlockTakesEachOfNinePlacesAndAnOnlyElementHasNoSp
   }
 }
 
-TEST_F(TextGlyphLayoutTest, NoTextAndNoGlyphPaintNothing) {
-  const RECT dest{4, 4, 60, 30};
-  layout_.SetArrow(false);
-  const TLMDTextGlyphRects rects = Draw("", dest, {dtEnabled, dtRectGlyphText}, false);
-  EXPECT_TRUE(PaintedPixels(*surface_).empty());
-  EXPECT_TRUE(IsRectEmpty(&rects.Both));
-  EXPECT_TRUE(IsRectEmpty(&rects.Text));
-  EXPECT_TRUE(IsRectEmpty(&rects.Glyph));
-  EXPECT_TRUE(SameRect(focus_, Grown(dest, -1))) << "nothing to frame: the destination shrunk by 1";
-}
-
 TEST_F(TextGlyphLayoutTest, FocusStylesFrameTheTextTheGlyphOrBothAndCalculatingPaintsNothing) {
   const RECT dest{0, 0, kSurfaceWidth, kSurfaceHeight};
+  const TLMDTextGlyphRects nothing = Draw("", dest, {dtEnabled, dtRectGlyphText}, false);
+  EXPECT_TRUE(PaintedPixels(*surface_).empty());
+  EXPECT_TRUE(IsRectEmpty(&nothing.Both) && IsRectEmpty(&nothing.Text) && IsRectEmpty(&nothing.Glyph));
+  EXPECT_TRUE(SameRect(focus_, Grown(dest, -1))) << "nothing to frame: the destination shrunk by 1";
+
   const TLMDTextGlyphRects rects = Draw(kText, dest, {dtEnabled, dtRectText});
   EXPECT_TRUE(SameRect(focus_, Grown(rects.Text, 1)));
   Draw(kText, dest, {dtEnabled, dtRectGlyph});
@@ -344,6 +337,21 @@ TEST_F(TextGlyphLayoutTest, TheBitmapFormTakesTheGlyphsTransparentColourAndMask)
   const TLMDTextGlyphRects none = draw(nullptr, &empty);
   EXPECT_TRUE(IsRectEmpty(&none.Glyph));
   EXPECT_TRUE(PaintedPixels(*surface_).empty());
+}
+
+TEST_F(TextGlyphLayoutTest, ExtremeSpacingsAndOffsetsPushThingsAwayWithoutOverflowing) {
+  layout_.SetSpacing(INT32_MAX);
+  layout_.SetOffset(0, INT32_MAX);
+  layout_.SetOffset(1, INT32_MIN);
+  layout_.SetArrow(true);
+  layout_.SetArrowIndent(INT32_MAX);
+  for (const TLMDDrawTextStyles styles : {TLMDDrawTextStyles{dtEnabled, dtCalculate}, TLMDDrawTextStyles{dtEnabled}}) {
+    const TLMDTextGlyphRects rects = Draw(kText, RECT{INT32_MIN, 0, INT32_MAX, 10}, styles);
+    EXPECT_EQ(rects.Text.left, INT32_MAX) << "the text stands an endless spacing right of the glyph";
+    EXPECT_EQ(rects.Text.top, INT32_MIN);
+    EXPECT_LT(rects.Glyph.left, rects.Text.left);
+  }
+  EXPECT_TRUE(PaintedPixels(*surface_).empty()) << "everything lies far outside";
 }
 
 TEST_F(TextGlyphLayoutTest, AMissingCanvasOrLayoutIsRefused) {

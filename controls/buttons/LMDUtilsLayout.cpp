@@ -141,9 +141,9 @@ void DrawThroughMask(TCanvas* canvas, POINT at, SIZE size, HDC image, POINT imag
   BitBlt(dc, at.x, at.y, size.cx, size.cy, image, imageAt.x, imageAt.y, SRCPAINT);
 }
 
-// A monochrome device-dependent bitmap in a memory device context of its own: blits into it
-// turn the source's background colour into white, blits out of it paint white as the target's
-// background colour and black as its text colour.
+// A monochrome device-dependent bitmap in a memory device context of its own: a blit into it
+// turns the source's background colour white and every other colour black; a blit out of it
+// paints its white in the target's background colour and its black in the target's text colour.
 class TMonoBitmap {
  public:
   explicit TMonoBitmap(SIZE size)

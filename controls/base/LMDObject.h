@@ -25,6 +25,15 @@ class TLMDObject : public TPersistent {
   // A one-line summary of the current setting; empty for the base.
   virtual AnsiString GetSetStr() const;
 
+ protected:
+  // A setter's work: store the value and notify, when it differs from the field.
+  template <class T>
+  void StoreAndNotify(T& field, T value) {
+    if (value == field) return;
+    field = value;
+    Change();
+  }
+
  private:
   bool FUpdating = false;
 };

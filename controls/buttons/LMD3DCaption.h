@@ -48,13 +48,6 @@ class TLMD3DCaption : public TLMDObject {
  protected:
   // Copies the seven properties Assign shares between all caption effects, without notifying.
   void CopyEffect(const TLMD3DCaption& source);
-  // A setter's work: store the value and notify, when it differs from the field.
-  template <class T>
-  void StoreAndNotify(T& field, T value) {
-    if (value == field) return;
-    field = value;
-    Change();
-  }
 
  private:
   TLMDDisabledStyle FDisabledStyle = dsAuto;

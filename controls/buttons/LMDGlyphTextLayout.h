@@ -42,13 +42,6 @@ class TLMDGlyphTextLayout : public TLMDObject {
 
   // The five placement properties through their setters; callers bracket it with an update.
   void CopyPlacement(const TLMDGlyphTextLayout& source);
-  // A setter's work: store the value and notify, when it differs from the field.
-  template <class T>
-  void StoreAndNotify(T& field, T value) {
-    if (value == field) return;
-    field = value;
-    Change();
-  }
 
  private:
   TLMDTextArrange FAlignText2Glyph = taRight;

@@ -48,10 +48,11 @@ class MainFormTest : public InstallerFixture {
 
   virtual void PrepareDriveC() {}
 
-  // A host program standing in for the product: it notes the folder it was started in.
+  // A host program standing in for the product: it notes the folder it was started in. The note
+  // appears whole (written aside, then renamed), so a reader never sees it empty.
   AnsiString MakeProgram() {
     std::filesystem::create_directories(DriveC("Tools"));
-    Write(DriveC("Tools/product.sh"), "#!/bin/sh\npwd > \"$HOME_NOTE\"\n");
+    Write(DriveC("Tools/product.sh"), "#!/bin/sh\npwd > \"$HOME_NOTE.part\" && mv \"$HOME_NOTE.part\" \"$HOME_NOTE\"\n");
     chmod(DriveC("Tools/product.sh").c_str(), 0755);
     setenv("HOME_NOTE", (root_ + "/started-in.txt").c_str(), 1);
     return "C:\\Tools\\product.sh";

@@ -17,6 +17,10 @@ class TLMDGraphicControl : public TGraphicControl {
 
   TLMDBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TLMDBevel* value) { FBevel->Assign(value); }
+  // The item of the image list the control shows, by index: 0 ImageIndex, 1 ListIndex. The
+  // control keeps them for the image list it will be linked to; a negative value is ignored.
+  int32_t GetIndex(int32_t index) const { return index == 0 ? FImageIndex : FListIndex; }
+  void SetIndex(int32_t index, int32_t value);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool value);
 
@@ -41,4 +45,6 @@ class TLMDGraphicControl : public TGraphicControl {
  private:
   std::unique_ptr<TLMDBevel> FBevel;
   bool FTransparent = true;
+  int32_t FImageIndex = 0;
+  int32_t FListIndex = 0;
 };

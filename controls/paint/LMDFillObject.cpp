@@ -11,24 +11,6 @@ namespace {
 // How a bitmap is placed in the area.
 enum class TBitmapPlacement { OwnSize, Centered, Stretched, Tiled };
 
-// A pattern brush of Windows 9x takes only the top-left 8 × 8 pixels of its bitmap.
-constexpr int32_t kPatternSize = 8;
-
-bool IsWindowsNT() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-// The top-left corner of `bitmap`, as much of it as there is.
-std::unique_ptr<TBitmap> PatternOf(TBitmap* bitmap) {
-  auto pattern = std::make_unique<TBitmap>();
-  pattern->SetSize(kPatternSize, kPatternSize);
-  const RECT corner{0, 0, std::min(kPatternSize, bitmap->Width()), std::min(kPatternSize, bitmap->Height())};
-  pattern->Canvas()->CopyRect(corner, bitmap->Canvas(), corner);
-  return pattern;
-}
-
 // Copies the bitmap tile by tile from the area's top-left corner; the last tiles of a row
 // and column are cut at the area's edges.
 void DrawTiled(TCanvas* canvas, const RECT& rect, TBitmap* bitmap) {
@@ -175,12 +157,10 @@ void TLMDFillObject::FillInner(TCanvas* canvas, const RECT& rect, TColor backCol
   canvas->FillRect(rect);
 }
 
+// The whole bitmap is the pattern: the platform belongs to the NT family, whose pattern
+// brushes take bitmaps of any size.
 void TLMDFillObject::FillBrushBitmap(TCanvas* canvas, const RECT& rect) {
-  std::unique_ptr<TBitmap> pattern;
-  if (!Bitmap()->Empty()) {
-    if (!IsWindowsNT()) pattern = PatternOf(Bitmap());
-    canvas->Brush()->SetBitmap(pattern != nullptr ? pattern.get() : Bitmap());
-  }
+  if (!Bitmap()->Empty()) canvas->Brush()->SetBitmap(Bitmap());
   struct ResetPattern {
     TCanvas* canvas;
     ~ResetPattern() { canvas->Brush()->SetBitmap(nullptr); }

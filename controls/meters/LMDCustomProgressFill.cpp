@@ -3,6 +3,7 @@
 #include <LMDUtils.h>
 
 TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
+  published.Property("About", &TLMDCustomProgressFill::About, &TLMDCustomProgressFill::SetAbout);
   published.Property("Align", &TLMDCustomProgressFill::Align, &TLMDCustomProgressFill::SetAlign).Default(alNone);
   published.Property("Alignment", &TLMDCustomProgressFill::Alignment, &TLMDCustomProgressFill::SetAlignment)
       .Default(taCenter);
@@ -42,7 +43,8 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
       .Default(true);
   published.Property("PopupMenu", &TLMDCustomProgressFill::PopupMenuComponent,
                      &TLMDCustomProgressFill::SetPopupMenuComponent);
-  published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint);
+  published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint)
+      .Default(false);
   published.Property("Visible", &TLMDCustomProgressFill::Visible, &TLMDCustomProgressFill::SetVisible).Default(true);
   published.Property("OnClick", &TLMDCustomProgressFill::OnClick);
   published.Property("OnDblClick", &TLMDCustomProgressFill::OnDblClick);

@@ -15,6 +15,9 @@ class TLMDGraphicControl : public TGraphicControl {
   explicit TLMDGraphicControl(TComponent* owner);
   ~TLMDGraphicControl() override;
 
+  // A free text kept with the control; nothing reads it.
+  AnsiString About() const { return FAbout; }
+  void SetAbout(const AnsiString& value) { FAbout = value; }
   TLMDBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TLMDBevel* value) { FBevel->Assign(value); }
   // The item of the image list the control shows, by index: 0 ImageIndex, 1 ListIndex. The
@@ -43,6 +46,7 @@ class TLMDGraphicControl : public TGraphicControl {
   bool FBusy = false;
 
  private:
+  AnsiString FAbout;
   std::unique_ptr<TLMDBevel> FBevel;
   bool FTransparent = true;
   int32_t FImageIndex = 0;

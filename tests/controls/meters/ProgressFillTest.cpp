@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "../paint/FormTextSupport.h"
 #include "../paint/PaintTestSupport.h"
 #include "LMDProgressFill.h"
 
@@ -200,6 +201,39 @@ TEST_F(ProgressFillTest, LookChangesRepaintOnlyWhenTheValueDiffers) {
   fill_->SetCaption("Kopiowanie");
   fill_->FillObject()->Gradient()->SetColor(clNavy);
   EXPECT_EQ(fill_->Bars, 6);
+}
+
+TEST(ProgressFillStreaming, TheInstallersSettingsAndTheTextSettingsRoundTrip) {
+  TLMDProgressFill original(nullptr);
+  original.SetName("LMDProgressFill1");
+  original.SetBar3D(lsRaised);
+  original.FillObject()->SetStyle(sfGradient);
+  original.FillObject()->Gradient()->SetColor(clGreen);
+  original.FillObject()->SetTileMode(tmCenter);
+  original.SetTextOptions(toPercent);
+  original.SetAlignment(taRightJustify);
+  original.SetUseFontColor(true);
+  original.Font3D()->SetStyle(tdShadow);
+  original.SetIndex(1, 2);
+  original.SetAbout("TAWO");
+  original.SetMaxValue(3290);
+  original.SetUserValue(81);
+
+  const AnsiString text = FormText(&original);
+  for (const char* line : {"  Bar3D = lsRaised\n", "  FillObject.Style = sfGradient\n",
+                           "  FillObject.Gradient.Color = clGreen\n", "  FillObject.TileMode = tmCenter\n",
+                           "  OptionsText = toPercent\n", "  Alignment = taRightJustify\n", "  UseFontColor = True\n",
+                           "  Font3D.Style = tdShadow\n", "  ListIndex = 2\n", "  About = 'TAWO'\n"}) {
+    EXPECT_NE(text.find(Crlf(line)), std::string::npos) << line << text;
+  }
+  EXPECT_EQ(text.find("ImageIndex"), std::string::npos) << "defaults are not stored";
+
+  TLMDProgressFill copy(nullptr);
+  LoadFormText(text, &copy);
+  EXPECT_EQ(FormBinary(&copy), FormBinary(&original));
+  EXPECT_EQ(copy.UserValue(), 81);
+  copy.SetIndex(0, -1);
+  EXPECT_EQ(copy.GetIndex(0), 0) << "a negative index is ignored";
 }
 
 // "50%" centred on a half-full bar lies over both parts of the meter.

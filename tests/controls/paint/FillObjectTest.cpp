@@ -34,6 +34,13 @@ void UseBitmap(TLMDFillObject& fill, TLMDTileMode mode, int width, int height) {
   fill.SetTileMode(mode);
 }
 
+// A clip region over the whole bitmap, as a caller may have left one.
+void ClipToWholeBitmap(TBitmap& bitmap) {
+  HRGN earlier = CreateRectRgn(0, 0, bitmap.Width(), bitmap.Height());
+  SelectClipRgn(bitmap.Canvas()->Handle(), earlier);
+  DeleteObject(earlier);
+}
+
 bool HasClipRegion(HDC dc) {
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   const int result = GetClipRgn(dc, region);
@@ -259,13 +266,10 @@ TEST(TLMDFillObject, ClipFillKeepsThePictureInsideAndLeavesNoClipRegion) {
   EXPECT_EQ(PixelMap(*unclipped, kLegend), "..RRBB\n..YYYY\n");
 
   auto clipped = MakeSurface(6, 2, clWhite);
-  HDC dc = clipped->Canvas()->Handle();
-  HRGN earlier = CreateRectRgn(0, 0, 6, 2);
-  SelectClipRgn(dc, earlier);
-  DeleteObject(earlier);
+  ClipToWholeBitmap(*clipped);
   EXPECT_TRUE(fill.ClipFill(clipped->Canvas(), RECT{0, 0, 4, 2}, clLime, 0));
   EXPECT_EQ(PixelMap(*clipped, kLegend), "..RR..\n..YY..\n");
-  EXPECT_FALSE(HasClipRegion(dc)) << "the clip region is removed, not restored";
+  EXPECT_FALSE(HasClipRegion(clipped->Canvas()->Handle())) << "the clip region is removed, not restored";
 
   auto moved = MakeSurface(6, 2, clWhite);
   fill.ClipFill(moved->Canvas(), RECT{0, 0, 4, 2}, clLime, MAKELONG(1, 1));
@@ -280,14 +284,13 @@ TEST(TLMDFillObject, GradientsPaintTheGradientsColourTable) {
   LMDGradientPaintExt(expected->Canvas(), RECT{2, 0, 12, 16}, gstVertical, &fill.Gradient()->ColorTable(), nullptr,
                       LMD_GRADIENT_BUFFER, 0);
   auto painted = MakeSurface(20, 16, clWhite);
-  HDC dc = painted->Canvas()->Handle();
-  HRGN earlier = CreateRectRgn(0, 0, 20, 16);
-  SelectClipRgn(dc, earlier);
-  DeleteObject(earlier);
+  ClipToWholeBitmap(*painted);
   EXPECT_TRUE(fill.ClipFill(painted->Canvas(), RECT{2, 0, 12, 16}, clRed, 0));
-  EXPECT_TRUE(HasClipRegion(dc)) << "the buffered gradient needs no clip region";
+  EXPECT_TRUE(HasClipRegion(painted->Canvas()->Handle())) << "the buffered gradient needs no clip region";
   for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 20; ++x) ASSERT_EQ(painted->Canvas()->Pixel(x, y), expected->Canvas()->Pixel(x, y)) << x << "," << y;
+    for (int x = 0; x < 20; ++x) {
+      ASSERT_EQ(painted->Canvas()->Pixel(x, y), expected->Canvas()->Pixel(x, y)) << x << "," << y;
+    }
   }
   EXPECT_EQ(painted->Canvas()->Pixel(3, 0), 0x008000);
   EXPECT_EQ(painted->Canvas()->Pixel(12, 0), clWhite);

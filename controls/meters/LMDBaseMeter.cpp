@@ -1,5 +1,8 @@
 #include "LMDBaseMeter.h"
 
+#include <Controls.h>
+#include <LMDUtilsText.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -21,8 +24,14 @@ TLMDBaseMeter::TLMDBaseMeter(TComponent* owner) : TLMDGraphicControl(owner) {
   Bevel()->BeginUpdate();
   Bevel()->SetBevelStyleOuter(bvLowered);
   Bevel()->EndUpdate(false);
+  FFont3D = std::make_unique<TLMD3DCaption>();
+  FFont3D->OnChange = TNotifyEvent(this, &TLMDBaseMeter::GetChange);
   SetWidth(80);
   SetHeight(20);
+}
+
+TLMDBaseMeter::~TLMDBaseMeter() {
+  FFont3D->OnChange = nullptr;
 }
 
 void TLMDBaseMeter::SetMaxValue(int32_t value) {
@@ -63,6 +72,32 @@ void TLMDBaseMeter::SetDirection(TLMDMeterDirection value) {
   if (value == FDirection) return;
   FDirection = value;
   InvalidateControl();
+}
+
+void TLMDBaseMeter::SetAlignment(TAlignment value) {
+  if (value == FAlignment) return;
+  FAlignment = value;
+  InvalidateControl();
+}
+
+void TLMDBaseMeter::SetTextOptions(TLMDMeterTextOptions value) {
+  if (value == FOptionsText) return;
+  FOptionsText = value;
+  InvalidateControl();
+}
+
+void TLMDBaseMeter::SetUseFontColor(bool value) {
+  if (value == FUseFontColor) return;
+  FUseFontColor = value;
+  InvalidateControl();
+}
+
+void TLMDBaseMeter::Dispatch(TMessage& message) {
+  if (message.Msg == CM_TEXTCHANGED) {
+    InvalidateControl();
+    return;
+  }
+  inherited::Dispatch(message);
 }
 
 void TLMDBaseMeter::Synchronize(bool fromPercent) {
@@ -132,10 +167,13 @@ void TLMDBaseMeter::Draw() {
 }
 
 // Whether the bar already shows `value` closely enough: a change smaller than Delta is
-// skipped, and an empty bar is drawn again only when it shows something else.
+// skipped, except when the percentage is shown as text, and an empty bar is drawn again only
+// when it shows something else.
 bool TLMDBaseMeter::IsDrawn(TLMDPercent value) const {
   if (!FBarDrawn) return false;
-  return value == FLastDrawn || (value > 0 && std::abs(value - FLastDrawn) < FDelta);
+  if (value == FLastDrawn) return true;
+  if (FOptionsText == toPercent) return false;
+  return value > 0 && std::abs(value - FLastDrawn) < FDelta;
 }
 
 // The paint rectangle's size filled with Color; empty for an empty rectangle.
@@ -164,3 +202,33 @@ RECT TLMDBaseMeter::BarRect(TLMDPercent value, int32_t width, int32_t height) co
 }
 
 void TLMDBaseMeter::DrawBar(TCanvas*, const RECT&, const RECT&, const RECT&) {}
+
+void TLMDBaseMeter::DrawCaption(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole, bool useColor,
+                               TColor color) {
+  if (FOptionsText == toNoText) return;
+  canvas->SetFont(Font());
+  canvas->Brush()->SetColor(Color());
+  canvas->Brush()->SetStyle(bsClear);
+  const AnsiString text = Text();
+  const UINT format = TextFormat();
+  TLMDDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled};
+  if (FUseFontColor) {
+    LMDDrawTextExt(canvas, text, FFont3D.get(), whole, format, styles, nullptr);
+    return;
+  }
+  styles.Include(dtClip);
+  canvas->Font()->SetColor(Color());
+  LMDDrawTextExt(canvas, text, FFont3D.get(), whole, format, styles, &bar);
+  canvas->Font()->SetColor(useColor ? color : Font()->Color());
+  LMDDrawTextExt(canvas, text, FFont3D.get(), whole, format, styles, &rest);
+}
+
+AnsiString TLMDBaseMeter::Text() const {
+  if (FOptionsText == toCaption) return Caption();
+  return Format("%d%%", {GetDrawValue() & 0x7F});
+}
+
+UINT TLMDBaseMeter::TextFormat() const {
+  constexpr UINT kHorizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+  return kHorizontal[FAlignment] | DT_SINGLELINE | DT_VCENTER;
+}

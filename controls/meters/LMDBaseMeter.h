@@ -1,23 +1,28 @@
 // Unit LMDBaseMeter: TLMDBaseMeter, the base of the library's meters. It keeps its value as a
 // user value in [MinValue, MaxValue] and as a percentage (Position) and keeps the two in step.
-// Range changes repaint the whole control; value changes redraw only the bar, at once, through
-// an off-screen bitmap, and only when the drawn percentage moved by at least Delta.
+// Range and look changes repaint the whole control; value changes redraw only the bar, at once,
+// through an off-screen bitmap, and only when the drawn percentage moved by at least Delta.
+// Descendants paint the bar (DrawBar) and may draw the caption or the percentage across it.
 #pragma once
 
 #include "LMDGraphicControl.h"
 
+#include <Classes.h>
+#include <LMD3DCaption.h>
 #include <LMDGraph.h>
 #include <TBitmap.h>
 
 #include <memory>
 
 TAWO_ENUM(TLMDMeterDirection, mdHorizontal, mdVertical, mdHorizontalReverse, mdVerticalReverse)
+TAWO_ENUM(TLMDMeterTextOptions, toNoText, toCaption, toPercent)
 
 class TLMDBaseMeter : public TLMDGraphicControl {
   TAWO_CLASS(TLMDBaseMeter, TLMDGraphicControl)
 
  public:
   explicit TLMDBaseMeter(TComponent* owner);
+  ~TLMDBaseMeter() override;
 
   int32_t MaxValue() const { return FMaxValue; }
   void SetMaxValue(int32_t value);
@@ -33,6 +38,15 @@ class TLMDBaseMeter : public TLMDGraphicControl {
   void SetDelta(uint8_t value) { FDelta = value; }
   TLMDMeterDirection Direction() const { return FDirection; }
   void SetDirection(TLMDMeterDirection value);
+  TLMD3DCaption* Font3D() const { return FFont3D.get(); }
+  void Set3DCaption(TLMD3DCaption* value) { FFont3D->Assign(value); }
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  TLMDMeterTextOptions OptionsText() const { return FOptionsText; }
+  void SetTextOptions(TLMDMeterTextOptions value);
+  // Draw the text once in the font colour instead of in Color over the bar.
+  bool UseFontColor() const { return FUseFontColor; }
+  void SetUseFontColor(bool value);
 
   // true: the user value from the percentage; false: the percentage from the user value.
   void Synchronize(bool fromPercent);
@@ -57,12 +71,22 @@ class TLMDBaseMeter : public TLMDGraphicControl {
   // Paints the bar into the off-screen canvas; nothing in the base.
   virtual void DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole);
   virtual TLMDPercent GetDrawValue() const { return FPosition; }
+  // Draws the meter's text across `whole`: in Color over the bar and, over the rest, in
+  // `color` when useColor is set, else in the font's colour. With UseFontColor the text is
+  // drawn once in the font's colour.
+  void DrawCaption(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole, bool useColor,
+                   TColor color);
+  void Dispatch(TMessage& message) override;
 
  private:
   bool IsDrawn(TLMDPercent value) const;
+  AnsiString Text() const;
+  UINT TextFormat() const;
   std::unique_ptr<TBitmap> CreateBarBitmap() const;
   RECT BarRect(TLMDPercent value, int32_t width, int32_t height) const;
 
+  std::unique_ptr<TLMD3DCaption> FFont3D;
+  TAlignment FAlignment = taCenter;
   TLMDMeterDirection FDirection = mdHorizontal;
   int32_t FMaxValue = 100;
   int32_t FMinValue = 0;
@@ -71,6 +95,8 @@ class TLMDBaseMeter : public TLMDGraphicControl {
   bool FBarDrawn = false;  // false until the first bar after a full repaint
   TLMDPercent FStep = 10;
   RECT FPaintRect{};
+  TLMDMeterTextOptions FOptionsText = toNoText;
+  bool FUseFontColor = false;
   int32_t FUserValue = 0;
   uint8_t FDelta = 1;
 };

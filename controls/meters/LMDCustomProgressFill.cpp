@@ -3,7 +3,12 @@
 #include <LMDUtils.h>
 
 TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
+  published.Property("About", &TLMDCustomProgressFill::About, &TLMDCustomProgressFill::SetAbout);
   published.Property("Align", &TLMDCustomProgressFill::Align, &TLMDCustomProgressFill::SetAlign).Default(alNone);
+  published.Property("Alignment", &TLMDCustomProgressFill::Alignment, &TLMDCustomProgressFill::SetAlignment)
+      .Default(taCenter);
+  published.Property("Anchors", &TLMDCustomProgressFill::Anchors, &TLMDCustomProgressFill::SetAnchors)
+      .Default(TAnchors{akLeft, akTop});
   published.Property("Bar3D", &TLMDCustomProgressFill::Bar3D, &TLMDCustomProgressFill::SetBar3D).Default(lsNone);
   published.Property("Bevel", &TLMDCustomProgressFill::Bevel, &TLMDCustomProgressFill::SetBevel);
   published.Property("BrushBackColor", &TLMDCustomProgressFill::BrushBackColor, &TLMDCustomProgressFill::SetBack)
@@ -16,16 +21,36 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("Direction", &TLMDCustomProgressFill::Direction, &TLMDCustomProgressFill::SetDirection)
       .Default(mdHorizontal);
   published.Property("FillObject", &TLMDCustomProgressFill::FillObject, &TLMDCustomProgressFill::SetFillObject);
+  published.Property("Font", &TLMDCustomProgressFill::Font, &TLMDCustomProgressFill::SetFont);
+  published.Property("Font3D", &TLMDCustomProgressFill::Font3D, &TLMDCustomProgressFill::Set3DCaption);
+  published.Property("ImageIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 0)
+      .Default(0);
+  published.Property("ListIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 1)
+      .Default(0);
   published.Property("MaxValue", &TLMDCustomProgressFill::MaxValue, &TLMDCustomProgressFill::SetMaxValue).Default(100);
   published.Property("MinValue", &TLMDCustomProgressFill::MinValue, &TLMDCustomProgressFill::SetMinValue).Default(0);
+  published.Property("OptionsText", &TLMDCustomProgressFill::OptionsText, &TLMDCustomProgressFill::SetTextOptions)
+      .Default(toNoText);
+  published.Property("UseFontColor", &TLMDCustomProgressFill::UseFontColor, &TLMDCustomProgressFill::SetUseFontColor)
+      .Default(false);
   published.Property("Enabled", &TLMDCustomProgressFill::Enabled, &TLMDCustomProgressFill::SetEnabled).Default(true);
   published.Property("ParentColor", &TLMDCustomProgressFill::ParentColor, &TLMDCustomProgressFill::SetParentColor)
+      .Default(true);
+  published.Property("ParentFont", &TLMDCustomProgressFill::ParentFont, &TLMDCustomProgressFill::SetParentFont)
       .Default(true);
   published.Property("ParentShowHint", &TLMDCustomProgressFill::ParentShowHint,
                      &TLMDCustomProgressFill::SetParentShowHint)
       .Default(true);
-  published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint);
+  published.Property("PopupMenu", &TLMDCustomProgressFill::PopupMenuComponent,
+                     &TLMDCustomProgressFill::SetPopupMenuComponent);
+  published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint)
+      .Default(false);
   published.Property("Visible", &TLMDCustomProgressFill::Visible, &TLMDCustomProgressFill::SetVisible).Default(true);
+  published.Property("OnClick", &TLMDCustomProgressFill::OnClick);
+  published.Property("OnDblClick", &TLMDCustomProgressFill::OnDblClick);
+  published.Property("OnMouseDown", &TLMDCustomProgressFill::OnMouseDown);
+  published.Property("OnMouseMove", &TLMDCustomProgressFill::OnMouseMove);
+  published.Property("OnMouseUp", &TLMDCustomProgressFill::OnMouseUp);
 }
 
 TLMDCustomProgressFill::TLMDCustomProgressFill(TComponent* owner)
@@ -52,8 +77,11 @@ void TLMDCustomProgressFill::SetBack(TColor value) {
   InvalidateControl();
 }
 
-void TLMDCustomProgressFill::DrawBar(TCanvas* canvas, const RECT& bar, const RECT&, const RECT&) {
+void TLMDCustomProgressFill::DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole) {
   FFillObject->ClipFill(canvas, bar, FBrushBackColor, 0);
   RECT framed = bar;
   if (Position() > 0) LMDDrawStdFrame(canvas, framed, FBar3D, 0);
+  const TLMDFillStyle style = FFillObject->Style();
+  const bool brushColoured = style == sfNone || style == sfBrush;
+  DrawCaption(canvas, framed, rest, whole, brushColoured, FFillObject->Brush()->Color());
 }

@@ -18,6 +18,11 @@ TLMDGraphicControl::~TLMDGraphicControl() {
   FBevel->OnChange = nullptr;
 }
 
+void TLMDGraphicControl::SetIndex(int32_t index, int32_t value) {
+  if (value < 0) return;
+  (index == 0 ? FImageIndex : FListIndex) = value;
+}
+
 void TLMDGraphicControl::SetTransparent(bool value) {
   if (value == FTransparent) return;
   TControlStyle style = ControlStyle();

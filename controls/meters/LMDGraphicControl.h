@@ -15,8 +15,15 @@ class TLMDGraphicControl : public TGraphicControl {
   explicit TLMDGraphicControl(TComponent* owner);
   ~TLMDGraphicControl() override;
 
+  // A free text kept with the control; nothing reads it.
+  AnsiString About() const { return FAbout; }
+  void SetAbout(const AnsiString& value) { FAbout = value; }
   TLMDBevel* Bevel() const { return FBevel.get(); }
   void SetBevel(TLMDBevel* value) { FBevel->Assign(value); }
+  // The item of the image list the control shows, by index: 0 ImageIndex, 1 ListIndex. The
+  // control keeps them for the image list it will be linked to; a negative value is ignored.
+  int32_t GetIndex(int32_t index) const { return index == 0 ? FImageIndex : FListIndex; }
+  void SetIndex(int32_t index, int32_t value);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool value);
 
@@ -39,6 +46,9 @@ class TLMDGraphicControl : public TGraphicControl {
   bool FBusy = false;
 
  private:
+  AnsiString FAbout;
   std::unique_ptr<TLMDBevel> FBevel;
   bool FTransparent = true;
+  int32_t FImageIndex = 0;
+  int32_t FListIndex = 0;
 };

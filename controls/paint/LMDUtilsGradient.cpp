@@ -3,6 +3,7 @@
 #include "LMDUtils.h"
 
 #include "LMDApplication.h"
+#include "LMDClipRegion.h"
 
 #include <TBitmap.h>
 
@@ -126,27 +127,6 @@ void PaintShapes(TCanvas* target, const RECT& seed, int32_t width, int32_t heigh
   }
 }
 
-// A clip region selected for the painting; on the way out it is deleted and, when that
-// succeeds, the device context is left without any clip region.
-class TGradientClip {
- public:
-  TGradientClip(HDC dc, const RECT& rect, int32_t offset) : FDC(dc) {
-    const auto dx = static_cast<int32_t>(static_cast<uint32_t>(offset) & 0xFFFF);
-    const auto dy = static_cast<int32_t>(static_cast<uint32_t>(offset) >> 16);
-    FRegion = CreateRectRgn(rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy);
-    SelectClipRgn(FDC, FRegion);
-  }
-  ~TGradientClip() {
-    if (DeleteObject(FRegion)) SelectClipRgn(FDC, nullptr);
-  }
-  TGradientClip(const TGradientClip&) = delete;
-  TGradientClip& operator=(const TGradientClip&) = delete;
-
- private:
-  HDC FDC;
-  HRGN FRegion;
-};
-
 struct TPaletteDeleter {
   void operator()(HPALETTE palette) const { DeleteObject(palette); }
 };
@@ -200,7 +180,7 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
   RECT seed = SeedRect(style, width, height);
 
   std::unique_ptr<TBitmap> buffer;
-  std::unique_ptr<TGradientClip> clip;
+  std::unique_ptr<TLMDClipRegion> clip;
   TCanvas* target = canvas;
   if (buffered) {
     buffer = std::make_unique<TBitmap>();
@@ -208,7 +188,7 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
     target = buffer->Canvas();
   } else {
     OffsetRect(&seed, rect.left, rect.top);
-    if ((flags & LMD_GRADIENT_CLIP) != 0) clip = std::make_unique<TGradientClip>(canvas->Handle(), rect, offset);
+    if ((flags & LMD_GRADIENT_CLIP) != 0) clip = std::make_unique<TLMDClipRegion>(canvas->Handle(), rect, offset);
   }
   if (usePalette) RealizeIn(target->Handle(), palette);
   PaintShapes(target, seed, width, height, style, *colors, usePalette);

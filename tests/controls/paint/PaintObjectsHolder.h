@@ -3,6 +3,7 @@
 #pragma once
 
 #include <LMDBevel.h>
+#include <LMDFillObject.h>
 #include <LMDGradient.h>
 #include <LMDSimpleBevel.h>
 #include <TComponent.h>
@@ -22,6 +23,8 @@ class TPaintObjectsHolder : public TComponent {
   void SetBevel(TLMDBevel* value) { FBevel->Assign(value); }
   TLMDSimpleBevel* SimpleBevel() const { return FSimpleBevel.get(); }
   void SetSimpleBevel(TLMDSimpleBevel* value) { FSimpleBevel->Assign(value); }
+  TLMDFillObject* FillObject() const { return FFillObject.get(); }
+  void SetFillObject(TLMDFillObject* value) { FFillObject->Assign(value); }
 
   void Changed(TObject* sender) { ++Changes; LastSender = sender; }
   int Changes = 0;
@@ -31,4 +34,5 @@ class TPaintObjectsHolder : public TComponent {
   std::unique_ptr<TLMDGradient> FGradient = std::make_unique<TLMDGradient>();
   std::unique_ptr<TLMDBevel> FBevel = std::make_unique<TLMDBevel>();
   std::unique_ptr<TLMDSimpleBevel> FSimpleBevel = std::make_unique<TLMDSimpleBevel>();
+  std::unique_ptr<TLMDFillObject> FFillObject = std::make_unique<TLMDFillObject>();
 };

@@ -383,17 +383,6 @@ bool IsTrueType(HDC dc) {
 
 }  // namespace
 
-RECT LMDAlignRect(TLMDAlignment alignment, const RECT& object, const RECT& container) {
-  const int64_t objectWidth = int64_t{object.right} - object.left;
-  const int64_t objectHeight = int64_t{object.bottom} - object.top;
-  const int64_t column = alignment % 3;
-  const int64_t row = alignment / 3;
-  const int64_t left = container.left + (int64_t{container.right} - container.left - objectWidth) * column / 2;
-  const int64_t top = container.top + (int64_t{container.bottom} - container.top - objectHeight) * row / 2;
-  return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + objectWidth),
-              static_cast<LONG>(top + objectHeight)};
-}
-
 void LMDDrawTextExt(TCanvas* canvas, const AnsiString& text, const TLMD3DCaption* effect, const RECT& dest,
                     UINT format, TLMDDrawTextStyles styles, const RECT* clip) {
   if (text.empty() || IsRectEmpty(&dest)) return;

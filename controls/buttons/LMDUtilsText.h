@@ -1,12 +1,13 @@
 // Unit LMDUtils, text half: drawing and measuring text with a caption effect (TLMD3DCaption,
-// TLMDFxCaption), the text-drawing style set the button routines share, and the placement of a
-// rectangle inside another.
+// TLMDFxCaption), and the text-drawing style set the button routines share.
 //
 // A nil effect object means plain text. Measuring works on the screen's device context and
 // creates no bitmap.
 #pragma once
 
 #include "LMD3DCaption.h"
+
+#include <LMDProcs.h>
 
 #include <TCanvas.h>
 #include <TFont.h>
@@ -20,12 +21,6 @@ TAWO_ENUM(TLMDDrawTextStyle, dtDisabled, dtEnabled, dt3DDisabled, dtClip, dtAcce
           dtRectGlyph, dtRectGlyphText, dtCalculate)
 using TLMDDrawTextStyles = TSet<TLMDDrawTextStyle>;
 
-TAWO_ENUM(TLMDAlignment, agTopLeft, agTopCenter, agTopRight, agCenterLeft, agCenter, agCenterRight, agBottomLeft,
-          agBottomCenter, agBottomRight)
-
-// A rectangle of the object's size placed inside the container by the alignment; an object
-// larger than the container overhangs it on both sides (centred) or on the far side.
-RECT LMDAlignRect(TLMDAlignment alignment, const RECT& object, const RECT& container);
 
 // Draws the text with the effect: one DrawTextEx pass (one ExtTextOut pass when the FX effect
 // rotates) per copy, each in its colour and moved from the previous copy's place. Without

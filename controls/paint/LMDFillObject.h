@@ -5,7 +5,7 @@
 
 #include "LMDShapeFill.h"
 
-#include <LMDUtilsText.h>
+#include "LMDProcs.h"
 #include <TBrush.h>
 #include <TCanvas.h>
 

@@ -18,6 +18,8 @@ TAWO_ENUM(TLMDGlyphTextFocusStyle, fcControl, fcText, fcGlyph, fcGlyphText, fcNo
 TAWO_ENUM(TLMDGradientStyle, gstHorizontal, gstVertical, gstSquare, gstElliptic, gstTopLeft, gstTopRight,
           gstBottomLeft, gstBottomRight, gstTopLeftDiagonal, gstTopRightDiagonal)
 TAWO_ENUM(TLMDFrameSide, fsBottom, fsLeft, fsRight, fsTop)
+TAWO_ENUM(TLMDAlignment, agTopLeft, agTopCenter, agTopRight, agCenterLeft, agCenter, agCenterRight, agBottomLeft,
+          agBottomCenter, agBottomRight)
 using TLMDFrameSides = TSet<TLMDFrameSide>;
 
 inline constexpr TLMDFrameSides kLMDAllFrameSides{fsBottom, fsLeft, fsRight, fsTop};

@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "LMDGraph.h"
+
 TAWO_ENUM(TLMDPathPrefix, ppWindows, ppSystem, ppProgram, ppFixed)
 
 // Rectangles. Right and Bottom are exclusive.
@@ -24,6 +26,9 @@ void LMDGetRectWH(const RECT& rect, int32_t& width, int32_t& height);
 bool LMDRectinRect(const RECT& inner, const RECT& outer);
 // The bounding box of the rectangle rotated by the angle, moved to the origin.
 void LMDCalcRotRect(RECT& rect, int32_t angle);
+// A rectangle of the object's size placed inside the container by the alignment; an object
+// larger than the container overhangs it on both sides (centred) or on the far side.
+RECT LMDAlignRect(TLMDAlignment alignment, const RECT& object, const RECT& container);
 
 // Numbers. The lists must not be empty (ERangeError).
 int32_t LMDMax(std::initializer_list<int32_t> values);

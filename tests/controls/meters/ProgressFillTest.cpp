@@ -63,7 +63,7 @@ class ProgressFillTest : public ::testing::Test {
   // The colour of a pixel of the bar, in its own coordinates.
   COLORREF Pixel(int x, int y) const { return WinportScreenPixel(100 + 3 + x, 100 + 20 + y); }
   // How many pixels of the control's rectangle, in its own coordinates, have the colour.
-  int Count(const RECT& area, COLORREF color) const {
+  int Count(const RECT& area, TColor color) const {
     auto shown = Snapshot();
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <System.h>
+#include <TypInfo.h>
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 // Descendants paint the bar (DrawBar) and may draw the caption or the percentage across it.
 #pragma once
 
-#include "LMDGraphicControl.h"
+#include <LMDGraphicControl.h>
 
 #include <Classes.h>
 #include <LMD3DCaption.h>

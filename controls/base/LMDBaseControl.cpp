@@ -1,0 +1,61 @@
+#include "LMDBaseControl.h"
+
+#include "LMDBaseContainer.h"
+
+#include <TCustomForm.h>
+#include <TWinControl.h>
+
+TAWO_IMPLEMENT_CLASS(TLMDBaseControl)
+
+TLMDBaseControl::TLMDBaseControl(TComponent* owner)
+    : TLMDControl(owner), FImageLink(TNotifyEvent(this, &TLMDBaseControl::GetIMLChange)) {}
+
+TLMDBaseControl::~TLMDBaseControl() = default;
+
+void TLMDBaseControl::SetImageList(TLMDBaseContainer* value) {
+  FImageLink.SetImageList(value, this);
+  GetIMLChange(nullptr);
+}
+
+void TLMDBaseControl::SetIndex(int32_t index, int32_t value) {
+  if (FImageLink.SetIndex(index, value) && ImageList() != nullptr) GetIMLChange(nullptr);
+}
+
+void TLMDBaseControl::GetIMLChange(TObject* sender) {
+  GetChange(sender);
+}
+
+RECT TLMDBaseControl::GetScreenRect(const RECT& rect) {
+  const POINT topLeft = ClientToScreen(POINT{rect.left, rect.top});
+  const POINT bottomRight = ClientToScreen(POINT{rect.right, rect.bottom});
+  return RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+POINT TLMDBaseControl::BackMapPoint(int x, int y) {
+  POINT point{x, y};
+  if (Parent() != nullptr && dynamic_cast<TCustomForm*>(Parent()) == nullptr) {
+    point.x += Parent()->Left();
+    point.y += Parent()->Top();
+  }
+  if (ClientWidth() != Width()) point.x += (Width() - ClientWidth()) / 2;
+  if (ClientHeight() != Height()) point.y += (Height() - ClientHeight()) / 2;
+  return point;
+}
+
+void TLMDBaseControl::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+}
+
+void TLMDBaseControl::Notification(TComponent* component, TOperation operation) {
+  inherited::Notification(component, operation);
+  if (operation == opRemove && component != nullptr && component == ImageList()) SetImageList(nullptr);
+}
+
+void TLMDBaseControl::Dispatch(TMessage& message) {
+  if (message.Msg == CM_LMDBACKCHANGED) {
+    if (!IsLoading() && CheckOptimized()) GetChange(nullptr);
+    return;
+  }
+  inherited::Dispatch(message);
+}

@@ -1,0 +1,64 @@
+#include "LMDBaseGraphicControl.h"
+
+#include "LMDCustomControl.h"
+
+TAWO_IMPLEMENT_CLASS(TLMDBaseGraphicControl)
+
+TLMDBaseGraphicControl::TLMDBaseGraphicControl(TComponent* owner) : TLMDBaseControl(owner) {
+  TControlStyle style = ControlStyle();
+  style.Exclude(csOpaque);
+  style.Include(csReplicatable);
+  SetControlStyle(style);
+  SetHeight(30);
+  SetWidth(30);
+}
+
+void TLMDBaseGraphicControl::SetTransparent(bool value) {
+  if (value == FTransparent) return;
+  TControlStyle style = ControlStyle();
+  if (value) style.Exclude(csOpaque);
+  else style.Include(csOpaque);
+  SetControlStyle(style);
+  FTransparent = value;
+  Perform(CM_TRANSPARENTCHANGED, 0, 0);
+}
+
+void TLMDBaseGraphicControl::DisableTransMode() {
+  FTransparent = false;
+  TControlStyle style = ControlStyle();
+  style.Include(csOpaque);
+  SetControlStyle(style);
+}
+
+void TLMDBaseGraphicControl::InvalidateControl() {
+  if (FTransparent || IsDesigning()) {
+    Invalidate();
+  } else if (CanPaintNow()) {
+    Paint();
+  }
+}
+
+void TLMDBaseGraphicControl::GetChange(TObject*) {
+  if (!IsLoading()) InvalidateControl();
+}
+
+bool TLMDBaseGraphicControl::CheckOptimized() {
+  auto* parent = dynamic_cast<TLMDCustomControl*>(Parent());
+  return FTransparent && parent != nullptr && parent->HandleAllocated() && parent->BackBitmapCheck();
+}
+
+bool TLMDBaseGraphicControl::CanPaintNow() const {
+  return Visible() && Parent() != nullptr && Parent()->HandleAllocated();
+}
+
+void TLMDBaseGraphicControl::Paint() {
+  if (IsDesigning()) DrawDashedFrame();
+}
+
+void TLMDBaseGraphicControl::Dispatch(TMessage& message) {
+  if (message.Msg == CM_TRANSPARENTCHANGED) {
+    InvalidateControl();
+    return;
+  }
+  inherited::Dispatch(message);
+}

@@ -1,0 +1,39 @@
+#include "LMDImageLink.h"
+
+#include "LMDBase.h"
+#include "LMDBaseContainer.h"
+
+#include <TReader.h>
+
+TLMDImageLink::TLMDImageLink(TNotifyEvent onChange) : FChangeLink(std::make_unique<TLMDChangeLink>()) {
+  FChangeLink->OnChange = onChange;
+}
+
+TLMDImageLink::~TLMDImageLink() {
+  FChangeLink->OnChange = nullptr;
+}
+
+void TLMDImageLink::SetImageList(TLMDBaseContainer* value, TComponent* client) {
+  if (FImageList != nullptr) FImageList->UnRegisterChanges(FChangeLink.get());
+  FImageList = value;
+  if (FImageList == nullptr) return;
+  FImageList->RegisterChanges(FChangeLink.get());
+  FImageList->FreeNotification(client);
+}
+
+bool TLMDImageLink::SetIndex(int32_t index, int32_t value) {
+  int32_t& field = index == 0 ? FImageIndex : FListIndex;
+  if (value < 0 || value == field) return false;
+  field = value;
+  return true;
+}
+
+void TLMDImageLink::DefineInternal(TFiler& filer, const std::function<void()>& clear) {
+  filer.DefineProperty(
+      IDS_INTERNAL,
+      [clear](TReader& reader) {
+        reader.ReadString();
+        clear();
+      },
+      nullptr, false);
+}

@@ -225,6 +225,23 @@ TEST_F(CustomControlTest, BackgroundChangesReachTheChildrenOnlyWhenTheyCopyTheBa
   EXPECT_EQ(child->Changes, 2);
 }
 
+TEST_F(CustomControlTest, ResizingPassesTheNewBackgroundToTheChildrenOfACopyingControl) {
+  auto* child = new TChildProbe(form_);
+  child->SetParent(probe_);
+  Settle();
+  child->Changes = 0;
+  probe_->SetWidth(90);
+  Settle();
+  EXPECT_EQ(child->Changes, 0);
+
+  probe_->KeepsBackground = true;
+  probe_->SetTransparent(true);
+  Settle();
+  child->Changes = 0;
+  probe_->SetWidth(100);
+  EXPECT_EQ(child->Changes, 1);
+}
+
 TEST_F(CustomControlTest, ABackgroundChangeWhileLoadingIsIgnored) {
   auto* child = new TChildProbe(form_);
   child->SetParent(probe_);

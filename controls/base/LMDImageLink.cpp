@@ -13,8 +13,10 @@ TLMDImageLink::~TLMDImageLink() {
   FChangeLink->OnChange = nullptr;
 }
 
+// A container being destroyed has already let go of every link (and is no longer a container
+// when its removal is announced), so only a link it still holds is unregistered.
 void TLMDImageLink::SetImageList(TLMDBaseContainer* value, TComponent* client) {
-  if (FImageList != nullptr) FImageList->UnRegisterChanges(FChangeLink.get());
+  if (FImageList != nullptr && FChangeLink->Sender() == FImageList) FImageList->UnRegisterChanges(FChangeLink.get());
   FImageList = value;
   if (FImageList == nullptr) return;
   FImageList->RegisterChanges(FChangeLink.get());

@@ -20,14 +20,14 @@ struct TPixelArea {
   std::size_t RowSize() const { return static_cast<std::size_t>(Width) * kBytesPerPixel; }
 };
 
-// A byte value rounded to the nearest integer, halves to even (the default rounding mode).
-uint8_t RoundedProduct(int32_t value, double factor) { return static_cast<uint8_t>(std::lrint(value * factor)); }
+// Rounded to the nearest integer, halves to even (the default rounding mode).
+int32_t Rounded(double value) { return static_cast<int32_t>(std::lrint(value)); }
 
 using TProductTable = std::array<uint8_t, 256>;
 
 TProductTable ProductTable(double factor) {
   TProductTable table{};
-  for (int32_t v = 0; v < 256; ++v) table[v] = RoundedProduct(v, factor);
+  for (int32_t v = 0; v < 256; ++v) table[v] = static_cast<uint8_t>(Rounded(v * factor));
   return table;
 }
 
@@ -90,7 +90,7 @@ void TransformBytes(TBitmap* source, const RECT& rect, TBitmap* target, const PO
 // For d = -255..255 at index d + 255: d * alpha, rounded.
 std::array<int32_t, 511> DifferenceTable(double alpha) {
   std::array<int32_t, 511> table{};
-  for (int32_t d = -255; d <= 255; ++d) table[d + 255] = static_cast<int32_t>(std::lrint(d * alpha));
+  for (int32_t d = -255; d <= 255; ++d) table[d + 255] = Rounded(d * alpha);
   return table;
 }
 

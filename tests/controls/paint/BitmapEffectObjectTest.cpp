@@ -391,6 +391,25 @@ TEST(TLMDBitmapEffectObject, FormDescriptionRoundTrip) {
   EXPECT_FALSE(copy.Effect()->GetBoolean(5)) << "monochrome is not streamed";
 }
 
+TEST(TLMDBitmapEffectObject, TheImageListIsStreamedByName) {
+  TEffectObjectHolder original(nullptr);
+  original.SetName("Holder");
+  auto* list = new TLMDBaseContainer(&original);
+  list->SetName("Images");
+  original.Effect()->AlphaBlend()->SetImageList(list);
+  const AnsiString text = FormText(&original);
+  EXPECT_NE(text.find(Crlf("  Effect.AlphaBlend.ImageList = Images\n")), std::string::npos) << text;
+
+  TEffectObjectHolder copy(nullptr);
+  auto* copyList = new TLMDBaseContainer(&copy);
+  copyList->SetName("Images");
+  LoadFormText(text, &copy);
+  EXPECT_EQ(copy.Effect()->AlphaBlend()->ImageList(), copyList);
+  copy.Changes = 0;
+  copyList->Change();
+  EXPECT_EQ(copy.Changes, 1) << "the loaded reference is registered";
+}
+
 TEST(TLMDBitmapEffectObject, PictureOfTheEffects) {
   constexpr int kSize = 32;
   auto picture = MakeSurface(kSize * 4, kSize * 2, clWhite);

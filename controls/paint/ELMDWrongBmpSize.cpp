@@ -1,0 +1,5 @@
+#include "ELMDWrongBmpSize.h"
+
+#include <TypInfo.h>
+
+TAWO_IMPLEMENT_CLASS(ELMDWrongBmpSize)

@@ -1,0 +1,5 @@
+#include "ELMDWrongPixelFormat.h"
+
+#include <TypInfo.h>
+
+TAWO_IMPLEMENT_CLASS(ELMDWrongPixelFormat)

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr DWORD kDestAndNotSource = 0x00220326;
+
 int64_t WidthOf(const RECT& rect) { return int64_t{rect.right} - rect.left; }
 int64_t HeightOf(const RECT& rect) { return int64_t{rect.bottom} - rect.top; }
 
@@ -165,9 +167,11 @@ void LMDBmpCreateMasksExt(TCanvas* canvas, const RECT& rect, TBitmap* mask, TBit
     BitBlt(mask->Canvas()->Handle(), 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
     SetBkColor(source, previous);
   }
+  // Black where the mask is white; the mask may be a device-independent bitmap whose colour
+  // table decides its colours, so it is used as it is, not reinterpreted by the DC colours.
   HDC imageDC = image->Canvas()->Handle();
-  const TDcColours colours(imageDC, clWhite, clBlack);
-  BitBlt(imageDC, 0, 0, width, height, mask->Canvas()->Handle(), 0, 0, SRCAND);
+  const TDcColours colours(imageDC, clBlack, clWhite);
+  BitBlt(imageDC, 0, 0, width, height, mask->Canvas()->Handle(), 0, 0, kDestAndNotSource);
 }
 
 void LMDBmpCreateMasks(TBitmap* bitmap, TBitmap* mask, TBitmap* image, TColor transparent) {

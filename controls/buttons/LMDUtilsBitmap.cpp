@@ -1,8 +1,11 @@
 #include "LMDUtilsBitmap.h"
 
 #include <LMDProcs.h>
+#include <SysUtils.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,6 +35,37 @@ class TDcColours {
   HDC FDC;
   COLORREF FText;
   COLORREF FBackground;
+};
+
+// A monochrome device-dependent bitmap in a memory device context of its own: a blit into it
+// turns the source's background colour white and every other colour black; a blit out of it
+// paints its white in the target's background colour and its black in the target's text colour.
+class TMonoBitmap {
+ public:
+  TMonoBitmap(int width, int height)
+      : FDC(CreateCompatibleDC(nullptr)), FBitmap(CreateBitmap(width, height, 1, 1, nullptr)) {
+    if (FDC == nullptr || FBitmap == nullptr) {
+      Release();
+      throw EOutOfResources();
+    }
+    FOld = SelectObject(FDC, FBitmap);
+  }
+  ~TMonoBitmap() { Release(); }
+  TMonoBitmap(const TMonoBitmap&) = delete;
+  TMonoBitmap& operator=(const TMonoBitmap&) = delete;
+
+  HDC Handle() const { return FDC; }
+
+ private:
+  void Release() {
+    if (FOld != nullptr) SelectObject(FDC, FOld);
+    if (FBitmap != nullptr) DeleteObject(FBitmap);
+    if (FDC != nullptr) DeleteDC(FDC);
+  }
+
+  HDC FDC;
+  HBITMAP FBitmap;
+  HGDIOBJ FOld = nullptr;
 };
 
 // Where the copies go: one rectangle per copy, the first being the covered one.
@@ -162,20 +196,81 @@ void LMDBmpCreateMasksExt(TCanvas* canvas, const RECT& rect, TBitmap* mask, TBit
   mask->SetSize(width, height);
   HDC source = canvas->Handle();
   BitBlt(image->Canvas()->Handle(), 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
+  const TMonoBitmap split(std::max(width, 1), std::max(height, 1));
   {
     const COLORREF previous = SetBkColor(source, ColorToRGB(transparent));
-    BitBlt(mask->Canvas()->Handle(), 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
+    BitBlt(split.Handle(), 0, 0, width, height, source, rect.left, rect.top, SRCCOPY);
     SetBkColor(source, previous);
   }
-  // Black where the mask is white; the mask may be a device-independent bitmap whose colour
-  // table decides its colours, so it is used as it is, not reinterpreted by the DC colours.
+  // Out of the split, white stays white and black stays black in both bitmaps; the image keeps
+  // its pixels where the split is black and turns black where it is white.
+  HDC maskDC = mask->Canvas()->Handle();
+  const TDcColours maskColours(maskDC, clBlack, clWhite);
+  BitBlt(maskDC, 0, 0, width, height, split.Handle(), 0, 0, SRCCOPY);
   HDC imageDC = image->Canvas()->Handle();
-  const TDcColours colours(imageDC, clBlack, clWhite);
-  BitBlt(imageDC, 0, 0, width, height, mask->Canvas()->Handle(), 0, 0, kDestAndNotSource);
+  const TDcColours imageColours(imageDC, clBlack, clWhite);
+  BitBlt(imageDC, 0, 0, width, height, split.Handle(), 0, 0, kDestAndNotSource);
 }
 
 void LMDBmpCreateMasks(TBitmap* bitmap, TBitmap* mask, TBitmap* image, TColor transparent) {
   LMDBmpCreateMasksExt(bitmap->Canvas(), RECT{0, 0, bitmap->Width(), bitmap->Height()}, mask, image, transparent);
+}
+
+void LMDBmpDrawDisabledState(TBitmap* dest, TBitmap* source, int32_t x, int32_t y) {
+  const int32_t width = source->Width();
+  const int32_t height = source->Height();
+  const TColor transparent = ColorToRGB(source->TransparentColor());
+  std::vector<bool> painted(static_cast<size_t>(width) * static_cast<size_t>(std::max(height, 0)));
+  for (int32_t py = 0; py < height; ++py) {
+    for (int32_t px = 0; px < width; ++px) {
+      const TColor pixel = source->Canvas()->Pixel(px, py);
+      painted[static_cast<size_t>(py) * width + px] = pixel != transparent && pixel != clWhite;
+    }
+  }
+  TCanvas* canvas = dest->Canvas();
+  canvas->Brush()->SetColor(transparent);
+  canvas->FillRect(RECT{0, 0, dest->Width(), dest->Height()});
+  for (const auto& [shift, color] : {std::pair{1, clBtnHighlight}, std::pair{0, clBtnShadow}}) {
+    const TColor rgb = ColorToRGB(color);
+    for (int32_t py = 0; py < height; ++py) {
+      for (int32_t px = 0; px < width; ++px) {
+        if (painted[static_cast<size_t>(py) * width + px]) canvas->SetPixel(x + shift + px, y + shift + py, rgb);
+      }
+    }
+  }
+}
+
+void LMDBmpCreateGrayscale(TBitmap* dest, TBitmap* source) {
+  dest->Assign(source);
+  const int32_t width = source->Width();
+  const int32_t height = source->Height();
+  if (width <= 0 || height <= 0) return;
+  TCanvas* canvas = dest->Canvas();
+  const TColor reference = canvas->Pixel(0, 0);
+  auto sum = [](TColor c) { return int64_t{GetRValue(c)} + GetGValue(c) + GetBValue(c); };
+  int64_t total = 0;
+  int64_t counted = 0;
+  for (int32_t py = 0; py < height; ++py) {
+    for (int32_t px = 0; px < width; ++px) {
+      const TColor pixel = canvas->Pixel(px, py);
+      if (pixel == reference) continue;
+      total += sum(pixel);
+      ++counted;
+    }
+  }
+  const double average = counted == 0 ? 0.0 : static_cast<double>(total) / static_cast<double>(counted);
+  const int64_t base = -std::llround(200.0 - average);
+  const TColor highlight = ColorToRGB(clBtnHighlight);
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  for (int32_t py = 0; py < height; ++py) {
+    for (int32_t px = 0; px < width; ++px) {
+      const TColor pixel = canvas->Pixel(px, py);
+      if (pixel == reference) continue;
+      const int64_t s = sum(pixel);
+      const TColor gray = s > base + 550 ? clWhite : s > base + 250 ? highlight : s > base + 50 ? shadow : clBlack;
+      canvas->SetPixel(px, py, gray);
+    }
+  }
 }
 
 void LMDBmpCreateFromRect(TBitmap* bitmap, const RECT& rect, TColor color) {

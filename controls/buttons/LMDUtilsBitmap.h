@@ -43,6 +43,13 @@ RECT LMDBmpClipDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, uint16_t
 // (the rectangle's copy, black there), both of the rectangle's size.
 void LMDBmpCreateMasksExt(TCanvas* canvas, const RECT& rect, TBitmap* mask, TBitmap* image, TColor transparent);
 void LMDBmpCreateMasks(TBitmap* bitmap, TBitmap* mask, TBitmap* image, TColor transparent);
+// The embossed look of a disabled picture: `dest` is filled with the source's transparent
+// colour, and every pixel of `source` that is neither that colour nor white is painted in
+// clBtnHighlight one pixel down and right, then in clBtnShadow at (x, y).
+void LMDBmpDrawDisabledState(TBitmap* dest, TBitmap* source, int32_t x, int32_t y);
+// `dest` becomes a four-level gray copy of `source` (white, clBtnHighlight, clBtnShadow,
+// black) relative to the picture's average brightness; pixels of the colour at (0, 0) stay.
+void LMDBmpCreateGrayscale(TBitmap* dest, TBitmap* source);
 // `bitmap` takes the rectangle's size, filled with `color`; nothing for an empty rectangle.
 void LMDBmpCreateFromRect(TBitmap* bitmap, const RECT& rect, TColor color);
 void LMDCopyBmpSize(TBitmap* source, TBitmap* dest);

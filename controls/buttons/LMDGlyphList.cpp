@@ -20,10 +20,11 @@ int32_t TLMDGlyphList::AllocateSlot() {
   return slot;
 }
 
-int32_t TLMDGlyphList::Add(TBitmap* image, TBitmap* mask) {
+template <class Fill>
+int32_t TLMDGlyphList::Store(const Fill& fill) {
   const int32_t slot = AllocateSlot();
   try {
-    Replace(slot, image, mask);
+    fill(slot);
   } catch (...) {
     Delete(slot);
     throw;
@@ -31,15 +32,12 @@ int32_t TLMDGlyphList::Add(TBitmap* image, TBitmap* mask) {
   return slot;
 }
 
+int32_t TLMDGlyphList::Add(TBitmap* image, TBitmap* mask) {
+  return Store([&](int32_t slot) { Replace(slot, image, mask); });
+}
+
 int32_t TLMDGlyphList::AddMasked(TBitmap* image, TColor transparent) {
-  const int32_t slot = AllocateSlot();
-  try {
-    ReplaceMasked(slot, image, transparent);
-  } catch (...) {
-    Delete(slot);
-    throw;
-  }
-  return slot;
+  return Store([&](int32_t slot) { ReplaceMasked(slot, image, transparent); });
 }
 
 void TLMDGlyphList::Delete(int32_t index) {

@@ -22,6 +22,9 @@ class TLMDGlyphList : public TLMDImageListItem {
 
  private:
   int32_t AllocateSlot();
+  // A slot filled by `fill`; given back when filling fails.
+  template <class Fill>
+  int32_t Store(const Fill& fill);
 
   std::vector<bool> FInUse;
   int32_t FUsedCount = 0;

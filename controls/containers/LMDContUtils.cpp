@@ -61,8 +61,7 @@ void LMDWriteSignature(TStream& stream, TLMDListItemClassType type) {
 bool LMDReadSignature(TStream& stream, TLMDListItemClassType type) { return ReadType(stream) == type; }
 
 int32_t LMDReadItemCount(TStream& stream) {
-  int32_t count = 0;
-  stream.ReadBuffer(&count, sizeof count);
+  const int32_t count = LMDReadInt32(stream);
   if (count < 0 || count > stream.Remaining()) throw EReadError("Damaged list: bad item count");
   return count;
 }

@@ -187,8 +187,7 @@ void TLMDCustomContainer::ReadList(TStream& stream, bool withOffsets) {
 }
 
 void TLMDCustomContainer::WriteList(TStream& stream, bool withOffsets) {
-  const auto count = static_cast<int32_t>(Count());
-  stream.WriteBuffer(&count, sizeof count);
+  LMDWriteInt32(stream, Count());
   const int64_t tableAt = stream.Position();
   std::vector<int32_t> offsets(withOffsets ? FItems.size() : 0);
   if (!offsets.empty()) stream.WriteBuffer(offsets.data(), static_cast<int64_t>(offsets.size() * 4));

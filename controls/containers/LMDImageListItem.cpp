@@ -23,14 +23,6 @@ constexpr const char* kInvalidImageSize = "Invalid image size";
 constexpr const char* kTooManyImages = "Too many images";
 constexpr int32_t kMaskedSlot = 0x10000;
 
-int32_t ReadInt32(TStream& stream) {
-  int32_t value = 0;
-  stream.ReadBuffer(&value, sizeof value);
-  return value;
-}
-
-void WriteInt32(TStream& stream, int32_t value) { stream.WriteBuffer(&value, sizeof value); }
-
 void Fill(TBitmap* bitmap, const RECT& rect, TColor color) {
   bitmap->Canvas()->Brush()->SetColor(color);
   bitmap->Canvas()->FillRect(rect);
@@ -160,14 +152,19 @@ void TLMDImageListItem::Replace(int32_t index, TBitmap* image, TBitmap* mask) {
 }
 
 void TLMDImageListItem::ReplaceMasked(int32_t index, TBitmap* image, TColor transparent) {
+  PutMasked(image, transparent, [&](TBitmap* cleared, TBitmap* mask) { Replace(index, cleared, mask); });
+}
+
+template <class Put>
+void TLMDImageListItem::PutMasked(TBitmap* image, TColor transparent, const Put& put) {
   if (!FMasked || image == nullptr) {
-    Replace(index, image, nullptr);
+    put(image, nullptr);
     return;
   }
   TBitmap mask;
   TBitmap cleared;
   LMDBmpCreateMasks(image, &mask, &cleared, transparent);
-  Replace(index, &cleared, &mask);
+  put(&cleared, &mask);
 }
 
 void TLMDImageListItem::Insert(int32_t index, TBitmap* image, TBitmap* mask) {
@@ -186,14 +183,7 @@ void TLMDImageListItem::Insert(int32_t index, TBitmap* image, TBitmap* mask) {
 }
 
 void TLMDImageListItem::InsertMasked(int32_t index, TBitmap* image, TColor transparent) {
-  if (!FMasked || image == nullptr) {
-    Insert(index, image, nullptr);
-    return;
-  }
-  TBitmap mask;
-  TBitmap cleared;
-  LMDBmpCreateMasks(image, &mask, &cleared, transparent);
-  Insert(index, &cleared, &mask);
+  PutMasked(image, transparent, [&](TBitmap* cleared, TBitmap* mask) { Insert(index, cleared, mask); });
 }
 
 void TLMDImageListItem::Delete(int32_t index) {
@@ -317,8 +307,8 @@ void TLMDImageListItem::ClipDraw(TCanvas* canvas, const RECT& rect, uint16_t fla
 void TLMDImageListItem::SaveToFile(const AnsiString& fileName) {
   TFileStream stream(fileName, fmCreate);
   LMDWriteSignature(stream, icImageList);
-  WriteInt32(stream, 1);
-  WriteInt32(stream, static_cast<int32_t>(stream.Position() + 4));
+  LMDWriteInt32(stream, 1);
+  LMDWriteInt32(stream, static_cast<int32_t>(stream.Position() + 4));
   WriteData(stream);
 }
 
@@ -357,9 +347,9 @@ void TLMDImageListItem::Assign(TPersistent* source) {
 
 void TLMDImageListItem::WriteData(TStream& stream) {
   WriteStd(stream, LMDPixelFormatFlags(FPixelFormat));
-  WriteInt32(stream, FHeight);
-  WriteInt32(stream, FWidth);
-  WriteInt32(stream, FAllocBy);
+  LMDWriteInt32(stream, FHeight);
+  LMDWriteInt32(stream, FWidth);
+  LMDWriteInt32(stream, FAllocBy);
   const uint8_t masked = FMasked ? 1 : 0;
   stream.WriteBuffer(&masked, 1);
   WriteImages(stream);
@@ -367,9 +357,9 @@ void TLMDImageListItem::WriteData(TStream& stream) {
 
 void TLMDImageListItem::ReadData(TStream& stream) {
   FPixelFormat = LMDPixelFormatOfFlags(ReadStd(stream));
-  const int32_t height = ReadInt32(stream);
-  const int32_t width = ReadInt32(stream);
-  const int32_t allocBy = ReadInt32(stream);
+  const int32_t height = LMDReadInt32(stream);
+  const int32_t width = LMDReadInt32(stream);
+  const int32_t allocBy = LMDReadInt32(stream);
   uint8_t masked = 0;
   stream.ReadBuffer(&masked, 1);
   if (width < 1 || height < 1 || width > kMaxStripWidth) throw EReadError(kInvalidImageSize);
@@ -381,7 +371,7 @@ void TLMDImageListItem::ReadData(TStream& stream) {
 }
 
 void TLMDImageListItem::WriteImages(TStream& stream) {
-  WriteInt32(stream, Count());
+  LMDWriteInt32(stream, Count());
   if (Count() == 0) return;
   TBitmap trimmed;
   trimmed.Assign(FImage.get());
@@ -396,7 +386,7 @@ void TLMDImageListItem::WriteImages(TStream& stream) {
 
 void TLMDImageListItem::ReadImages(TStream& stream) {
   Clear();
-  const int32_t count = ReadInt32(stream);
+  const int32_t count = LMDReadInt32(stream);
   if (count < 0 || int64_t{count} * FWidth > kMaxStripWidth) throw EReadError(kTooManyImages);
   if (count == 0) return;
   BeginUpdate();

@@ -90,6 +90,10 @@ class TLMDImageListItem : public TLMDListItem {
   int32_t Offset(int32_t index) const;
   void CheckIndex(int32_t index) const;
   bool Refused(TBitmap* image, TBitmap* mask) const;
+  // Hands `put` the image split into a black-where-transparent image and its mask when masked,
+  // else the image alone.
+  template <class Put>
+  void PutMasked(TBitmap* image, TColor transparent, const Put& put);
   void Widen();
   void RebuildSlots();
   void PaintMasked(TCanvas* canvas, int32_t x, int32_t y, int32_t index);

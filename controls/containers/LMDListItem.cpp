@@ -20,17 +20,9 @@ namespace {
 constexpr uint8_t kFormatFlags[] = {0x00, 0x10, 0x20, 0x40};
 constexpr TPixelFormat kSaveFormats[] = {pfDevice, pf1bit, pf4bit, pf8bit};
 
-int32_t ReadInt32(TStream& stream) {
-  int32_t value = 0;
-  stream.ReadBuffer(&value, sizeof value);
-  return value;
-}
-
-void WriteInt32(TStream& stream, int32_t value) { stream.WriteBuffer(&value, sizeof value); }
-
 // A length read from a record, refused when negative or longer than what is left of `limit`.
 int32_t ReadLength(TStream& stream, int64_t limit) {
-  const int32_t length = ReadInt32(stream);
+  const int32_t length = LMDReadInt32(stream);
   if (length < 0 || length > limit) throw EReadError("Damaged list item: bad data length");
   return length;
 }
@@ -39,16 +31,16 @@ void WriteCompressed(TStream& stream, const TMemoryStream& raw) {
   const auto* data = reinterpret_cast<const uint8_t*>(raw.Memory());
   const uint32_t size = static_cast<uint32_t>(const_cast<TMemoryStream&>(raw).Size());
   const int64_t totalAt = stream.Position();
-  WriteInt32(stream, 0);
+  LMDWriteInt32(stream, 0);
   std::vector<uint8_t> block(kLMDLZRWMaxBlock + 1);
   for (uint32_t at = 0; at < size; at += kLMDLZRWMaxBlock) {
     const uint32_t length = LMDLZRWCompress(data + at, block.data(), std::min(kLMDLZRWMaxBlock, size - at));
-    WriteInt32(stream, static_cast<int32_t>(length));
+    LMDWriteInt32(stream, static_cast<int32_t>(length));
     stream.WriteBuffer(block.data(), length);
   }
   const int64_t end = stream.Position();
   stream.SetPosition(totalAt);
-  WriteInt32(stream, static_cast<int32_t>(end - totalAt - 4));
+  LMDWriteInt32(stream, static_cast<int32_t>(end - totalAt - 4));
   stream.SetPosition(end);
 }
 
@@ -68,6 +60,14 @@ void ReadCompressed(TStream& stream, TMemoryStream& raw) {
 }
 
 }  // namespace
+
+int32_t LMDReadInt32(TStream& stream) {
+  int32_t value = 0;
+  stream.ReadBuffer(&value, sizeof value);
+  return value;
+}
+
+void LMDWriteInt32(TStream& stream, int32_t value) { stream.WriteBuffer(&value, sizeof value); }
 
 uint8_t LMDPixelFormatFlags(TLMDSavePixelFormat format) { return kFormatFlags[format]; }
 
@@ -140,7 +140,7 @@ void TLMDListItem::WriteStd(TStream& stream, uint8_t flags) {
     stream.WriteBuffer(&length, 1);
     stream.WriteBuffer(description.data(), length);
   }
-  if (FIdent != 0) WriteInt32(stream, FIdent);
+  if (FIdent != 0) LMDWriteInt32(stream, FIdent);
 }
 
 uint8_t TLMDListItem::ReadStd(TStream& stream) {
@@ -154,7 +154,7 @@ uint8_t TLMDListItem::ReadStd(TStream& stream) {
     FDescription.resize(length);
     stream.ReadBuffer(FDescription.data(), length);
   }
-  FIdent = (flags & kFlagIdent) ? ReadInt32(stream) : 0;
+  FIdent = (flags & kFlagIdent) ? LMDReadInt32(stream) : 0;
   return flags;
 }
 
@@ -172,7 +172,7 @@ void TLMDListItem::WriteBitmap(TStream& stream, TBitmap* bitmap, TLMDSavePixelFo
     WriteCompressed(stream, raw);
     return;
   }
-  WriteInt32(stream, static_cast<int32_t>(raw.Size()));
+  LMDWriteInt32(stream, static_cast<int32_t>(raw.Size()));
   stream.WriteBuffer(raw.Memory(), raw.Size());
 }
 

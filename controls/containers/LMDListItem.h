@@ -72,6 +72,10 @@ class TLMDListItem : public TLMDCustomComponent {
   bool FCompressed = false;
 };
 
+// Little-endian 32-bit values of the records.
+int32_t LMDReadInt32(TStream& stream);
+void LMDWriteInt32(TStream& stream, int32_t value);
+
 // Flag bits of a pixel format (none for spfDefault) and back.
 uint8_t LMDPixelFormatFlags(TLMDSavePixelFormat format);
 TLMDSavePixelFormat LMDPixelFormatOfFlags(uint8_t flags);

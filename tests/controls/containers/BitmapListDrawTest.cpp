@@ -7,17 +7,6 @@
 
 namespace {
 
-constexpr TColor kPaper = 0x00C0C0C0;
-
-std::unique_ptr<TBitmap> Surface(int width, int height) {
-  auto surface = std::make_unique<TBitmap>();
-  surface->SetPixelFormat(pf24bit);
-  surface->SetSize(width, height);
-  surface->Canvas()->Brush()->SetColor(kPaper);
-  surface->Canvas()->FillRect(RECT{0, 0, width, height});
-  return surface;
-}
-
 // A 4 x 4 bitmap: a red 2 x 2 square inside a white ring.
 std::unique_ptr<TBitmap> RingedSquare() {
   auto bitmap = std::make_unique<TBitmap>();

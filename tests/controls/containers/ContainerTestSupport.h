@@ -28,6 +28,18 @@ inline std::unique_ptr<TBitmap> PatternBitmap(int width, int height, int seed) {
   return bitmap;
 }
 
+inline constexpr TColor kPaper = 0x00C0C0C0;
+
+// A 24-bit drawing surface filled with kPaper.
+inline std::unique_ptr<TBitmap> Surface(int width, int height) {
+  auto surface = std::make_unique<TBitmap>();
+  surface->SetPixelFormat(pf24bit);
+  surface->SetSize(width, height);
+  surface->Canvas()->Brush()->SetColor(kPaper);
+  surface->Canvas()->FillRect(RECT{0, 0, width, height});
+  return surface;
+}
+
 inline bool SamePixels(TBitmap* a, TBitmap* b) {
   if (a->Width() != b->Width() || a->Height() != b->Height()) return false;
   for (int y = 0; y < a->Height(); ++y) {

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr TColor kPaper = 0x00C0C0C0;
-
 // A size x size image in one colour with a white bottom-left corner pixel.
 std::unique_ptr<TBitmap> Square(int size, TColor color) {
   auto bitmap = std::make_unique<TBitmap>();
@@ -22,15 +20,6 @@ std::unique_ptr<TBitmap> Square(int size, TColor color) {
   bitmap->Canvas()->FillRect(RECT{0, 0, size, size});
   bitmap->Canvas()->SetPixel(0, size - 1, clWhite);
   return bitmap;
-}
-
-std::unique_ptr<TBitmap> Surface(int width, int height) {
-  auto surface = std::make_unique<TBitmap>();
-  surface->SetPixelFormat(pf24bit);
-  surface->SetSize(width, height);
-  surface->Canvas()->Brush()->SetColor(kPaper);
-  surface->Canvas()->FillRect(RECT{0, 0, width, height});
-  return surface;
 }
 
 TColor StripPixel(const TLMDImageListItem& strip, int index) {

@@ -1,6 +1,7 @@
 #include "LMDContUtils.h"
 
 #include "LMDBitmapListItem.h"
+#include "LMDImageListItem.h"
 
 #include <SysUtils.h>
 #include <TFileStream.h>
@@ -107,5 +108,12 @@ bool LMDBMLGetItem(const AnsiString& fileName, int32_t index, TBitmap* bitmap) {
   TLMDBitmapListItem item(nullptr);
   LMDListGetItemFromFile(fileName, icBitmap, nullptr, item, index);
   if (bitmap != nullptr) bitmap->Assign(item.StoredBitmap());
+  return true;
+}
+
+bool LMDIMLGetItem(const AnsiString& fileName, int32_t index, TLMDImageListItem* strip) {
+  TLMDImageListItem item(nullptr);
+  LMDListGetItemFromFile(fileName, icImageList, nullptr, item, index);
+  if (strip != nullptr) strip->Assign(&item);
   return true;
 }

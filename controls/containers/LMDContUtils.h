@@ -32,3 +32,6 @@ bool LMDListGetItemFromFile(const AnsiString& fileName, TLMDListItemClassType ty
                             const std::vector<int32_t>* offsets, TLMDListItem& item, int32_t index);
 // The bitmap of item `index` of a bitmap-list file.
 bool LMDBMLGetItem(const AnsiString& fileName, int32_t index, TBitmap* bitmap);
+// Strip number `index` of an image-list file, assigned into `strip`.
+class TLMDImageListItem;
+bool LMDIMLGetItem(const AnsiString& fileName, int32_t index, TLMDImageListItem* strip);

@@ -98,9 +98,11 @@ bool TLMDImageListItem::CheckImage(TBitmap* bitmap) const {
   throw EInvalidGraphicOperation(kInvalidImageSize);
 }
 
+// One AllocBy step wider, but no wider than the widest strip as long as one more image fits,
+// so a large step read from a record cannot lock the strip.
 void TLMDImageListItem::Widen() {
-  const int64_t width = int64_t{FImage->Width()} + int64_t{FAllocBy} * FWidth;
-  if (width > kMaxStripWidth) throw EInvalidGraphicOperation(kTooManyImages);
+  if (int64_t{FUsed} + FWidth > kMaxStripWidth) throw EInvalidGraphicOperation(kTooManyImages);
+  const int64_t width = std::min<int64_t>(int64_t{FImage->Width()} + int64_t{FAllocBy} * FWidth, kMaxStripWidth);
   FImage->SetSize(static_cast<int32_t>(width), FHeight);
   if (FMasked) FMask->SetSize(static_cast<int32_t>(width), FHeight);
 }

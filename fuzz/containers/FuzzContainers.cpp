@@ -1,7 +1,8 @@
-// A bitmap list read from a list record (first byte even) or from a binary form description
-// (odd): reading must either succeed or raise one of the framework's exceptions, and a list
-// that was read answers its queries and draws each of its items.
+// A bitmap list or an image list read from a list record or from a binary form description
+// (chosen by the first byte): reading must either succeed or raise one of the framework's
+// exceptions, and a list that was read answers its queries and draws each of its images.
 #include <LMDBitmapList.h>
+#include <LMDImageList.h>
 #include <TBitmap.h>
 #include <TMemoryStream.h>
 
@@ -9,8 +10,29 @@
 
 namespace {
 
-// Bigger bitmaps are read but not drawn, to keep each run short.
+// Bigger images are read but not drawn, to keep each run short.
 constexpr int64_t kMaxDrawnPixels = 1 << 20;
+
+void Read(TLMDCustomImageList& list, TMemoryStream& stream, bool asForm) {
+  if (asForm) {
+    stream.ReadComponent(&list);
+  } else {
+    list.LoadFromStream(stream);
+  }
+}
+
+void Exercise(TLMDCustomImageList& list) {
+  TBitmap target;
+  target.SetSize(16, 16);
+  for (int i = 0; i < list.Count(); ++i) {
+    if (int64_t{list.Dimensions(i, 0)} * list.Dimensions(i, 1) > kMaxDrawnPixels) continue;
+    for (int image = 0; list.IsValidItem(i, image) && image < 4; ++image) {
+      list.TransparentColor(i, image);
+      list.Draw(target.Canvas(), 0, 0, i, image);
+      list.DrawExt(target.Canvas(), RECT{0, 0, 16, 16}, 8 | 64, i, image);
+    }
+  }
+}
 
 }  // namespace
 
@@ -19,24 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMemoryStream stream;
   stream.WriteBuffer(data + 1, static_cast<int64_t>(size - 1));
   stream.SetPosition(0);
-  TLMDBitmapList list(nullptr);
+  const bool asForm = (data[0] & 1) != 0;
+  TLMDBitmapList bitmaps(nullptr);
+  TLMDImageList strips(nullptr);
+  TLMDCustomImageList& list = (data[0] & 2) != 0 ? static_cast<TLMDCustomImageList&>(strips) : bitmaps;
   try {
-    if (data[0] % 2 == 0) {
-      list.LoadFromStream(stream);
-    } else {
-      stream.ReadComponent(&list);
-    }
+    Read(list, stream, asForm);
   } catch (const Exception&) {
     return 0;
   }
-  TBitmap target;
-  target.SetSize(16, 16);
-  for (int i = 0; i < list.Count(); ++i) {
-    if (!list.IsValidItem(i, 0)) continue;
-    if (int64_t{list.Dimensions(i, 0)} * list.Dimensions(i, 1) > kMaxDrawnPixels) continue;
-    list.TransparentColor(i, 0);
-    list.Draw(target.Canvas(), 0, 0, i, 0);
-    list.DrawExt(target.Canvas(), RECT{0, 0, 16, 16}, 8 | 64, i, 0);
-  }
+  Exercise(list);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <LMDContUtils.h>
 #include <LMDImageList.h>
 #include <LMDUtilsBitmap.h>
 #include <SysUtils.h>
@@ -94,6 +95,11 @@ TEST(ImageStrip, NewSizeDropsImagesAndTheWidestStripIsKept) {
   }
   strip.Delete(0);  // a full strip can still lose an image
   EXPECT_EQ(strip.Count(), 2047);
+
+  TLMDImageListItem huge(16, 16);
+  huge.SetAllocBy(1 << 20);  // a step past the widest strip still leaves room for images
+  EXPECT_EQ(huge.Add(nullptr, nullptr), 0);
+  EXPECT_EQ(huge.Image()->Width(), 32768);
 }
 
 TEST(ImageStrip, MaskedImagesLeaveTheirTransparentColourOut) {
@@ -185,6 +191,9 @@ TEST(ImageStrip, SingleStripFile) {
   EXPECT_EQ(read.Width(), 4);
   EXPECT_EQ(read.Count(), 1);
   EXPECT_EQ(StripPixel(read, 0), clRed);
+  TLMDImageListItem single(nullptr);
+  EXPECT_TRUE(LMDIMLGetItem(name, 0, &single));
+  EXPECT_EQ(StripPixel(single, 0), clRed);
   TLMDBitmapList bitmaps(nullptr);
   EXPECT_THROW(bitmaps.LoadFromFile(name), Exception);
   std::remove(name.c_str());

@@ -49,7 +49,7 @@ void TLMDGlyph::SetGlyph(TBitmap* bitmap) {
 }
 
 void TLMDGlyph::SetNumGlyphs(uint8_t value) {
-  if (value == 0 || value == FNumGlyphs) return;
+  if (value == 0 || value > kMaxGlyphs || value == FNumGlyphs) return;
   Init();
   FNumGlyphs = value;
 }

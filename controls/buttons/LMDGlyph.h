@@ -30,6 +30,7 @@ class TLMDGlyph : public TObject {
   // Takes a copy; a square-multiple strip of at most five pictures sets NumGlyphs.
   void SetGlyph(TBitmap* bitmap);
   uint8_t NumGlyphs() const { return FNumGlyphs; }
+  // 0, more than five and the current count are ignored; another count releases the images.
   void SetNumGlyphs(uint8_t value);
   TLMDGlyphStyle Style() const { return FStyle; }
   void SetStyle(TLMDGlyphStyle value);

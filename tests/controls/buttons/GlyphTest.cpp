@@ -41,6 +41,7 @@ TEST(Glyph, PictureCountFollowsTheStripShape) {
   glyph.SetGlyph(Strip(16, {clRed, clRed, clRed, clRed, clRed, clRed}).get());
   EXPECT_EQ(glyph.NumGlyphs(), 1);
   glyph.SetNumGlyphs(3);
+  glyph.SetNumGlyphs(6);
   auto odd = std::make_unique<TBitmap>();
   odd->SetSize(40, 16);
   glyph.SetGlyph(odd.get());

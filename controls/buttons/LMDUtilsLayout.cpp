@@ -1,6 +1,7 @@
 #include "LMDUtilsLayout.h"
 
 #include "LMDButtonLayout.h"
+#include "LMDUtilsBitmap.h"
 
 #include <Graphics.h>
 #include <LMDUtils.h>
@@ -114,99 +115,16 @@ void PaintArrow(TCanvas* canvas, const TArrow& arrow, int64_t x, const RECT& bes
   LMDDrawTriangle(canvas, Saturated(x), Saturated(y), arrow.Size, arrow.Color, true, enabled);
 }
 
-// Sets a device context's text and background colours and puts the previous ones back.
-class TDcColours {
- public:
-  TDcColours(HDC dc, TColor text, TColor background)
-      : FDC(dc), FText(SetTextColor(dc, ColorToRGB(text))), FBackground(SetBkColor(dc, ColorToRGB(background))) {}
-  ~TDcColours() {
-    SetTextColor(FDC, FText);
-    SetBkColor(FDC, FBackground);
-  }
-  TDcColours(const TDcColours&) = delete;
-  TDcColours& operator=(const TDcColours&) = delete;
-
- private:
-  HDC FDC;
-  COLORREF FText;
-  COLORREF FBackground;
-};
-
-// Paints the image where the mask is black and keeps the destination where it is white; the
-// image must be black where the mask is white.
-void DrawThroughMask(TCanvas* canvas, POINT at, SIZE size, HDC image, POINT imageAt, HDC mask) {
-  HDC dc = canvas->Handle();
-  const TDcColours colours(dc, clBlack, clWhite);
-  BitBlt(dc, at.x, at.y, size.cx, size.cy, mask, imageAt.x, imageAt.y, SRCAND);
-  BitBlt(dc, at.x, at.y, size.cx, size.cy, image, imageAt.x, imageAt.y, SRCPAINT);
-}
-
-// A monochrome device-dependent bitmap in a memory device context of its own: a blit into it
-// turns the source's background colour white and every other colour black; a blit out of it
-// paints its white in the target's background colour and its black in the target's text colour.
-class TMonoBitmap {
- public:
-  explicit TMonoBitmap(SIZE size)
-      : FDC(CreateCompatibleDC(nullptr)), FBitmap(CreateBitmap(size.cx, size.cy, 1, 1, nullptr)) {
-    if (FDC == nullptr || FBitmap == nullptr) {
-      Release();
-      throw EOutOfResources();
-    }
-    FOld = SelectObject(FDC, FBitmap);
-  }
-  ~TMonoBitmap() { Release(); }
-  TMonoBitmap(const TMonoBitmap&) = delete;
-  TMonoBitmap& operator=(const TMonoBitmap&) = delete;
-
-  HDC Handle() const { return FDC; }
-
- private:
-  void Release() {
-    if (FOld != nullptr) SelectObject(FDC, FOld);
-    if (FBitmap != nullptr) DeleteObject(FBitmap);
-    if (FDC != nullptr) DeleteDC(FDC);
-  }
-
-  HDC FDC;
-  HBITMAP FBitmap;
-  HGDIOBJ FOld = nullptr;
-};
-
-// Makes a mask (white where the glyph has the transparent colour) and an image (black there)
-// of the glyph and draws them.
-void DrawWithoutColour(TCanvas* canvas, POINT at, SIZE size, TCanvas* glyph, POINT glyphAt, TColor transparent) {
-  const TMonoBitmap mask(size);
-  {
-    HDC source = glyph->Handle();
-    const COLORREF previous = SetBkColor(source, ColorToRGB(transparent));
-    BitBlt(mask.Handle(), 0, 0, size.cx, size.cy, source, glyphAt.x, glyphAt.y, SRCCOPY);
-    SetBkColor(source, previous);
-  }
-  TBitmap image;
-  image.SetPixelFormat(pf24bit);
-  image.SetSize(size.cx, size.cy);
-  HDC imageDC = image.Canvas()->Handle();
-  BitBlt(imageDC, 0, 0, size.cx, size.cy, glyph->Handle(), glyphAt.x, glyphAt.y, SRCCOPY);
-  {
-    const TDcColours colours(imageDC, clWhite, clBlack);
-    BitBlt(imageDC, 0, 0, size.cx, size.cy, mask.Handle(), 0, 0, SRCAND);
-  }
-  DrawThroughMask(canvas, at, size, imageDC, POINT{0, 0}, mask.Handle());
-}
-
-// One copy of the glyph's source rectangle at the target's top-left: plain, through the mask
-// canvas, or without its transparent colour.
-void DrawGlyph(TCanvas* canvas, const RECT& target, TCanvas* glyph, const RECT& source, TCanvas* mask,
+// One copy of the glyph's source rectangle at the target's top-left (none for an empty
+// target): plain, through the mask canvas, or without its transparent colour.
+void DrawGlyph(TCanvas* canvas, const RECT& at, TCanvas* glyph, const RECT& source, TCanvas* mask,
                TColor transparentColor, bool transparent) {
-  const POINT at{target.left, target.top};
-  const SIZE size{Saturated(WidthOf(source)), Saturated(HeightOf(source))};
-  const POINT glyphAt{source.left, source.top};
   if (transparent && mask != nullptr) {
-    DrawThroughMask(canvas, at, size, glyph->Handle(), glyphAt, mask->Handle());
+    LMDBmpDrawExt(canvas, at, glyph, source, kLMDBmpMasked, 0, mask);
   } else if (transparent && transparentColor != clNone) {
-    DrawWithoutColour(canvas, at, size, glyph, glyphAt, transparentColor);
+    LMDBmpDrawExt(canvas, at, glyph, source, kLMDBmpTransparent, transparentColor, nullptr);
   } else {
-    BitBlt(canvas->Handle(), at.x, at.y, size.cx, size.cy, glyph->Handle(), glyphAt.x, glyphAt.y, SRCCOPY);
+    LMDBmpDrawExt(canvas, at, glyph, source, 0, 0, nullptr);
   }
 }
 

@@ -1,0 +1,129 @@
+#include "LMDGlyph.h"
+
+#include "LMDGlyphCache.h"
+#include "LMDUtilsBitmap.h"
+
+#include <TypInfo.h>
+
+TAWO_IMPLEMENT_CLASS(TLMDGlyph)
+
+namespace {
+
+constexpr int32_t kNoImage = -1;
+constexpr int32_t kDisabledPicture = 1;
+
+}  // namespace
+
+TLMDGlyph::TLMDGlyph() : FBitmap(std::make_unique<TBitmap>()) {
+  FIndexs.fill(kNoImage);
+  FBitmap->OnChange = TNotifyEvent(this, &TLMDGlyph::BitmapChanged);
+  TLMDGlyphCache::Acquire();
+}
+
+TLMDGlyph::~TLMDGlyph() {
+  FBitmap->OnChange = nullptr;
+  Init();
+  TLMDGlyphCache::Release();
+}
+
+void TLMDGlyph::Init() {
+  for (int32_t& index : FIndexs) {
+    if (index != kNoImage && FGlyphList != nullptr) FGlyphList->Delete(index);
+    index = kNoImage;
+  }
+  if (FGlyphList != nullptr) TLMDGlyphCache::Shared()->FreeList(FGlyphList);
+  FGlyphList = nullptr;
+}
+
+void TLMDGlyph::SetGlyph(TBitmap* bitmap) {
+  Init();
+  FBitmap->OnChange = nullptr;
+  FBitmap->Assign(bitmap);
+  FBitmap->OnChange = TNotifyEvent(this, &TLMDGlyph::BitmapChanged);
+  if (bitmap == nullptr || bitmap->Height() < 1) return;
+  FTransparentColor = FBitmap->TransparentColor();
+  if (bitmap->Width() % bitmap->Height() == 0) {
+    const int32_t pictures = bitmap->Width() / bitmap->Height();
+    FNumGlyphs = pictures > kMaxGlyphs ? 1 : static_cast<uint8_t>(pictures);
+  }
+}
+
+void TLMDGlyph::SetNumGlyphs(uint8_t value) {
+  if (value == 0 || value > kMaxGlyphs || value == FNumGlyphs) return;
+  Init();
+  FNumGlyphs = value;
+}
+
+void TLMDGlyph::SetStyle(TLMDGlyphStyle value) {
+  if (value == FStyle) return;
+  Init();
+  FStyle = value;
+}
+
+void TLMDGlyph::BitmapChanged(TObject*) {
+  FTransparentColor = FBitmap->TransparentColor();
+  Init();
+  if (OnChange.Assigned()) OnChange(this);
+}
+
+int32_t TLMDGlyph::PictureOf(TLMDButtonState state) const {
+  if (state == bsDisabledUp || state == bsDisabledDown) return kDisabledPicture;
+  if (state <= FNumGlyphs - 1) return state;
+  if (FStyle == gsStandard) return 0;
+  return state == bsDropDownOpen ? 4 : 2;
+}
+
+int32_t TLMDGlyph::GetButtonGlyph(TLMDButtonState state) {
+  const int32_t picture = PictureOf(state);
+  int32_t& index = FIndexs[static_cast<size_t>(picture)];
+  if (index != kNoImage) return index;
+  if (FBitmap->Empty() || FNumGlyphs == 0 || FBitmap->Width() / FNumGlyphs == 0) return kNoImage;
+  index = MakeImage(picture);
+  return index;
+}
+
+int32_t TLMDGlyph::MakeImage(int32_t picture) {
+  const int32_t width = FBitmap->Width() / FNumGlyphs;
+  const int32_t height = FBitmap->Height();
+  if (FGlyphList == nullptr) FGlyphList = TLMDGlyphCache::Shared()->GetList(width, height);
+  const bool fromStrip = picture < FNumGlyphs && !(FStyle == gsExplorer && picture == 0);
+  TBitmap work;
+  work.SetPixelFormat(pf24bit);
+  work.SetSize(width, height);
+  const int32_t source = fromStrip ? picture : 0;
+  BitBlt(work.Canvas()->Handle(), 0, 0, width, height, FBitmap->Canvas()->Handle(), source * width, 0, SRCCOPY);
+  if (fromStrip || picture > kDisabledPicture) return FGlyphList->AddMasked(&work, FTransparentColor);
+  TBitmap made;
+  made.SetPixelFormat(pf24bit);
+  made.SetSize(width, height);
+  if (picture == 0) {
+    LMDBmpCreateGrayscale(&made, &work);
+  } else {
+    work.SetTransparentColor(FTransparentColor);
+    LMDBmpDrawDisabledState(&made, &work, 0, 0);
+  }
+  return FGlyphList->AddMasked(&made, FTransparentColor);
+}
+
+void TLMDGlyph::GetStateBitmap(TLMDButtonState state, TBitmap* bitmap) {
+  const int32_t index = GetButtonGlyph(state);
+  if (index == kNoImage || bitmap == nullptr) return;
+  FGlyphList->GetBitmap(index, bitmap);
+}
+
+TLMDTextGlyphRects TLMDGlyph::DrawButtonGlyphAndText(TCanvas* canvas, const AnsiString& text, TLMD3DCaption* effect,
+                                                     const RECT& dest, TLMDButtonState state,
+                                                     TLMDGlyphTextLayout* layout, TLMDDrawTextStyles styles,
+                                                     bool wordBreak, UINT extraFormat) {
+  const int32_t index = GetButtonGlyph(state);
+  RECT glyphRect{};
+  TCanvas* glyphCanvas = nullptr;
+  TCanvas* maskCanvas = nullptr;
+  if (index != kNoImage) {
+    glyphRect = FGlyphList->GetImageRect(index);
+    glyphCanvas = FGlyphList->Image()->Canvas();
+    maskCanvas = FGlyphList->Mask()->Canvas();
+  }
+  return LMDDrawTextAndGlyphExt(canvas, text, effect, dest, glyphCanvas, glyphRect, maskCanvas, FTransparentColor,
+                                layout, wordBreak, true, true, styles, extraFormat);
+}

@@ -1,6 +1,26 @@
 #include "LMDButton.h"
 
+#include "LMDButtonBase.h"
+#include "LMDButtonLayout.h"
+#include "LMDFXCaption.h"
+#include "LMDGlyph.h"
+
 TAWO_PUBLISHED(TLMDButton, published) {
+  published.Property("About", &TLMDButton::About, &TLMDButton::SetAbout).Stored(false);
+  published.Property("ButtonLayout", &TLMDButton::ButtonLayout, &TLMDButton::SetButtonLayout);
   published.Property("Color", &TLMDButton::Color, &TLMDButton::SetColor).Type(TColorTypeInfo()).Default(clWindow);
+  published.Property("FontFX", &TLMDButton::FontFX, &TLMDButton::SetFontFX);
+  published.Property("Glyph", &TLMDButton::Glyph, &TLMDButton::SetGlyph);
+  published.Property("HideHint", &TLMDButton::HideHint, &TLMDButton::SetHideHint).Default(true);
+  published.Property("MultiLine", &TLMDButton::MultiLine, &TLMDButton::SetMultiLine).Default(false);
+  published.Property("NumGlyphs", &TLMDButton::NumGlyphs, &TLMDButton::SetNumGlyphs).Default(1);
   published.Property("ParentColor", &TLMDButton::ParentColor, &TLMDButton::SetParentColor).Default(true);
+  published.Property("RepeatedClick", &TLMDButton::RepeatedClick, &TLMDButton::SetRepeatedClick).Default(false);
+  published.Property("RepeatingDelay", &TLMDButton::RepeatingDelay, &TLMDButton::SetRepeatingDelay).Default(500);
+  published.Property("RepeatingInterval", &TLMDButton::RepeatingInterval, &TLMDButton::SetRepeatingInterval)
+      .Default(100);
+  published.Property("Style", &TLMDButton::Style, &TLMDButton::SetStyle).Default(nbsAutoDetect);
+  published.Property("UseCaption", &TLMDButton::UseCaption, &TLMDButton::SetUseCaption).Default(true);
+  published.Property("OnMouseEnter", &TLMDButton::OnMouseEnter);
+  published.Property("OnMouseExit", &TLMDButton::OnMouseExit);
 }

@@ -1,15 +1,83 @@
 #include "LMDCustomButton.h"
 
+#include "LMDApplication.h"
+#include "LMDButtonBase.h"
+#include "LMDButtonLayout.h"
+#include "LMDFXCaption.h"
+#include "LMDGlyph.h"
+#include "LMDUtilsButtonFace.h"
+#include "LMDUtilsText.h"
+
 #include <Controls.h>
+#include <Forms.h>
+#include <TApplication.h>
+#include <SysUtils.h>
 
 TAWO_IMPLEMENT_CLASS(TLMDCustomButton)
 
-TLMDCustomButton::TLMDCustomButton(TComponent* owner) : TButton(owner) {
+TLMDCustomButton::TLMDCustomButton(TComponent* owner)
+    : TButton(owner),
+      FButtonLayout(std::make_unique<TLMDButtonLayout>()),
+      FCanvas(std::make_unique<TControlCanvas>()),
+      FGlyph(std::make_unique<TLMDGlyph>()),
+      FFontFX(std::make_unique<TLMDFxCaption>()),
+      FState(bsUp),
+      FStyle(nbsAutoDetect) {
   TControlStyle style = ControlStyle();
   style.Include(csReplicatable);
   SetControlStyle(style);
   SetBounds(Left(), Top(), 75, 25);
+  const TNotifyEvent changed(this, &TLMDCustomButton::GetChange);
+  FButtonLayout->OnChange = changed;
+  FGlyph->OnChange = changed;
+  FFontFX->OnChange = changed;
 }
+
+TLMDCustomButton::~TLMDCustomButton() {
+  StopRepeatTimer();
+  FButtonLayout->OnChange = nullptr;
+  FGlyph->OnChange = nullptr;
+  FFontFX->OnChange = nullptr;
+}
+
+void TLMDCustomButton::SetButtonLayout(TLMDButtonLayout* value) { FButtonLayout->Assign(value); }
+
+void TLMDCustomButton::SetFontFX(TLMDFxCaption* value) { FFontFX->Assign(value); }
+
+TBitmap* TLMDCustomButton::Glyph() const { return FGlyph->Glyph(); }
+
+uint8_t TLMDCustomButton::NumGlyphs() const { return FGlyph->NumGlyphs(); }
+
+void TLMDCustomButton::SetGlyph(TBitmap* value) {
+  FGlyph->SetGlyph(value);
+  Repaint();
+}
+
+void TLMDCustomButton::SetNumGlyphs(uint8_t value) {
+  if (value == FGlyph->NumGlyphs()) return;
+  FGlyph->SetNumGlyphs(value);
+  Repaint();
+}
+
+void TLMDCustomButton::SetStyle(TLMDNormalButtonStyle value) {
+  if (value == FStyle) return;
+  FStyle = value;
+  Repaint();
+}
+
+void TLMDCustomButton::SetMultiLine(bool value) {
+  if (value == FMultiLine) return;
+  FMultiLine = value;
+  GetChange(nullptr);
+}
+
+void TLMDCustomButton::SetUseCaption(bool value) {
+  if (value == FUseCaption) return;
+  FUseCaption = value;
+  GetChange(nullptr);
+}
+
+AnsiString TLMDCustomButton::PaintedCaption() const { return FUseCaption ? Caption() : AnsiString(); }
 
 void TLMDCustomButton::CreateParams(TCreateParams& params) {
   inherited::CreateParams(params);
@@ -19,7 +87,34 @@ void TLMDCustomButton::CreateParams(TCreateParams& params) {
 void TLMDCustomButton::SetButtonStyle(bool isDefault) {
   if (isDefault == FActiveDefault) return;
   FActiveDefault = isDefault;
+  Repaint();
+}
+
+void TLMDCustomButton::Repaint() {
   if (HandleAllocated()) Invalidate();
+}
+
+void TLMDCustomButton::GetChange(TObject* sender) {
+  if (ComponentState().Contains(csLoading)) return;
+  if (sender == Font() || sender == FFontFX.get()) {
+    SetParentFont(false);
+    if (FFontFX->Angle() != 0 && !IsTrueTypeFont()) {
+      if (sender == FFontFX.get()) {
+        // The new font comes back here through CM_FONTCHANGED.
+        Font()->SetName("Arial");
+        return;
+      }
+      FFontFX->SetAngle(0);
+    }
+  }
+  Repaint();
+}
+
+// Asked of a copy: while the font announces a change it still holds the handle of the old face.
+bool TLMDCustomButton::IsTrueTypeFont() const {
+  TFont probe;
+  probe.Assign(Font());
+  return LMDIsTrueTypeFont(&probe);
 }
 
 void TLMDCustomButton::Dispatch(TMessage& message) {
@@ -30,6 +125,29 @@ void TLMDCustomButton::Dispatch(TMessage& message) {
     case CN_MEASUREITEM:
       CNMeasureItem(message);
       return;
+    case CM_MOUSEENTER:
+      CMMouseEnter(message);
+      return;
+    case CM_MOUSELEAVE:
+      CMMouseLeave(message);
+      return;
+    case CM_VISIBLECHANGED:
+      CMVisibleChanged(message);
+      return;
+    case CM_ENABLEDCHANGED:
+      inherited::Dispatch(message);
+      Repaint();
+      return;
+    case CM_FONTCHANGED:
+      inherited::Dispatch(message);
+      GetChange(Font());
+      return;
+    case WM_LBUTTONDOWN:
+      WMLButtonDown(message);
+      return;
+    case WM_LBUTTONUP:
+      WMLButtonUp(message);
+      return;
     case WM_LBUTTONDBLCLK:
       WMLButtonDblClk(message);
       return;
@@ -38,9 +156,66 @@ void TLMDCustomButton::Dispatch(TMessage& message) {
   }
 }
 
+void TLMDCustomButton::CMMouseEnter(TMessage& message) {
+  inherited::Dispatch(message);
+  if (FState == bsUp && OnMouseEnter.Assigned()) OnMouseEnter(this);
+  FMouseInside = true;
+}
+
+void TLMDCustomButton::CMMouseLeave(TMessage& message) {
+  inherited::Dispatch(message);
+  if (OnMouseExit.Assigned()) OnMouseExit(this);
+  FMouseInside = false;
+  if (FHideHint && Application != nullptr) Application->HideHint();
+}
+
+void TLMDCustomButton::CMVisibleChanged(TMessage& message) {
+  inherited::Dispatch(message);
+  if (Visible()) return;
+  StopRepeatTimer();
+  FMouseInside = false;
+}
+
+void TLMDCustomButton::WMLButtonDown(TMessage& message) {
+  inherited::Dispatch(message);
+  if (FRepeatedClick) StartRepeatTimer();
+}
+
+void TLMDCustomButton::WMLButtonUp(TMessage& message) {
+  inherited::Dispatch(message);
+  if (FRepeatedClick) StopRepeatTimer();
+}
+
 // Each press of a double click is a press of the button, so a double click clicks twice.
 void TLMDCustomButton::WMLButtonDblClk(TMessage& message) {
   message.Result = Perform(WM_LBUTTONDOWN, message.WParam, message.LParam);
+}
+
+void TLMDCustomButton::StartRepeatTimer() {
+  if (FRepeatTimer != 0) return;
+  FRepeatTimer = LMDApplication->AddTimer(FRepeatingDelay, TNotifyEvent(this, &TLMDCustomButton::RepeatTimerFired));
+  if (FRepeatTimer == 0) throw EOutOfResources("Not enough timers available");
+  LMDApplication->GetTimer(FRepeatTimer)->SetEnabled(true);
+}
+
+void TLMDCustomButton::StopRepeatTimer() {
+  if (FRepeatTimer == 0) return;
+  TLMDTimerItem* timer = LMDApplication->GetTimer(FRepeatTimer);
+  const uint16_t ident = FRepeatTimer;
+  FRepeatTimer = 0;
+  if (timer == nullptr) return;
+  timer->OnTimer = nullptr;
+  timer->SetEnabled(false);
+  LMDApplication->RemoveTimer(ident);
+}
+
+void TLMDCustomButton::RepeatTimerFired(TObject*) {
+  if (FMouseInside) DoRepeatedClick();
+}
+
+void TLMDCustomButton::DoRepeatedClick() {
+  if (TLMDTimerItem* timer = LMDApplication->GetTimer(FRepeatTimer)) timer->SetInterval(FRepeatingInterval);
+  Click();
 }
 
 void TLMDCustomButton::CNMeasureItem(TMessage& message) {
@@ -52,32 +227,30 @@ void TLMDCustomButton::CNMeasureItem(TMessage& message) {
 
 void TLMDCustomButton::CNDrawItem(TMessage& message) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
-  PaintFace(item->hDC, item->rcItem, item->itemState);
+  FCanvas->PaintOn(item->hDC, [&] { Paint(*item); });
   message.Result = TRUE;
 }
 
-void TLMDCustomButton::PaintFace(HDC dc, RECT rect, UINT itemState) {
-  const bool pressed = (itemState & ODS_SELECTED) != 0;
-  const bool focused = (itemState & ODS_FOCUS) != 0;
-  HBRUSH face = CreateSolidBrush(ColorToRGB(Color()));
-  FillRect(dc, &rect, face);
-  DeleteObject(face);
-  if (focused || FActiveDefault) {
-    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&rect, -1, -1);
+// The dark frame marks the default button; focus adds the focus rectangle.
+uint16_t TLMDCustomButton::FaceOptions(UINT itemState) const {
+  if (FActiveDefault) return LMD_BTNFACE_ROUNDED | LMD_BTNFACE_FOCUSED;
+  if ((itemState & ODS_FOCUS) != 0) return LMD_BTNFACE_ROUNDED | LMD_BTNFACE_DEFAULT;
+  return LMD_BTNFACE_ROUNDED;
+}
+
+void TLMDCustomButton::Paint(const DRAWITEMSTRUCT& item) {
+  RECT rect = ClientRect();
+  if (!Enabled()) {
+    FState = bsDisabledUp;
+  } else {
+    FState = (item.itemState & ODS_SELECTED) != 0 ? bsDown : bsUp;
   }
-  DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  RECT text = rect;
-  if (pressed) OffsetRect(&text, 1, 1);
-  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, Enabled() ? ColorToRGB(Font()->Color()) : GetSysColor(COLOR_GRAYTEXT));
-  const AnsiString caption = Caption();
-  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
-  if (focused) {
-    RECT focus = rect;
-    InflateRect(&focus, -3, -3);
-    DrawFocusRect(dc, &focus);
-  }
+  LMDDrawBtnFace(FCanvas.get(), false, rect, static_cast<TLMDUserButtonStyle>(FStyle), FState,
+                 FaceOptions(item.itemState), Color());
+  // A rotated font of an earlier paint must not carry over.
+  FCanvas->Font()->Assign(Font());
+  const TLMDDrawTextStyles styles =
+      Enabled() ? TLMDDrawTextStyles{dtEnabled, dt3DDisabled} : TLMDDrawTextStyles{dtDisabled, dt3DDisabled};
+  FGlyph->DrawButtonGlyphAndText(FCanvas.get(), PaintedCaption(), FFontFX.get(), rect, FState, FButtonLayout.get(),
+                                 styles, FMultiLine, 0);
 }

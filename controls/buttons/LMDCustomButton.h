@@ -1,16 +1,64 @@
 // Unit LMDCustomButton: TLMDCustomButton, a push button whose face the control paints itself:
 // a BUTTON-class window with BS_OWNERDRAW that paints on the owner-draw request its parent
-// reflects to it. For now it paints the plain look: a raised face (sunken while pressed), the
-// focus frame, and the caption in the button's font.
+// reflects to it. Each paint draws the face in the button's style, then glyph, caption (with
+// its 3D effect) and arrow placed by the button layout. Holding the left button down can click
+// repeatedly through a timer of the application's timer pool.
 #pragma once
 
 #include <StdCtrls.h>
+#include <TBitmap.h>
+#include <TControlCanvas.h>
+
+#include <cstdint>
+#include <memory>
+
+// Declared here without their values: the button states share names with the framework's
+// speed-button states, and units that use both must be able to include this header.
+enum TLMDButtonState : uint8_t;
+enum TLMDNormalButtonStyle : uint8_t;
+class TLMDButtonLayout;
+class TLMDFxCaption;
+class TLMDGlyph;
 
 class TLMDCustomButton : public TButton {
   TAWO_CLASS(TLMDCustomButton, TButton)
 
  public:
   explicit TLMDCustomButton(TComponent* owner);
+  ~TLMDCustomButton() override;
+
+  AnsiString About() const { return FAbout; }
+  void SetAbout(const AnsiString&) {}
+  TLMDButtonLayout* ButtonLayout() const { return FButtonLayout.get(); }
+  void SetButtonLayout(TLMDButtonLayout* value);
+  TLMDFxCaption* FontFX() const { return FFontFX.get(); }
+  void SetFontFX(TLMDFxCaption* value);
+  TBitmap* Glyph() const;
+  void SetGlyph(TBitmap* value);
+  uint8_t NumGlyphs() const;
+  void SetNumGlyphs(uint8_t value);
+  TLMDNormalButtonStyle Style() const { return FStyle; }
+  void SetStyle(TLMDNormalButtonStyle value);
+  bool MultiLine() const { return FMultiLine; }
+  void SetMultiLine(bool value);
+  bool UseCaption() const { return FUseCaption; }
+  void SetUseCaption(bool value);
+  bool HideHint() const { return FHideHint; }
+  void SetHideHint(bool value) { FHideHint = value; }
+  bool RepeatedClick() const { return FRepeatedClick; }
+  void SetRepeatedClick(bool value) { FRepeatedClick = value; }
+  uint16_t RepeatingDelay() const { return FRepeatingDelay; }
+  void SetRepeatingDelay(uint16_t value) { FRepeatingDelay = value; }
+  uint16_t RepeatingInterval() const { return FRepeatingInterval; }
+  void SetRepeatingInterval(uint16_t value) { FRepeatingInterval = value; }
+
+  // The state of the last paint.
+  TLMDButtonState State() const { return FState; }
+  // The text as painted: the caption, or nothing without UseCaption.
+  AnsiString PaintedCaption() const;
+
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseExit;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -18,12 +66,43 @@ class TLMDCustomButton : public TButton {
   // keeps its window style and shows it with the dark frame instead.
   void SetButtonStyle(bool isDefault) override;
   void Dispatch(TMessage& message) override;
+  // One repeat of a held button: later repeats come at RepeatingInterval.
+  virtual void DoRepeatedClick();
 
  private:
   void CNDrawItem(TMessage& message);
   void CNMeasureItem(TMessage& message);
+  void CMMouseEnter(TMessage& message);
+  void CMMouseLeave(TMessage& message);
+  void CMVisibleChanged(TMessage& message);
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonUp(TMessage& message);
   void WMLButtonDblClk(TMessage& message);
-  void PaintFace(HDC dc, RECT rect, UINT itemState);
+  void Paint(const DRAWITEMSTRUCT& item);
+  uint16_t FaceOptions(UINT itemState) const;
+  // Repaints after a change of the glyph, layout, caption effect or font; a rotated caption
+  // needs a TrueType font, so the font and the angle are kept compatible.
+  void GetChange(TObject* sender);
+  bool IsTrueTypeFont() const;
+  void Repaint();
+  void StartRepeatTimer();
+  void StopRepeatTimer();
+  void RepeatTimerFired(TObject* sender);
 
+  AnsiString FAbout;
+  std::unique_ptr<TLMDButtonLayout> FButtonLayout;
+  std::unique_ptr<TControlCanvas> FCanvas;
+  std::unique_ptr<TLMDGlyph> FGlyph;
+  std::unique_ptr<TLMDFxCaption> FFontFX;
   bool FActiveDefault = false;
+  bool FMouseInside = false;
+  bool FMultiLine = false;
+  bool FRepeatedClick = false;
+  uint16_t FRepeatingDelay = 500;
+  uint16_t FRepeatingInterval = 100;
+  TLMDButtonState FState;
+  TLMDNormalButtonStyle FStyle;
+  uint16_t FRepeatTimer = 0;
+  bool FHideHint = true;
+  bool FUseCaption = true;
 };

@@ -1,10 +1,16 @@
 // TLMDButton on a shown form (headless display): an owner-drawn BUTTON window that clicks, and
-// its plain face in the parent's colour with the caption in its own font.
+// its face per state, its caption placement, its repeated clicks and its form text.
 #include <gtest/gtest.h>
 
 #include "../../framework/ControlTestSupport.h"
-#include "ExtCtrls.h"
+#include "../paint/FormTextSupport.h"
 #include "LMDButton.h"
+#include "LMDButtonBase.h"
+#include "LMDButtonLayout.h"
+#include "LMDFXCaption.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -18,12 +24,9 @@ class ButtonTest : public VisualTest {
   void SetUp() override {
     VisualTest::SetUp();
     form_ = ShowForm(100, 100, 200, 80);
-    panel_ = new TPanel(form_);
-    panel_->SetParent(form_);
-    panel_->SetBounds(0, 0, 200, 80);
-    panel_->SetColor(static_cast<TColor>(0x0093AAB5));
+    form_->SetColor(static_cast<TColor>(0x0093AAB5));
     button_ = new TLMDButton(form_);
-    button_->SetParent(panel_);
+    button_->SetParent(form_);
     button_->SetBounds(10, 20, 70, 25);
     button_->SetCaption("Instaluj");
     button_->Font()->SetColor(static_cast<TColor>(0x00DAEEF3));
@@ -32,13 +35,16 @@ class ButtonTest : public VisualTest {
     WinportDispatchPending();
   }
 
+  static constexpr COLORREF kFace = RGB(0xB5, 0xAA, 0x93);
+  static constexpr COLORREF kCaption = RGB(0xF3, 0xEE, 0xDA);
+
+  RECT BoxOf(COLORREF colour) const;
   COLORREF Pixel(int x, int y) const {
     POINT p = button_->ClientToScreen(POINT{x, y});
     return WinportScreenPixel(p.x, p.y);
   }
 
   TForm* form_ = nullptr;
-  TPanel* panel_ = nullptr;
   TLMDButton* button_ = nullptr;
   ClickCounter clicks_;
 };
@@ -65,31 +71,135 @@ TEST_F(ButtonTest, AClickRunsOnClickOnceAndADoubleClickTwice) {
   EXPECT_EQ(clicks_.Count, 2);
 }
 
-TEST_F(ButtonTest, TheFaceIsRaisedInTheParentColourWithTheCaptionInItsFont) {
-  const COLORREF face = RGB(0xB5, 0xAA, 0x93);
-  EXPECT_EQ(Pixel(0, 0), GetSysColor(COLOR_3DLIGHT));
-  EXPECT_EQ(Pixel(1, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
-  EXPECT_EQ(Pixel(69, 24), GetSysColor(COLOR_3DDKSHADOW));
-  EXPECT_EQ(Pixel(4, 4), face);
-  int captionPixels = 0;
-  for (int y = 2; y < 23; ++y) {
-    for (int x = 2; x < 68; ++x) captionPixels += Pixel(x, y) == RGB(0xF3, 0xEE, 0xDA);
+// The bounding box of the pixels in `colour` inside the button.
+RECT ButtonTest::BoxOf(COLORREF colour) const {
+  RECT box{70, 25, -1, -1};
+  for (int y = 0; y < 25; ++y) {
+    for (int x = 0; x < 70; ++x) {
+      if (Pixel(x, y) != colour) continue;
+      box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                 std::max<LONG>(box.bottom, y + 1)};
+    }
   }
-  EXPECT_GT(captionPixels, 40) << "the bold caption in the font colour";
+  return box;
 }
 
-TEST_F(ButtonTest, PressedItPaintsSunkenAndFocused) {
+TEST_F(ButtonTest, UpItIsRaisedInTheParentColourWithTheCaptionCentred) {
+  EXPECT_EQ(Pixel(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(Pixel(69, 24), GetSysColor(COLOR_3DDKSHADOW));
+  EXPECT_EQ(Pixel(68, 23), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(Pixel(1, 1), kFace);
+  const RECT caption = BoxOf(kCaption);
+  ASSERT_LT(caption.left, caption.right) << "the caption in the font colour";
+  // Centred in the content rectangle (3, 3, 67, 22); the ink of a line sits a little high in
+  // its text cell.
+  EXPECT_LE(std::abs((caption.left - 3) - (67 - caption.right)), 1);
+  EXPECT_LE(std::abs((caption.top - 3) - (22 - caption.bottom)), 2);
+  EXPECT_EQ(button_->State(), bsUp);
+}
+
+TEST_F(ButtonTest, PressedItIsOutlinedAndFocusedItKeepsTheDarkFrame) {
   const POINT centre = ScreenPointOf(button_, 35, 12);
   WinportMouseDown(WINPORT_BUTTON_LEFT, centre.x, centre.y);
   WinportDispatchPending();
-  // Focused by the press: a black frame, inside it the sunken edge.
+  EXPECT_EQ(button_->State(), bsDown);
   EXPECT_EQ(Pixel(0, 0), RGB(0, 0, 0));
-  EXPECT_EQ(Pixel(1, 1), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(Pixel(1, 1), RGB(0x80, 0x80, 0x80));
+  const RECT pressedCaption = BoxOf(kCaption);
   WinportMouseUp(WINPORT_BUTTON_LEFT, centre.x, centre.y);
   WinportDispatchPending();
-  EXPECT_NE(Pixel(1, 1), GetSysColor(COLOR_BTNSHADOW)) << "raised again";
+  EXPECT_EQ(button_->State(), bsUp);
+  EXPECT_EQ(Pixel(1, 1), GetSysColor(COLOR_BTNHIGHLIGHT)) << "raised inside the dark frame";
+  EXPECT_NE(Pixel(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_NE(Pixel(4, 4), kFace) << "the focus rectangle";
+  EXPECT_EQ(Pixel(5, 5), kFace);
+  const RECT upCaption = BoxOf(kCaption);
+  EXPECT_EQ(pressedCaption.left, upCaption.left + 1) << "the pressed caption moves by one pixel";
   EXPECT_EQ(GetWindowLongA(button_->Handle(), GWL_STYLE) & 0x0F, BS_OWNERDRAW) << "focus keeps it owner-drawn";
   EXPECT_EQ(clicks_.Count, 1);
+}
+
+TEST_F(ButtonTest, DisabledTheCaptionIsSunkenAndTheMouseIsNotGreeted) {
+  ClickCounter entered;
+  button_->OnMouseEnter = TNotifyEvent(&entered, &ClickCounter::Clicked);
+  button_->SetEnabled(false);
+  WinportDispatchPending();
+  EXPECT_EQ(button_->State(), bsDisabledUp);
+  EXPECT_EQ(BoxOf(kCaption).right, -1);
+  int sunken = 0;
+  for (int y = 3; y < 21; ++y) {
+    for (int x = 3; x < 66; ++x) {
+      sunken += Pixel(x, y) == GetSysColor(COLOR_GRAYTEXT) && Pixel(x + 1, y + 1) == GetSysColor(COLOR_BTNHIGHLIGHT);
+    }
+  }
+  EXPECT_GT(sunken, 20) << "gray text over a highlight copy one pixel down and right";
+  button_->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_EQ(entered.Count, 0);
+  button_->SetEnabled(true);
+  WinportDispatchPending();
+  button_->Perform(CM_MOUSELEAVE, 0, 0);
+  button_->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_EQ(entered.Count, 1);
+}
+
+TEST_F(ButtonTest, WithoutUseCaptionOnlyTheFaceIsPainted) {
+  button_->SetUseCaption(false);
+  WinportDispatchPending();
+  EXPECT_EQ(button_->PaintedCaption(), "");
+  EXPECT_EQ(BoxOf(kCaption).right, -1);
+}
+
+TEST(LMDButton, ARotatedCaptionKeepsATrueTypeFont) {
+  TLMDButton button(nullptr);
+  button.FontFX()->SetAngle(45);
+  EXPECT_EQ(button.Font()->Name(), "Arial");
+  EXPECT_EQ(button.FontFX()->Angle(), 45);
+  EXPECT_FALSE(button.ParentFont());
+  button.Font()->SetName("MS Sans Serif");
+  EXPECT_EQ(button.FontFX()->Angle(), 0);
+}
+
+TEST_F(ButtonTest, HeldDownItClicksRepeatedlyWhileThePointerIsOnIt) {
+  button_->SetRepeatedClick(true);
+  const POINT centre = ScreenPointOf(button_, 35, 12);
+  button_->Perform(CM_MOUSEENTER, 0, 0);
+  WinportMouseDown(WINPORT_BUTTON_LEFT, centre.x, centre.y);
+  WinportDispatchPending();
+  WinportAdvanceClock(1000, TRUE);
+  EXPECT_EQ(clicks_.Count, 6) << "at 500, 600, ... 1000 ms";
+  button_->Perform(CM_MOUSELEAVE, 0, 0);
+  WinportAdvanceClock(300, TRUE);
+  EXPECT_EQ(clicks_.Count, 6) << "paused off the button";
+  button_->Perform(CM_MOUSEENTER, 0, 0);
+  WinportMouseUp(WINPORT_BUTTON_LEFT, centre.x, centre.y);
+  WinportDispatchPending();
+  EXPECT_EQ(clicks_.Count, 7) << "the release clicks once more";
+  WinportAdvanceClock(500, TRUE);
+  EXPECT_EQ(clicks_.Count, 7) << "the timer stopped";
+}
+
+TEST(LMDButton, FormTextStoresOnlyWhatDiffersFromTheDefaults) {
+  TLMDButton original(nullptr);
+  original.SetAbout("TAWO");
+  EXPECT_EQ(FormText(&original).find("About"), std::string::npos);
+  for (const char* property : {"RepeatingDelay", "HideHint", "UseCaption", "  Style", "NumGlyphs", "MultiLine"}) {
+    EXPECT_EQ(FormText(&original).find(property), std::string::npos) << property;
+  }
+  original.SetRepeatedClick(true);
+  original.SetRepeatingDelay(300);
+  original.SetMultiLine(true);
+  original.SetUseCaption(false);
+  original.SetHideHint(false);
+  original.SetStyle(nbsWin31);
+  original.FontFX()->SetAngle(90);
+  original.ButtonLayout()->SetSpacing(6);
+  TLMDButton copy(nullptr);
+  LoadFormText(FormText(&original), &copy);
+  EXPECT_EQ(FormBinary(&copy), FormBinary(&original));
+  EXPECT_TRUE(copy.RepeatedClick());
+  EXPECT_EQ(copy.RepeatingDelay(), 300);
+  EXPECT_EQ(copy.Style(), nbsWin31);
+  EXPECT_EQ(copy.ButtonLayout()->Spacing(), 6);
 }
 
 }  // namespace

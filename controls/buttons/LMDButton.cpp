@@ -5,10 +5,15 @@
 #include "LMDFXCaption.h"
 #include "LMDGlyph.h"
 
+#include <Menus.h>
+
 TAWO_PUBLISHED(TLMDButton, published) {
   published.Property("About", &TLMDButton::About, &TLMDButton::SetAbout).Stored(false);
   published.Property("ButtonLayout", &TLMDButton::ButtonLayout, &TLMDButton::SetButtonLayout);
   published.Property("Color", &TLMDButton::Color, &TLMDButton::SetColor).Type(TColorTypeInfo()).Default(clWindow);
+  published.Property("DropDownIndent", &TLMDButton::DropDownIndent, &TLMDButton::SetDropDownIndent).Default(0);
+  published.Property("DropDownMenu", &TLMDButton::DropDownMenu, &TLMDButton::SetDropDownMenu);
+  published.Property("DropDownRight", &TLMDButton::DropDownRight, &TLMDButton::SetDropDownRight).Default(false);
   published.Property("FontFX", &TLMDButton::FontFX, &TLMDButton::SetFontFX);
   published.Property("Glyph", &TLMDButton::Glyph, &TLMDButton::SetGlyph);
   published.Property("HideHint", &TLMDButton::HideHint, &TLMDButton::SetHideHint).Default(true);
@@ -21,6 +26,7 @@ TAWO_PUBLISHED(TLMDButton, published) {
       .Default(100);
   published.Property("Style", &TLMDButton::Style, &TLMDButton::SetStyle).Default(nbsAutoDetect);
   published.Property("UseCaption", &TLMDButton::UseCaption, &TLMDButton::SetUseCaption).Default(true);
+  published.Property("OnDropDown", &TLMDButton::OnDropDown);
   published.Property("OnMouseEnter", &TLMDButton::OnMouseEnter);
   published.Property("OnMouseExit", &TLMDButton::OnMouseExit);
 }

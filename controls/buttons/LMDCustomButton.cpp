@@ -10,6 +10,7 @@
 
 #include <Controls.h>
 #include <Forms.h>
+#include <Menus.h>
 #include <TApplication.h>
 #include <SysUtils.h>
 
@@ -50,19 +51,19 @@ uint8_t TLMDCustomButton::NumGlyphs() const { return FGlyph->NumGlyphs(); }
 
 void TLMDCustomButton::SetGlyph(TBitmap* value) {
   FGlyph->SetGlyph(value);
-  Repaint();
+  Invalidate();
 }
 
 void TLMDCustomButton::SetNumGlyphs(uint8_t value) {
   if (value == FGlyph->NumGlyphs()) return;
   FGlyph->SetNumGlyphs(value);
-  Repaint();
+  Invalidate();
 }
 
 void TLMDCustomButton::SetStyle(TLMDNormalButtonStyle value) {
   if (value == FStyle) return;
   FStyle = value;
-  Repaint();
+  Invalidate();
 }
 
 void TLMDCustomButton::SetMultiLine(bool value) {
@@ -77,6 +78,47 @@ void TLMDCustomButton::SetUseCaption(bool value) {
   GetChange(nullptr);
 }
 
+void TLMDCustomButton::SetDropDownMenu(TPopupMenu* value) {
+  if (value == FDropDownMenu) return;
+  if (FDropDownMenu != nullptr) FDropDownMenu->RemoveFreeNotification(this);
+  FDropDownMenu = value;
+  if (value != nullptr) value->FreeNotification(this);
+}
+
+void TLMDCustomButton::Notification(TComponent* component, TOperation operation) {
+  inherited::Notification(component, operation);
+  if (operation == opRemove && component == FDropDownMenu) FDropDownMenu = nullptr;
+}
+
+void TLMDCustomButton::Click() {
+  if (FDropDownMenu == nullptr || FDropped) {
+    inherited::Click();
+    return;
+  }
+  OnClick(this);
+  DropDown();
+}
+
+void TLMDCustomButton::DropDown() {
+  if (FDropDownMenu == nullptr || FDropped) return;
+  if (!FActiveDefault && CanFocus()) SetFocus();
+  Perform(BM_SETSTATE, 1, 0);
+  Repaint();
+  FDropped = true;
+  OnDropDown(this);
+  const POINT corner = FDropDownRight ? ClientToScreen(POINT{Width(), FDropDownIndent})
+                                      : ClientToScreen(POINT{FDropDownIndent, Height()});
+  FDropDownMenu->Popup(corner.x, corner.y);
+  // Clicks made to close the menu must not press the button again.
+  MSG pending;
+  while (PeekMessageA(&pending, Handle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {
+  }
+  if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  FDropped = false;
+  FState = bsUp;
+  Perform(BM_SETSTATE, 0, 0);
+}
+
 AnsiString TLMDCustomButton::PaintedCaption() const { return FUseCaption ? Caption() : AnsiString(); }
 
 void TLMDCustomButton::CreateParams(TCreateParams& params) {
@@ -87,11 +129,7 @@ void TLMDCustomButton::CreateParams(TCreateParams& params) {
 void TLMDCustomButton::SetButtonStyle(bool isDefault) {
   if (isDefault == FActiveDefault) return;
   FActiveDefault = isDefault;
-  Repaint();
-}
-
-void TLMDCustomButton::Repaint() {
-  if (HandleAllocated()) Invalidate();
+  Invalidate();
 }
 
 void TLMDCustomButton::GetChange(TObject* sender) {
@@ -107,7 +145,7 @@ void TLMDCustomButton::GetChange(TObject* sender) {
       FFontFX->SetAngle(0);
     }
   }
-  Repaint();
+  Invalidate();
 }
 
 // Asked of a copy: while the font announces a change it still holds the handle of the old face.
@@ -136,7 +174,7 @@ void TLMDCustomButton::Dispatch(TMessage& message) {
       return;
     case CM_ENABLEDCHANGED:
       inherited::Dispatch(message);
-      Repaint();
+      Invalidate();
       return;
     case CM_FONTCHANGED:
       inherited::Dispatch(message);

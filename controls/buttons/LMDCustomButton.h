@@ -17,6 +17,7 @@
 enum TLMDButtonState : uint8_t;
 enum TLMDNormalButtonStyle : uint8_t;
 class TLMDButtonLayout;
+class TPopupMenu;
 class TLMDFxCaption;
 class TLMDGlyph;
 
@@ -52,11 +53,22 @@ class TLMDCustomButton : public TButton {
   uint16_t RepeatingInterval() const { return FRepeatingInterval; }
   void SetRepeatingInterval(uint16_t value) { FRepeatingInterval = value; }
 
+  TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+  void SetDropDownMenu(TPopupMenu* value);
+  int32_t DropDownIndent() const { return FDropDownIndent; }
+  void SetDropDownIndent(int32_t value) { FDropDownIndent = value; }
+  bool DropDownRight() const { return FDropDownRight; }
+  void SetDropDownRight(bool value) { FDropDownRight = value; }
+
+  // With a drop-down menu OnClick runs and the menu opens under the button.
+  void Click() override;
+
   // The state of the last paint.
   TLMDButtonState State() const { return FState; }
   // The text as painted: the caption, or nothing without UseCaption.
   AnsiString PaintedCaption() const;
 
+  TNotifyEvent OnDropDown;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseExit;
 
@@ -66,6 +78,9 @@ class TLMDCustomButton : public TButton {
   // keeps its window style and shows it with the dark frame instead.
   void SetButtonStyle(bool isDefault) override;
   void Dispatch(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
+  // Shows the drop-down menu with the button held pushed until the menu closes.
+  void DropDown();
   // One repeat of a held button: later repeats come at RepeatingInterval.
   virtual void DoRepeatedClick();
 
@@ -84,7 +99,6 @@ class TLMDCustomButton : public TButton {
   // needs a TrueType font, so the font and the angle are kept compatible.
   void GetChange(TObject* sender);
   bool IsTrueTypeFont() const;
-  void Repaint();
   void StartRepeatTimer();
   void StopRepeatTimer();
   void RepeatTimerFired(TObject* sender);
@@ -93,6 +107,10 @@ class TLMDCustomButton : public TButton {
   std::unique_ptr<TLMDButtonLayout> FButtonLayout;
   std::unique_ptr<TControlCanvas> FCanvas;
   std::unique_ptr<TLMDGlyph> FGlyph;
+  TPopupMenu* FDropDownMenu = nullptr;
+  int32_t FDropDownIndent = 0;
+  bool FDropDownRight = false;
+  bool FDropped = false;
   std::unique_ptr<TLMDFxCaption> FFontFX;
   bool FActiveDefault = false;
   bool FMouseInside = false;

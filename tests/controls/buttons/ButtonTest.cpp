@@ -8,6 +8,7 @@
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
 #include "LMDFXCaption.h"
+#include "Menus.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -176,6 +177,42 @@ TEST_F(ButtonTest, HeldDownItClicksRepeatedlyWhileThePointerIsOnIt) {
   EXPECT_EQ(clicks_.Count, 7) << "the release clicks once more";
   WinportAdvanceClock(500, TRUE);
   EXPECT_EQ(clicks_.Count, 7) << "the timer stopped";
+}
+
+struct RecordingMenu : TPopupMenu {
+  using TPopupMenu::TPopupMenu;
+  void Popup(int x, int y) override {
+    At = POINT{x, y};
+    PushedWhileOpen = (SendMessageA(Button->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+  }
+  TLMDButton* Button = nullptr;
+  POINT At{-1, -1};
+  bool PushedWhileOpen = false;
+};
+
+TEST_F(ButtonTest, WithADropDownMenuAClickOpensItBelowOrBesideTheButton) {
+  auto* menu = new RecordingMenu(form_);
+  menu->Button = button_;
+  ClickCounter droppedDown;
+  button_->OnDropDown = TNotifyEvent(&droppedDown, &ClickCounter::Clicked);
+  button_->SetModalResult(mrOk);
+  button_->SetDropDownMenu(menu);
+  button_->SetDropDownIndent(5);
+  button_->Click();
+  const POINT origin = ScreenPointOf(button_, 0, 0);
+  EXPECT_EQ(menu->At.x, origin.x + 5);
+  EXPECT_EQ(menu->At.y, origin.y + 25);
+  EXPECT_TRUE(menu->PushedWhileOpen);
+  EXPECT_FALSE(SendMessageA(button_->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+  EXPECT_EQ(clicks_.Count, 1);
+  EXPECT_EQ(droppedDown.Count, 1);
+  EXPECT_EQ(form_->ModalResult(), mrNone) << "a menu button does not close the form";
+  button_->SetDropDownRight(true);
+  button_->Click();
+  EXPECT_EQ(menu->At.x, origin.x + 70);
+  EXPECT_EQ(menu->At.y, origin.y + 5);
+  delete menu;
+  EXPECT_EQ(button_->DropDownMenu(), nullptr);
 }
 
 TEST(LMDButton, FormTextStoresOnlyWhatDiffersFromTheDefaults) {

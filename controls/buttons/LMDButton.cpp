@@ -1,5 +1,6 @@
 #include "LMDButton.h"
 
+#include "LMDBaseContainer.h"
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
 #include "LMDFXCaption.h"
@@ -15,8 +16,11 @@ TAWO_PUBLISHED(TLMDButton, published) {
   published.Property("DropDownMenu", &TLMDButton::DropDownMenu, &TLMDButton::SetDropDownMenu);
   published.Property("DropDownRight", &TLMDButton::DropDownRight, &TLMDButton::SetDropDownRight).Default(false);
   published.Property("FontFX", &TLMDButton::FontFX, &TLMDButton::SetFontFX);
-  published.Property("Glyph", &TLMDButton::Glyph, &TLMDButton::SetGlyph);
+  published.Property("Glyph", &TLMDButton::Glyph, &TLMDButton::SetGlyph).Stored(&TLMDButton::GlyphStored);
   published.Property("HideHint", &TLMDButton::HideHint, &TLMDButton::SetHideHint).Default(true);
+  published.Property("ImageIndex", &TLMDButton::GetIndex, &TLMDButton::SetIndex, 0).Default(0);
+  published.Property("ImageList", &TLMDButton::ImageList, &TLMDButton::SetImageList);
+  published.Property("ListIndex", &TLMDButton::GetIndex, &TLMDButton::SetIndex, 1).Default(0);
   published.Property("MultiLine", &TLMDButton::MultiLine, &TLMDButton::SetMultiLine).Default(false);
   published.Property("NumGlyphs", &TLMDButton::NumGlyphs, &TLMDButton::SetNumGlyphs).Default(1);
   published.Property("ParentColor", &TLMDButton::ParentColor, &TLMDButton::SetParentColor).Default(true);

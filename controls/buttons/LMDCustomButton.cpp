@@ -4,6 +4,7 @@
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
 #include "LMDFXCaption.h"
+#include "LMDCustomImageList.h"
 #include "LMDGlyph.h"
 #include "LMDUtilsButtonFace.h"
 #include "LMDUtilsText.h"
@@ -23,7 +24,8 @@ TLMDCustomButton::TLMDCustomButton(TComponent* owner)
       FGlyph(std::make_unique<TLMDGlyph>()),
       FFontFX(std::make_unique<TLMDFxCaption>()),
       FState(bsUp),
-      FStyle(nbsAutoDetect) {
+      FStyle(nbsAutoDetect),
+      FImageLink(TNotifyEvent(this, &TLMDCustomButton::GetIMLChange)) {
   TControlStyle style = ControlStyle();
   style.Include(csReplicatable);
   SetControlStyle(style);
@@ -50,6 +52,7 @@ TBitmap* TLMDCustomButton::Glyph() const { return FGlyph->Glyph(); }
 uint8_t TLMDCustomButton::NumGlyphs() const { return FGlyph->NumGlyphs(); }
 
 void TLMDCustomButton::SetGlyph(TBitmap* value) {
+  if (!ComponentState().Contains(csLoading) && ImageList() != nullptr) SetImageList(nullptr);
   FGlyph->SetGlyph(value);
   Invalidate();
 }
@@ -85,9 +88,45 @@ void TLMDCustomButton::SetDropDownMenu(TPopupMenu* value) {
   if (value != nullptr) value->FreeNotification(this);
 }
 
+void TLMDCustomButton::SetImageList(TLMDBaseContainer* value) {
+  FImageLink.SetImageList(value, this);
+  GetIMLChange(nullptr);
+}
+
+void TLMDCustomButton::SetIndex(int32_t index, int32_t value) {
+  if (FImageLink.SetIndex(index, value) && ImageList() != nullptr) GetIMLChange(nullptr);
+}
+
+void TLMDCustomButton::GetIMLChange(TObject*) {
+  auto* list = dynamic_cast<TLMDCustomImageList*>(ImageList());
+  const int32_t listIndex = GetIndex(1);
+  const int32_t imageIndex = GetIndex(0);
+  if (list == nullptr || !list->IsValidItem(listIndex, imageIndex)) {
+    FGlyph->SetGlyph(nullptr);
+  } else {
+    TBitmap item;
+    list->GetBitmapItem(listIndex, imageIndex, &item);
+    FGlyph->SetGlyph(&item);
+  }
+  Invalidate();
+}
+
 void TLMDCustomButton::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == opRemove && component == FDropDownMenu) FDropDownMenu = nullptr;
+  if (operation != opRemove || component == nullptr) return;
+  if (component == FDropDownMenu) FDropDownMenu = nullptr;
+  if (component == ImageList()) SetImageList(nullptr);
+}
+
+void TLMDCustomButton::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+}
+
+// The glyph was not taken from the list while the indices were still being read.
+void TLMDCustomButton::Loaded() {
+  inherited::Loaded();
+  if (ImageList() != nullptr) GetIMLChange(nullptr);
 }
 
 void TLMDCustomButton::Click() {

@@ -5,6 +5,8 @@
 // repeatedly through a timer of the application's timer pool.
 #pragma once
 
+#include "LMDImageLink.h"
+
 #include <StdCtrls.h>
 #include <TBitmap.h>
 #include <TControlCanvas.h>
@@ -53,6 +55,15 @@ class TLMDCustomButton : public TButton {
   uint16_t RepeatingInterval() const { return FRepeatingInterval; }
   void SetRepeatingInterval(uint16_t value) { FRepeatingInterval = value; }
 
+  // The image container the glyph comes from; a glyph set directly detaches it.
+  TLMDBaseContainer* ImageList() const { return FImageLink.ImageList(); }
+  void SetImageList(TLMDBaseContainer* value);
+  // 0 ImageIndex, 1 ListIndex; negative values are ignored.
+  int32_t GetIndex(int32_t index) const { return FImageLink.GetIndex(index); }
+  void SetIndex(int32_t index, int32_t value);
+  // The glyph is written to the form only when it does not come from an image list.
+  bool GlyphStored() const { return ImageList() == nullptr; }
+
   TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
   void SetDropDownMenu(TPopupMenu* value);
   int32_t DropDownIndent() const { return FDropDownIndent; }
@@ -79,6 +90,8 @@ class TLMDCustomButton : public TButton {
   void SetButtonStyle(bool isDefault) override;
   void Dispatch(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
+  void DefineProperties(TFiler& filer) override;
+  void Loaded() override;
   // Shows the drop-down menu with the button held pushed until the menu closes.
   void DropDown();
   // One repeat of a held button: later repeats come at RepeatingInterval.
@@ -99,6 +112,8 @@ class TLMDCustomButton : public TButton {
   // needs a TrueType font, so the font and the angle are kept compatible.
   void GetChange(TObject* sender);
   bool IsTrueTypeFont() const;
+  // Takes the glyph from the image list's item, or empties it without a valid item.
+  void GetIMLChange(TObject* sender);
   void StartRepeatTimer();
   void StopRepeatTimer();
   void RepeatTimerFired(TObject* sender);
@@ -123,4 +138,5 @@ class TLMDCustomButton : public TButton {
   uint16_t FRepeatTimer = 0;
   bool FHideHint = true;
   bool FUseCaption = true;
+  TLMDImageLink FImageLink;
 };

@@ -4,6 +4,7 @@
 
 #include "../../framework/ControlTestSupport.h"
 #include "../paint/FormTextSupport.h"
+#include "LMDBitmapList.h"
 #include "LMDButton.h"
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
@@ -213,6 +214,39 @@ TEST_F(ButtonTest, WithADropDownMenuAClickOpensItBelowOrBesideTheButton) {
   EXPECT_EQ(menu->At.y, origin.y + 5);
   delete menu;
   EXPECT_EQ(button_->DropDownMenu(), nullptr);
+}
+
+TEST(LMDButton, TheGlyphFollowsTheImageListUntilOneIsSetDirectly) {
+  TLMDButton button(nullptr);
+  auto* list = new TLMDBitmapList(nullptr);
+  for (int width : {16, 32}) {
+    TBitmap picture;
+    picture.SetWidth(width);
+    picture.SetHeight(16);
+    list->Item(list->Add())->SetBitmap(&picture);
+  }
+  button.SetImageList(list);
+  EXPECT_EQ(button.Glyph()->Width(), 16);
+  button.SetIndex(1, 1);
+  EXPECT_EQ(button.Glyph()->Width(), 32);
+  EXPECT_EQ(button.NumGlyphs(), 2);
+  button.SetIndex(1, -1);
+  EXPECT_EQ(button.GetIndex(1), 1) << "a negative index is ignored";
+  button.SetIndex(1, 7);
+  EXPECT_TRUE(button.Glyph()->Empty()) << "no item there";
+  EXPECT_FALSE(button.GlyphStored());
+  delete list;
+  EXPECT_EQ(button.ImageList(), nullptr);
+  auto* second = new TLMDBitmapList(nullptr);
+  button.SetImageList(second);
+  TBitmap own;
+  own.SetWidth(8);
+  own.SetHeight(8);
+  button.SetGlyph(&own);
+  EXPECT_EQ(button.ImageList(), nullptr) << "a glyph of its own detaches the list";
+  EXPECT_EQ(button.Glyph()->Width(), 8);
+  EXPECT_TRUE(button.GlyphStored());
+  delete second;
 }
 
 TEST(LMDButton, FormTextStoresOnlyWhatDiffersFromTheDefaults) {

@@ -10,7 +10,9 @@
 #include "LMDUtilsText.h"
 
 #include <Controls.h>
+#include <ActnList.h>
 #include <Forms.h>
+#include <ImgList.h>
 #include <Menus.h>
 #include <TApplication.h>
 #include <SysUtils.h>
@@ -116,6 +118,23 @@ void TLMDCustomButton::Notification(TComponent* component, TOperation operation)
   if (operation != opRemove || component == nullptr) return;
   if (component == FDropDownMenu) FDropDownMenu = nullptr;
   if (component == ImageList()) SetImageList(nullptr);
+}
+
+void TLMDCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
+  inherited::ActionChange(sender, checkDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action == nullptr || action->ActionList() == nullptr || !FGlyph->Glyph()->Empty()) return;
+  TCustomImageList* images = action->ActionList()->Images();
+  const int32_t index = action->ImageIndex();
+  if (images == nullptr || index < 0 || index >= images->Count()) return;
+  TBitmap picture;
+  picture.SetWidth(images->Width());
+  picture.SetHeight(images->Height());
+  picture.Canvas()->Brush()->SetColor(clFuchsia);
+  picture.Canvas()->FillRect(RECT{0, 0, images->Width(), images->Height()});
+  images->Draw(picture.Canvas(), 0, 0, index);
+  FGlyph->SetGlyph(&picture);
+  Invalidate();
 }
 
 void TLMDCustomButton::DefineProperties(TFiler& filer) {

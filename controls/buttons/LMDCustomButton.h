@@ -90,6 +90,8 @@ class TLMDCustomButton : public TButton {
   void SetButtonStyle(bool isDefault) override;
   void Dispatch(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
+  // An empty glyph takes the action's image from its action list.
+  void ActionChange(TObject* sender, bool checkDefaults) override;
   void DefineProperties(TFiler& filer) override;
   void Loaded() override;
   // Shows the drop-down menu with the button held pushed until the menu closes.

@@ -4,6 +4,8 @@
 
 #include "../../framework/ControlTestSupport.h"
 #include "../paint/FormTextSupport.h"
+#include "ActnList.h"
+#include "ImgList.h"
 #include "LMDBitmapList.h"
 #include "LMDButton.h"
 #include "LMDButtonBase.h"
@@ -247,6 +249,31 @@ TEST(LMDButton, TheGlyphFollowsTheImageListUntilOneIsSetDirectly) {
   EXPECT_EQ(button.Glyph()->Width(), 8);
   EXPECT_TRUE(button.GlyphStored());
   delete second;
+}
+
+TEST(LMDButton, AnEmptyGlyphTakesTheActionsImageOnFuchsia) {
+  TComponent owner(nullptr);
+  auto* images = new TImageList(&owner);
+  images->SetWidth(4);
+  images->SetHeight(4);
+  TBitmap picture;
+  picture.SetWidth(4);
+  picture.SetHeight(4);
+  picture.Canvas()->SetPixel(1, 1, clRed);
+  images->AddMasked(&picture, clWhite);
+  auto* actions = new TActionList(&owner);
+  actions->SetImages(images);
+  auto* action = new TAction(&owner);
+  action->SetActionList(actions);
+  action->SetImageIndex(0);
+  TLMDButton button(nullptr);
+  button.SetAction(action);
+  ASSERT_EQ(button.Glyph()->Width(), 4);
+  EXPECT_EQ(button.Glyph()->Canvas()->Pixel(1, 1), clRed);
+  EXPECT_EQ(button.Glyph()->Canvas()->Pixel(0, 0), clFuchsia);
+  action->SetEnabled(false);
+  EXPECT_EQ(button.Glyph()->Width(), 4) << "another change of the action keeps the glyph";
+  button.SetAction(nullptr);
 }
 
 TEST(LMDButton, FormTextStoresOnlyWhatDiffersFromTheDefaults) {

@@ -3,6 +3,7 @@
 // compressed, and reads and writes the record header all item kinds share.
 #pragma once
 
+#include <LMDBase.h>
 #include <LMDCustomComponent.h>
 #include <TBitmap.h>
 #include <TStream.h>
@@ -10,9 +11,6 @@
 #include <cstdint>
 
 TAWO_ENUM(TLMDSavePixelFormat, spfDefault, spfMono, spf4bit, spf8bit)
-
-// Name of the binary form property that holds an item's whole record.
-inline constexpr const char* IDS_INTERNAL = "Internal";
 
 class TLMDCustomContainer;
 

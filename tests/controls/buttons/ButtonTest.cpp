@@ -183,7 +183,7 @@ TEST_F(ButtonTest, HeldDownItClicksRepeatedlyWhileThePointerIsOnIt) {
 }
 
 struct RecordingMenu : TPopupMenu {
-  using TPopupMenu::TPopupMenu;
+  explicit RecordingMenu(TComponent* owner) : TPopupMenu(owner) {}
   void Popup(int x, int y) override {
     At = POINT{x, y};
     PushedWhileOpen = (SendMessageA(Button->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
@@ -214,7 +214,7 @@ TEST_F(ButtonTest, WithADropDownMenuAClickOpensItBelowOrBesideTheButton) {
   button_->Click();
   EXPECT_EQ(menu->At.x, origin.x + 70);
   EXPECT_EQ(menu->At.y, origin.y + 5);
-  delete menu;
+  menu->Free();
   EXPECT_EQ(button_->DropDownMenu(), nullptr);
 }
 

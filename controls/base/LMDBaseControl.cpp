@@ -1,6 +1,6 @@
 #include "LMDBaseControl.h"
 
-#include "LMDBaseContainer.h"
+#include <LMDCustomImageList.h>
 
 #include <TCustomForm.h>
 #include <TWinControl.h>
@@ -12,7 +12,7 @@ TLMDBaseControl::TLMDBaseControl(TComponent* owner)
 
 TLMDBaseControl::~TLMDBaseControl() = default;
 
-void TLMDBaseControl::SetImageList(TLMDBaseContainer* value) {
+void TLMDBaseControl::SetImageList(TLMDCustomImageList* value) {
   FImageLink.SetImageList(value, this);
   GetIMLChange(nullptr);
 }

@@ -13,13 +13,15 @@ class TLMDBaseControl : public TLMDControl {
   explicit TLMDBaseControl(TComponent* owner);
   ~TLMDBaseControl() override;
 
-  TLMDBaseContainer* ImageList() const { return FImageLink.ImageList(); }
+  TLMDCustomImageList* ImageList() const { return FImageLink.ImageList(); }
   // Moves the change link to the new container (even when it is the same one) and reloads.
-  void SetImageList(TLMDBaseContainer* value);
+  void SetImageList(TLMDCustomImageList* value);
   // The item the control shows, by index: 0 ImageIndex, 1 ListIndex. A negative or unchanged
   // value is ignored.
   int32_t GetIndex(int32_t index) const { return FImageLink.GetIndex(index); }
   void SetIndex(int32_t index, int32_t value);
+  // True unless ImageList is set and holds the item (ListIndex, ImageIndex).
+  bool IMLEmpty() const { return FImageLink.IMLEmpty(); }
 
   // The rectangle of client coordinates in screen coordinates.
   RECT GetScreenRect(const RECT& rect);

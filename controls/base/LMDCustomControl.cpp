@@ -1,6 +1,6 @@
 #include "LMDCustomControl.h"
 
-#include "LMDBaseContainer.h"
+#include <LMDCustomImageList.h>
 
 #include <TBitmap.h>
 
@@ -43,7 +43,7 @@ void TLMDCustomControl::SetBoolean(bool value) {
   if (!FEntered && FFlat) RestoreBorderBack();
 }
 
-void TLMDCustomControl::SetImageList(TLMDBaseContainer* value) {
+void TLMDCustomControl::SetImageList(TLMDCustomImageList* value) {
   FImageLink.SetImageList(value, this);
   GetIMLChange(nullptr);
 }

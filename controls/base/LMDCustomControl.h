@@ -35,11 +35,13 @@ class TLMDCustomControl : public TCustomControl {
   bool RepaintOnChange() const { return FRepaintOnChange; }
   void SetRepaintOnChange(bool value) { FRepaintOnChange = value; }
 
-  TLMDBaseContainer* ImageList() const { return FImageLink.ImageList(); }
-  void SetImageList(TLMDBaseContainer* value);
+  TLMDCustomImageList* ImageList() const { return FImageLink.ImageList(); }
+  void SetImageList(TLMDCustomImageList* value);
   // 0 ImageIndex, 1 ListIndex; a negative or unchanged value is ignored.
   int32_t GetIndex(int32_t index) const { return FImageLink.GetIndex(index); }
   void SetIndex(int32_t index, int32_t value);
+  // True unless ImageList is set and holds the item (ListIndex, ImageIndex).
+  bool IMLEmpty() const { return FImageLink.IMLEmpty(); }
 
   // The handler of the owned sub-objects.
   virtual void GetChange(TObject* sender);

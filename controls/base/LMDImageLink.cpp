@@ -1,7 +1,8 @@
 #include "LMDImageLink.h"
 
 #include "LMDBase.h"
-#include "LMDBaseContainer.h"
+
+#include <LMDCustomImageList.h>
 
 #include <TReader.h>
 
@@ -15,7 +16,7 @@ TLMDImageLink::~TLMDImageLink() {
 
 // A container being destroyed has already let go of every link (and is no longer a container
 // when its removal is announced), so only a link it still holds is unregistered.
-void TLMDImageLink::SetImageList(TLMDBaseContainer* value, TComponent* client) {
+void TLMDImageLink::SetImageList(TLMDCustomImageList* value, TComponent* client) {
   if (FImageList != nullptr && FChangeLink->Sender() == FImageList) FImageList->UnRegisterChanges(FChangeLink.get());
   FImageList = value;
   if (FImageList == nullptr) return;
@@ -28,6 +29,10 @@ bool TLMDImageLink::SetIndex(int32_t index, int32_t value) {
   if (value < 0 || value == field) return false;
   field = value;
   return true;
+}
+
+bool TLMDImageLink::IMLEmpty() const {
+  return FImageList == nullptr || !FImageList->IsValidItem(FListIndex, FImageIndex);
 }
 
 void TLMDImageLink::DefineInternal(TFiler& filer, const std::function<void()>& clear) {

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class TLMDBaseContainer;
+class TLMDCustomImageList;
 
 class TLMDImageLink {
  public:
@@ -20,14 +20,16 @@ class TLMDImageLink {
   TLMDImageLink(const TLMDImageLink&) = delete;
   TLMDImageLink& operator=(const TLMDImageLink&) = delete;
 
-  TLMDBaseContainer* ImageList() const { return FImageList; }
+  TLMDCustomImageList* ImageList() const { return FImageList; }
   // Moves the change link to `value` (even when it is the current one) and asks the container
   // to tell `client` of its destruction.
-  void SetImageList(TLMDBaseContainer* value, TComponent* client);
+  void SetImageList(TLMDCustomImageList* value, TComponent* client);
   // 0 ImageIndex, 1 ListIndex.
   int32_t GetIndex(int32_t index) const { return index == 0 ? FImageIndex : FListIndex; }
   // Stores a new non-negative index; false when the value was refused or unchanged.
   bool SetIndex(int32_t index, int32_t value);
+  // True unless a container is linked and holds the item (ListIndex, ImageIndex).
+  bool IMLEmpty() const;
 
   // The "Internal" stream property. It names one of the application-wide lists instead of a
   // component reference; no such list is linked into this library, so it is never written,
@@ -36,7 +38,7 @@ class TLMDImageLink {
   static void DefineInternal(TFiler& filer, const std::function<void()>& clear);
 
  private:
-  TLMDBaseContainer* FImageList = nullptr;
+  TLMDCustomImageList* FImageList = nullptr;
   int32_t FImageIndex = 0;
   int32_t FListIndex = 0;
   std::unique_ptr<TLMDChangeLink> FChangeLink;

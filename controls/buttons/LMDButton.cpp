@@ -1,11 +1,11 @@
 #include "LMDButton.h"
 
-#include "LMDBaseContainer.h"
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
 #include "LMDFXCaption.h"
 #include "LMDGlyph.h"
 
+#include <LMDCustomImageList.h>
 #include <Menus.h>
 
 TAWO_PUBLISHED(TLMDButton, published) {

@@ -90,7 +90,7 @@ void TLMDCustomButton::SetDropDownMenu(TPopupMenu* value) {
   if (value != nullptr) value->FreeNotification(this);
 }
 
-void TLMDCustomButton::SetImageList(TLMDBaseContainer* value) {
+void TLMDCustomButton::SetImageList(TLMDCustomImageList* value) {
   FImageLink.SetImageList(value, this);
   GetIMLChange(nullptr);
 }
@@ -100,14 +100,11 @@ void TLMDCustomButton::SetIndex(int32_t index, int32_t value) {
 }
 
 void TLMDCustomButton::GetIMLChange(TObject*) {
-  auto* list = dynamic_cast<TLMDCustomImageList*>(ImageList());
-  const int32_t listIndex = GetIndex(1);
-  const int32_t imageIndex = GetIndex(0);
-  if (list == nullptr || !list->IsValidItem(listIndex, imageIndex)) {
+  if (FImageLink.IMLEmpty()) {
     FGlyph->SetGlyph(nullptr);
   } else {
     TBitmap item;
-    list->GetBitmapItem(listIndex, imageIndex, &item);
+    ImageList()->GetBitmapItem(GetIndex(1), GetIndex(0), &item);
     FGlyph->SetGlyph(&item);
   }
   Invalidate();

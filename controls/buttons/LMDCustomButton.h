@@ -56,8 +56,8 @@ class TLMDCustomButton : public TButton {
   void SetRepeatingInterval(uint16_t value) { FRepeatingInterval = value; }
 
   // The image container the glyph comes from; a glyph set directly detaches it.
-  TLMDBaseContainer* ImageList() const { return FImageLink.ImageList(); }
-  void SetImageList(TLMDBaseContainer* value);
+  TLMDCustomImageList* ImageList() const { return FImageLink.ImageList(); }
+  void SetImageList(TLMDCustomImageList* value);
   // 0 ImageIndex, 1 ListIndex; negative values are ignored.
   int32_t GetIndex(int32_t index) const { return FImageLink.GetIndex(index); }
   void SetIndex(int32_t index, int32_t value);

@@ -1,5 +1,6 @@
 #include "LMDCustomProgressFill.h"
 
+#include <LMDCustomImageList.h>
 #include <LMDUtils.h>
 
 TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
@@ -25,6 +26,7 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("Font3D", &TLMDCustomProgressFill::Font3D, &TLMDCustomProgressFill::Set3DCaption);
   published.Property("ImageIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 0)
       .Default(0);
+  published.Property("ImageList", &TLMDCustomProgressFill::ImageList, &TLMDCustomProgressFill::SetImageList);
   published.Property("ListIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 1)
       .Default(0);
   published.Property("MaxValue", &TLMDCustomProgressFill::MaxValue, &TLMDCustomProgressFill::SetMaxValue).Default(100);
@@ -75,6 +77,11 @@ void TLMDCustomProgressFill::SetBack(TColor value) {
   if (value == FBrushBackColor) return;
   FBrushBackColor = value;
   InvalidateControl();
+}
+
+void TLMDCustomProgressFill::GetIMLChange(TObject* sender) {
+  FFillObject->FetchListBitmap(ImageList(), GetIndex(1), GetIndex(0));
+  inherited::GetIMLChange(sender);
 }
 
 void TLMDCustomProgressFill::DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole) {

@@ -21,6 +21,8 @@ class TLMDCustomProgressFill : public TLMDBaseMeter {
   void SetFillObject(TLMDFillObject* value) { FFillObject->Assign(value); }
 
  protected:
+  // The fill's list bitmap follows the image list's item (ListIndex, ImageIndex).
+  void GetIMLChange(TObject* sender) override;
   void DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole) override;
 
  private:

@@ -2,6 +2,8 @@
 
 #include "LMDBmp.h"
 
+#include <LMDCustomImageList.h>
+
 #include <algorithm>
 
 TAWO_PUBLISHED(TLMDAlphaObject, published) {
@@ -56,7 +58,12 @@ AnsiString TLMDAlphaObject::GetSetStr() const {
   return AnsiString("{Enabled (") + kind + "), strength: " + FloatToStrF(FStrength, ffFixed, 15, 3) + "}";
 }
 
-void TLMDAlphaObject::SetImageList(TLMDBaseContainer* value) {
+// The link is only ever registered with an image list, by SetImageList or Assign.
+TLMDCustomImageList* TLMDAlphaObject::ImageList() const {
+  return static_cast<TLMDCustomImageList*>(FChangeLink->Sender());
+}
+
+void TLMDAlphaObject::SetImageList(TLMDCustomImageList* value) {
   if (ImageList() != nullptr) ImageList()->UnRegisterChanges(FChangeLink.get());
   if (value != nullptr) value->RegisterChanges(FChangeLink.get());
   GetIMLChange(this);
@@ -87,9 +94,8 @@ HPALETTE TLMDAlphaObject::GetPalette() const {
   return FFillObject->Style() != sfNone ? FFillObject->GetPalette() : nullptr;
 }
 
-// The base container has no items to take an image from, so the list bitmap stays empty.
 void TLMDAlphaObject::GetIMLChange(TObject*) {
-  FFillObject->SetListBitmap(nullptr);
+  FFillObject->FetchListBitmap(ImageList(), FListIndex, FImageIndex);
   GetChange(this);
 }
 

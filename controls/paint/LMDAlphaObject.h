@@ -5,12 +5,13 @@
 
 #include "LMDFillObject.h"
 
-#include <LMDBaseContainer.h>
 #include <LMDChangeLink.h>
 #include <TBitmap.h>
 #include <TCanvas.h>
 
 #include <memory>
+
+class TLMDCustomImageList;
 
 class TLMDAlphaObject : public TLMDObject {
   TAWO_CLASS(TLMDAlphaObject, TLMDObject)
@@ -25,8 +26,8 @@ class TLMDAlphaObject : public TLMDObject {
   AnsiString GetSetStr() const override;
 
   // The list the link is registered with; none once the list has gone.
-  TLMDBaseContainer* ImageList() const { return FChangeLink->Sender(); }
-  void SetImageList(TLMDBaseContainer* value);
+  TLMDCustomImageList* ImageList() const;
+  void SetImageList(TLMDCustomImageList* value);
   // The indexes by index: 0 ImageIndex, 1 ListIndex. Setting one refreshes the list bitmap.
   int32_t GetIndex(int32_t index) const { return index == 0 ? FImageIndex : FListIndex; }
   void SetIndex(int32_t index, int32_t value);

@@ -1,5 +1,7 @@
 #include "LMDShapeFill.h"
 
+#include <LMDCustomImageList.h>
+
 TAWO_PUBLISHED(TLMDShapeFill, published) {
   published.Property("Bitmap", &TLMDShapeFill::Bitmap, &TLMDShapeFill::SetBitmap);
   published.Property("Gradient", &TLMDShapeFill::Gradient, &TLMDShapeFill::SetGradient);
@@ -62,6 +64,14 @@ void TLMDShapeFill::SetTileMode(TLMDTileMode value) {
   if (value == FTileMode) return;
   FTileMode = value;
   Change();
+}
+
+void TLMDShapeFill::FetchListBitmap(TLMDCustomImageList* list, int32_t listIndex, int32_t imageIndex) {
+  if (list == nullptr || !list->IsValidItem(listIndex, imageIndex)) {
+    SetListBitmap(nullptr);
+    return;
+  }
+  list->GetBitmapItem(listIndex, imageIndex, FListBitmap.get());
 }
 
 TBitmap* TLMDShapeFill::GetBitmap() const {

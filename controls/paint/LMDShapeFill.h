@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class TLMDCustomImageList;
+
 TAWO_ENUM(TLMDFillStyle, sfNone, sfBrushBitmap, sfBrush, sfBitmap, sfBitmapList, sfGradient)
 TAWO_ENUM(TLMDTileMode, tmNone, tmCenter, tmStretch, tmTile)
 
@@ -29,6 +31,9 @@ class TLMDShapeFill : public TLMDObject {
   TBitmap* ListBitmap() const { return FListBitmap.get(); }
   // A null bitmap empties the list bitmap.
   void SetListBitmap(TBitmap* value) { FListBitmap->Assign(value); }
+  // Copies the item (listIndex, imageIndex) of `list` into the list bitmap, or empties it when
+  // there is no list or the list does not hold that item. Notifies no one, like SetListBitmap.
+  void FetchListBitmap(TLMDCustomImageList* list, int32_t listIndex, int32_t imageIndex);
   TLMDGradient* Gradient() const { return FGradient.get(); }
   void SetGradient(TLMDGradient* value) { FGradient->Assign(value); }
   TLMDFillStyle Style() const { return FStyle; }

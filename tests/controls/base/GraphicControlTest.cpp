@@ -3,7 +3,7 @@
 // crossings, the bevel's rectangles and the background handed down by a windowed parent.
 #include <gtest/gtest.h>
 
-#include <LMDBaseContainer.h>
+#include <LMDBitmapList.h>
 #include <LMDCustomControl.h>
 #include <LMDGraphicControl.h>
 
@@ -116,7 +116,7 @@ TEST_F(GraphicControlTest, DefaultsAreNotStreamedAndChangedValuesAre) {
 }
 
 TEST_F(GraphicControlTest, ReadingAnInternalListNameLeavesTheControlWithoutAContainer) {
-  TLMDBaseContainer container(form_);
+  TLMDBitmapList container(form_);
   probe_->SetImageList(&container);
   LoadFormText("object Probe: TGraphicProbe\n  Internal = 'LMDIML30'\nend\n", probe_);
   EXPECT_EQ(probe_->ImageList(), nullptr);
@@ -147,7 +147,7 @@ TEST_F(GraphicControlTest, ImageIndicesReloadOnlyWhenLinkedAndChanged) {
   EXPECT_EQ(probe_->GetIndex(0), 4);
   EXPECT_TRUE(probe_->ImageChanges.empty());
 
-  TLMDBaseContainer container(form_);
+  TLMDBitmapList container(form_);
   probe_->SetImageList(&container);
   probe_->ImageChanges.clear();
   probe_->SetIndex(0, 4);
@@ -159,7 +159,7 @@ TEST_F(GraphicControlTest, ImageIndicesReloadOnlyWhenLinkedAndChanged) {
 }
 
 TEST_F(GraphicControlTest, TheContainerReachesTheControlUntilItIsDestroyed) {
-  auto* container = new TLMDBaseContainer(form_);
+  auto* container = new TLMDBitmapList(form_);
   probe_->SetImageList(container);
   probe_->SetImageList(container);
   EXPECT_EQ(container->Clients()->Count(), 1) << "assigning the same container again must not register twice";

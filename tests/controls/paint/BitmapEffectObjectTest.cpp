@@ -5,6 +5,7 @@
 
 #include <LMDAlphaObject.h>
 #include <LMDBitmapEffectObject.h>
+#include <LMDBitmapList.h>
 
 #include "EffectObjectHolder.h"
 #include "FormTextSupport.h"
@@ -117,7 +118,7 @@ TEST(TLMDAlphaObject, ChangesNotifyAndAssignCopiesWithoutNotifying) {
   EXPECT_EQ(changes, 5) << "indexes refresh the list bitmap each time";
   EXPECT_EQ(alpha.ListIndex(), 4);
 
-  TLMDBaseContainer list(nullptr);
+  TLMDBitmapList list(nullptr);
   TLMDAlphaObject source;
   UseBrush(source, clBlue, 0.75f);
   source.SetBoolean(0, true);
@@ -144,13 +145,13 @@ TEST(TLMDAlphaObject, TheImageListIsFollowedUntilItGoes) {
   int& changes = counter.Changes;
   alpha.OnChange = TNotifyEvent(&counter, &TChangeCounter::Changed);
   {
-    TLMDBaseContainer list(nullptr);
+    TLMDBitmapList list(nullptr);
     alpha.SetImageList(&list);
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(alpha.FillObject()->ListBitmap()->Empty()) << "a list without images gives none";
     list.Change();
     EXPECT_EQ(changes, 2);
-    TLMDBaseContainer other(nullptr);
+    TLMDBitmapList other(nullptr);
     alpha.SetImageList(&other);
     list.Change();
     EXPECT_EQ(changes, 3) << "the old list is let go";
@@ -394,14 +395,14 @@ TEST(TLMDBitmapEffectObject, FormDescriptionRoundTrip) {
 TEST(TLMDBitmapEffectObject, TheImageListIsStreamedByName) {
   TEffectObjectHolder original(nullptr);
   original.SetName("Holder");
-  auto* list = new TLMDBaseContainer(&original);
+  auto* list = new TLMDBitmapList(&original);
   list->SetName("Images");
   original.Effect()->AlphaBlend()->SetImageList(list);
   const AnsiString text = FormText(&original);
   EXPECT_NE(text.find(Crlf("  Effect.AlphaBlend.ImageList = Images\n")), std::string::npos) << text;
 
   TEffectObjectHolder copy(nullptr);
-  auto* copyList = new TLMDBaseContainer(&copy);
+  auto* copyList = new TLMDBitmapList(&copy);
   copyList->SetName("Images");
   LoadFormText(text, &copy);
   EXPECT_EQ(copy.Effect()->AlphaBlend()->ImageList(), copyList);

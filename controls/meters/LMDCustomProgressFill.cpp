@@ -24,9 +24,9 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("FillObject", &TLMDCustomProgressFill::FillObject, &TLMDCustomProgressFill::SetFillObject);
   published.Property("Font", &TLMDCustomProgressFill::Font, &TLMDCustomProgressFill::SetFont);
   published.Property("Font3D", &TLMDCustomProgressFill::Font3D, &TLMDCustomProgressFill::Set3DCaption);
+  published.Property("ImageList", &TLMDCustomProgressFill::ImageList, &TLMDCustomProgressFill::SetImageList);
   published.Property("ImageIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 0)
       .Default(0);
-  published.Property("ImageList", &TLMDCustomProgressFill::ImageList, &TLMDCustomProgressFill::SetImageList);
   published.Property("ListIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 1)
       .Default(0);
   published.Property("MaxValue", &TLMDCustomProgressFill::MaxValue, &TLMDCustomProgressFill::SetMaxValue).Default(100);

@@ -172,6 +172,29 @@ TEST_F(GraphicControlTest, TheContainerReachesTheControlUntilItIsDestroyed) {
   EXPECT_EQ(probe_->ImageList(), nullptr);
 }
 
+TEST_F(GraphicControlTest, TheControlIsEmptyUnlessItsListHoldsTheItem) {
+  EXPECT_TRUE(probe_->IMLEmpty()) << "no list";
+  auto* list = new TLMDBitmapList(form_);
+  probe_->SetImageList(list);
+  EXPECT_TRUE(probe_->IMLEmpty()) << "no items";
+
+  TBitmap picture;
+  picture.SetSize(2, 2);
+  TLMDBitmapList filled(nullptr);
+  filled.Item(filled.Add())->SetBitmap(&picture);
+  probe_->ImageChanges.clear();
+  list->Assign(&filled);
+  EXPECT_EQ(probe_->ImageChanges.size(), 1u) << "the new items reach the control";
+  EXPECT_FALSE(probe_->IMLEmpty());
+  probe_->SetIndex(1, 1);
+  EXPECT_TRUE(probe_->IMLEmpty()) << "the list has one item only";
+  probe_->SetIndex(1, 0);
+
+  delete list;
+  EXPECT_EQ(probe_->ImageList(), nullptr);
+  EXPECT_TRUE(probe_->IMLEmpty());
+}
+
 TEST_F(GraphicControlTest, ATransparentControlRepaintsLaterAndAnOpaqueOneAtOnce) {
   probe_->Bevel()->SetBorderWidth(2);
   EXPECT_EQ(probe_->Paints, 0);

@@ -5,6 +5,7 @@
 #include <winport.h>
 
 #include <Forms.h>
+#include <LMDBitmapList.h>
 #include <TForm.h>
 
 #include <filesystem>
@@ -128,6 +129,24 @@ TEST_F(ProgressFillTest, AHiddenMeterDrawsNothingOnItsParent) {
   fill_->Show();
   form_->Update();
   EXPECT_EQ(Pixel(50, 8), RGB(0, 68, 0));
+}
+
+TEST_F(ProgressFillTest, AListPictureBarShowsTheListItemUntilTheListIsFreed) {
+  auto* list = new TLMDBitmapList(form_.get());
+  list->Item(list->Add())->SetBitmap(MakeSurface(4, 4, clRed).get());
+  fill_->SetBar3D(lsNone);
+  fill_->FillObject()->SetStyle(sfBitmapList);
+  fill_->SetImageList(list);
+  fill_->SetUserValue(50);
+  form_->Update();
+  EXPECT_EQ(Pixel(10, 8), RGB(255, 0, 0)) << "the tiled item";
+  EXPECT_EQ(Pixel(200, 8), GetSysColor(COLOR_BTNFACE));
+
+  delete list;
+  form_->Update();
+  EXPECT_EQ(fill_->ImageList(), nullptr);
+  EXPECT_TRUE(fill_->FillObject()->ListBitmap()->Empty());
+  EXPECT_EQ(Pixel(10, 8), GetSysColor(COLOR_BTNFACE)) << "only the bar's back colour is left";
 }
 
 TEST_F(ProgressFillTest, SettingBar3DOrTheBackColourToTheirValueRepaintsNothing) {

@@ -126,16 +126,12 @@ void TLMDBevel::SetBorderSpace(int32_t value) {
 }
 
 void TLMDBevel::SetBorderSides(TLMDFrameSides value) {
-  if (value == FBorderSides) return;
-  FBorderSides = value;
-  Change();
+  StoreAndNotify(FBorderSides, value);
 }
 
 void TLMDBevel::SetEdgeStyle(TLMDEdgeStyle value) {
   if (value > etSunken) throw ERangeError("Invalid edge style");
-  if (value == FEdgeStyle) return;
-  FEdgeStyle = value;
-  Change();
+  StoreAndNotify(FEdgeStyle, value);
 }
 
 void TLMDBevel::SetMode(TLMDBevelMode value) {

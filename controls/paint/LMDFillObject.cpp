@@ -101,9 +101,7 @@ void TLMDFillObject::SetOffset(int32_t index, int32_t value) {
 }
 
 void TLMDFillObject::SetOptions(TLMDFillOptions value) {
-  if (value == FOptions) return;
-  FOptions = value;
-  Change();
+  StoreAndNotify(FOptions, value);
 }
 
 bool TLMDFillObject::PlacesBitmap() const {

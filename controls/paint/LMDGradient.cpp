@@ -90,27 +90,19 @@ void TLMDGradient::SetColorCount(int32_t value) {
 
 void TLMDGradient::SetStyle(TLMDGradientStyle value) {
   if (value > gstTopRightDiagonal) throw ERangeError("Invalid gradient style");
-  if (value == FStyle) return;
-  FStyle = value;
-  Change();
+  StoreAndNotify(FStyle, value);
 }
 
 void TLMDGradient::SetEndColor(TColor value) {
-  if (value == FEndColor) return;
-  FEndColor = value;
-  Change();
+  StoreAndNotify(FEndColor, value);
 }
 
 void TLMDGradient::SetPaletteRealize(bool value) {
-  if (value == FPaletteRealize) return;
-  FPaletteRealize = value;
-  Change();
+  StoreAndNotify(FPaletteRealize, value);
 }
 
 void TLMDGradient::SetTwoColors(bool value) {
-  if (value == FTwoColors) return;
-  FTwoColors = value;
-  Change();
+  StoreAndNotify(FTwoColors, value);
 }
 
 // Notifies no one, but keeps the table in step so that the next paint shows the new stops.

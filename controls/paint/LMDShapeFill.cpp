@@ -55,15 +55,11 @@ AnsiString TLMDShapeFill::GetSetStr() const {
 }
 
 void TLMDShapeFill::SetStyle(TLMDFillStyle value) {
-  if (value == FStyle) return;
-  FStyle = value;
-  Change();
+  StoreAndNotify(FStyle, value);
 }
 
 void TLMDShapeFill::SetTileMode(TLMDTileMode value) {
-  if (value == FTileMode) return;
-  FTileMode = value;
-  Change();
+  StoreAndNotify(FTileMode, value);
 }
 
 void TLMDShapeFill::FetchListBitmap(TLMDCustomImageList* list, int32_t listIndex, int32_t imageIndex) {

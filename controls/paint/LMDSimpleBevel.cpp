@@ -45,9 +45,7 @@ void TLMDSimpleBevel::SetWidth(int32_t value) {
 
 void TLMDSimpleBevel::SetStyle(TLMDSimpleBevelStyle value) {
   if (value > sbOffset) throw ERangeError("Invalid simple bevel style");
-  if (value == FStyle) return;
-  FStyle = value;
-  Change();
+  StoreAndNotify(FStyle, value);
 }
 
 TColor TLMDSimpleBevel::GetColor(int32_t index) const {

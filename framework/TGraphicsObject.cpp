@@ -12,9 +12,10 @@ HGDIOBJ TGraphicsObject::GdiHandle() {
   return FHandle;
 }
 
+// The old handle goes first, so listeners that ask for the handle get the new object.
 void TGraphicsObject::Changed() {
-  OnChange(this);
   DestroyHandle();
+  OnChange(this);
 }
 
 void TGraphicsObject::DestroyHandle() {

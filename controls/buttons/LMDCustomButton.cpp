@@ -191,7 +191,7 @@ void TLMDCustomButton::GetChange(TObject* sender) {
   if (ComponentState().Contains(csLoading)) return;
   if (sender == Font() || sender == FFontFX.get()) {
     SetParentFont(false);
-    if (FFontFX->Angle() != 0 && !IsTrueTypeFont()) {
+    if (FFontFX->Angle() != 0 && !LMDIsTrueTypeFont(Font())) {
       if (sender == FFontFX.get()) {
         // The new font comes back here through CM_FONTCHANGED.
         Font()->SetName("Arial");
@@ -201,13 +201,6 @@ void TLMDCustomButton::GetChange(TObject* sender) {
     }
   }
   Invalidate();
-}
-
-// Asked of a copy: while the font announces a change it still holds the handle of the old face.
-bool TLMDCustomButton::IsTrueTypeFont() const {
-  TFont probe;
-  probe.Assign(Font());
-  return LMDIsTrueTypeFont(&probe);
 }
 
 void TLMDCustomButton::Dispatch(TMessage& message) {

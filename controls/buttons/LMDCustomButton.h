@@ -113,7 +113,6 @@ class TLMDCustomButton : public TButton {
   // Repaints after a change of the glyph, layout, caption effect or font; a rotated caption
   // needs a TrueType font, so the font and the angle are kept compatible.
   void GetChange(TObject* sender);
-  bool IsTrueTypeFont() const;
   // Takes the glyph from the image list's item, or empties it without a valid item.
   void GetIMLChange(TObject* sender);
   void StartRepeatTimer();

@@ -75,6 +75,25 @@ TEST(Font, HandleIsKeptUntilAPropertyChanges) {
   EXPECT_STREQ(logFont.lfFaceName, "MS Sans Serif");
 }
 
+struct TFaceWatcher : TObject {
+  TFont* Font = nullptr;
+  AnsiString SeenFace;
+  void Changed(TObject*) {
+    LOGFONTA logFont{};
+    if (GetObjectA(Font->Handle(), sizeof logFont, &logFont) != 0) SeenFace = logFont.lfFaceName;
+  }
+};
+
+TEST(Font, ListenersAskingForTheHandleGetTheChangedFont) {
+  TFont font;
+  ASSERT_NE(font.Handle(), nullptr);
+  TFaceWatcher watcher;
+  watcher.Font = &font;
+  font.OnChange = TNotifyEvent(&watcher, &TFaceWatcher::Changed);
+  font.SetName("Arial");
+  EXPECT_EQ(watcher.SeenFace, "Arial");
+}
+
 TEST(Font, AssignCopiesEverythingAndNotifiesOnce) {
   TFont source;
   source.SetName("Arial");

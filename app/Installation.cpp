@@ -35,16 +35,16 @@ double Installation::FreeMegabytes() {
 Installation::Installation(AnsiString cdPath, AnsiString instPath, TreeProgress& progress)
     : FCdPath(std::move(cdPath)), FInstPath(std::move(instPath)), FProgress(progress) {}
 
-void Installation::Install(const AnsiString& shortcutPath) {
+bool Installation::Install(const AnsiString& shortcutPath) {
   TreeCopy copy(FProgress);
   for (const char* folder : kDataFolders) copy.Copy(FCdPath + folder, FInstPath + folder);
   CopyFileA((FCdPath + kProgramOnCd).c_str(), (FInstPath + kProgramInstalled).c_str(), FALSE);
   if (!shortcutPath.empty()) StartMenuShortcut::Create(FInstPath + kProgramInstalled, shortcutPath, kShortcutDescription);
-  InstallationRecord::Write(FCdPath, FInstPath);
+  return InstallationRecord::Write(FCdPath, FInstPath);
 }
 
-void Installation::Remove(const AnsiString& shortcutPath) {
+bool Installation::Remove(const AnsiString& shortcutPath) {
   TreeRemoval(FProgress).Remove(FInstPath);
   if (!shortcutPath.empty()) DeleteFile(shortcutPath);
-  InstallationRecord::Delete();
+  return InstallationRecord::Delete();
 }

@@ -29,10 +29,12 @@ class Installation {
   const AnsiString& CdPath() const { return FCdPath; }
   const AnsiString& InstPath() const { return FInstPath; }
 
-  // Copies the four data folders and the program, writes the shortcut and the record.
-  void Install(const AnsiString& shortcutPath);
-  // Removes the installation folder, the shortcut and the record.
-  void Remove(const AnsiString& shortcutPath);
+  // Copies the four data folders and the program, writes the shortcut and the record. False
+  // when the record could not be written (the copied files stay).
+  bool Install(const AnsiString& shortcutPath);
+  // Removes the installation folder, the shortcut and the record. False when the record could
+  // not be deleted.
+  bool Remove(const AnsiString& shortcutPath);
 
  private:
   AnsiString FCdPath;

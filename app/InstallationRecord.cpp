@@ -14,19 +14,21 @@ std::unique_ptr<TRegistry> CurrentUserRegistry() {
 
 }  // namespace
 
-void InstallationRecord::Write(const AnsiString& cdPath, const AnsiString& instPath) {
+bool InstallationRecord::Write(const AnsiString& cdPath, const AnsiString& instPath) {
   auto registry = CurrentUserRegistry();
-  if (!registry->OpenKey(kKey, true)) return;
+  if (!registry->OpenKey(kKey, true)) return false;
   registry->WriteString("Wersja", kVersion);
   registry->WriteString("cdPath", cdPath);
   registry->WriteString("instPath", instPath);
+  return true;
 }
 
 bool InstallationRecord::Test() {
   return CurrentUserRegistry()->OpenKey(kKey, false);
 }
 
-void InstallationRecord::Delete() {
+bool InstallationRecord::Delete() {
   auto registry = CurrentUserRegistry();
   if (registry->OpenKey(kParentKey, false)) registry->DeleteKey(kKeyName);
+  return !Test();
 }

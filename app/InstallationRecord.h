@@ -12,12 +12,13 @@ class InstallationRecord {
   static constexpr const char* kKeyName = "TAWO";
   static constexpr const char* kVersion = "1.48";
 
-  // Creates the key (and its parents) and writes "Wersja", "cdPath" and "instPath". A key that
-  // cannot be opened is skipped silently; a value that cannot be written raises
-  // ERegistryException.
-  static void Write(const AnsiString& cdPath, const AnsiString& instPath);
+  // Creates the key (and its parents) and writes "Wersja", "cdPath" and "instPath". False when
+  // the key cannot be created (a damaged or unwritable hive); a value that cannot be written
+  // raises ERegistryException.
+  static bool Write(const AnsiString& cdPath, const AnsiString& instPath);
   // Whether the key can be opened; its values are not looked at.
   static bool Test();
-  // Deletes the key with everything under it and keeps "\SOFTWARE\Welgato".
-  static void Delete();
+  // Deletes the key with everything under it and keeps "\SOFTWARE\Welgato". False when the
+  // key is still there afterwards.
+  static bool Delete();
 };

@@ -65,6 +65,7 @@ void TForm1::ShowInstalled(bool installed) {
 }
 
 void TForm1::LMDButton1Click(TObject*) {
+  if (commandRunning) return;
   const char* folder = InstallationRecord::Test() ? instPath.c_str() : nullptr;
   ShellExecuteA(Handle(), "open", Installation::kProgramInstalled, nullptr, folder, SW_SHOWDEFAULT);
   Close();
@@ -75,6 +76,16 @@ void TForm1::LMDButton3Click(TObject*) {
 }
 
 void TForm1::LMDButton2Click(TObject*) {
+  if (commandRunning) return;
+  commandRunning = true;
+  struct Ended {
+    bool& running;
+    ~Ended() { running = false; }
+  } ended{commandRunning};
+  InstallOrRemove();
+}
+
+void TForm1::InstallOrRemove() {
   LMDProgressFill1->SetUserValue(0);
   SwapStatusBarForProgress();
   const AnsiString shortcut = Installation::ShortcutPath();
@@ -85,11 +96,18 @@ void TForm1::LMDButton2Click(TObject*) {
       SwapProgressForStatusBar();
       return;
     }
-    installation.Install(shortcut);
+    const bool recorded = installation.Install(shortcut);
     ShowInstalled(true);
+    if (!recorded) {
+      ReportRecordFailure("Nie udało się zapisać informacji o instalacji w rejestrze.\r\n"
+                          "Pliki programu zostały skopiowane."_a);
+    }
   } else {
     ShowInstalled(false);
-    installation.Remove(shortcut);
+    if (!installation.Remove(shortcut)) {
+      ReportRecordFailure("Nie udało się usunąć informacji o instalacji z rejestru.\r\n"
+                          "Pliki programu zostały usunięte."_a);
+    }
   }
   LMDProgressFill1->Hide();
   Application->ProcessMessages();
@@ -97,6 +115,10 @@ void TForm1::LMDButton2Click(TObject*) {
   StatusBar1->SetSimpleText("Zakończono instalację..."_a);
   Application->ProcessMessages();
   LMDButton1->SetFocus();
+}
+
+void TForm1::ReportRecordFailure(const AnsiString& text) {
+  Application->MessageBox(text, Application->Title(), MB_OK | MB_ICONERROR);
 }
 
 bool TForm1::ConfirmLowSpace() {

@@ -33,7 +33,8 @@ class TForm1 : public TForm {
   void FormShow(TObject* sender);
   // Run: the installed program when installed, else the CD's; then the window closes.
   void LMDButton1Click(TObject* sender);
-  // Install when the button reads "Instaluj", else remove.
+  // Install when the button reads "Instaluj", else remove. While it works, pending messages
+  // are processed now and then; clicks on Run or on this button meanwhile do nothing.
   void LMDButton2Click(TObject* sender);
   // Quit.
   void LMDButton3Click(TObject* sender);
@@ -47,7 +48,11 @@ class TForm1 : public TForm {
   bool ConfirmLowSpace();
   void SwapStatusBarForProgress();
   void SwapProgressForStatusBar();
+  void InstallOrRemove();
+  // Tells the user that the installed state could not be recorded in the registry.
+  void ReportRecordFailure(const AnsiString& text);
 
   AnsiString cdPath;
   AnsiString instPath;
+  bool commandRunning = false;
 };

@@ -450,7 +450,7 @@ void TCustomForm::SetFocus() {
 void TCustomForm::FocusControl(TWinControl* control) {
   const bool wasActive = FActive;
   SetActiveControl(control);
-  if (!wasActive) ::SetFocus(Handle());
+  if (!wasActive) SetFocus();
 }
 
 void TCustomForm::DefocusControl(TWinControl* control, bool removing) {

@@ -402,6 +402,7 @@ void TWinControl::ReadState(TReader& reader) {
     --FAlignLevel;
     throw;
   }
+  FixupTabList();
   UpdateControlState();
   EnableAlign();
 }
@@ -955,14 +956,34 @@ int TWinControl::TabOrder() const {
   return at == list.end() ? -1 : static_cast<int>(at - list.begin());
 }
 
+// While a description is read, siblings that come later are not there yet to clamp against,
+// so the value waits for FixupTabList.
 void TWinControl::SetTabOrder(int value) {
+  if (FControlState.Contains(csReadingState)) {
+    FTabOrder = value;
+  } else {
+    UpdateTabOrder(value);
+  }
+}
+
+void TWinControl::UpdateTabOrder(int index) {
   if (Parent() == nullptr) return;
   auto& list = Parent()->FTabList;
   auto at = std::find(list.begin(), list.end(), this);
   if (at == list.end()) return;
   list.erase(at);
-  const int index = std::clamp(value, 0, static_cast<int>(list.size()));
-  list.insert(list.begin() + index, this);
+  list.insert(list.begin() + std::clamp(index, 0, static_cast<int>(list.size())), this);
+}
+
+void TWinControl::FixupTabList() {
+  const std::vector<TWinControl*> children = FTabList;
+  std::vector<TWinControl*> byOrder(children.size(), nullptr);
+  for (TWinControl* child : children) {
+    if (child->FTabOrder >= 0 && child->FTabOrder < static_cast<int>(byOrder.size())) byOrder[child->FTabOrder] = child;
+  }
+  for (std::size_t index = 0; index < byOrder.size(); ++index) {
+    if (byOrder[index] != nullptr) byOrder[index]->UpdateTabOrder(static_cast<int>(index));
+  }
 }
 
 void TWinControl::SetTabStop(bool value) {

@@ -182,6 +182,10 @@ class TWinControl : public TControl {
   void MoveInZOrder(TControl* control, bool topMost);
   HWND PrecedingWindow(TWinControl* control) const;
   void InvalidateFrame();
+  // Moves the control to `index` in its parent's tab list, clamped to the list.
+  void UpdateTabOrder(int index);
+  // After reading: puts the children whose descriptions gave a tab order at those places.
+  void FixupTabList();
 
   HWND FHandle = nullptr;
   HWND FParentWindow = nullptr;
@@ -192,6 +196,7 @@ class TWinControl : public TControl {
   std::unique_ptr<TBrush> FBrush;
   int FAlignLevel = 0;
   bool FTabStop = false;
+  int FTabOrder = -1;  // the tab order a description gave, applied once its siblings are read
   bool FCtl3D = true;
   bool FParentCtl3D = true;
 };

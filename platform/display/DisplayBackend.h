@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "PixelSurface.h"
@@ -29,9 +30,25 @@ enum class CursorShape {
   Hidden,
 };
 
-// Host input, in screen coordinates and Windows terms (virtual keys, Windows-1250 text).
+// Host input, in screen coordinates and Windows terms (virtual keys, Windows-1250 text), and
+// what the host's window manager did to a window: asked to close it, moved it, gave or took
+// its keyboard focus, iconified or restored it.
 struct InputEvent {
-  enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char, CloseRequest };
+  enum class Kind {
+    MouseMove,
+    ButtonDown,
+    ButtonUp,
+    Wheel,
+    KeyDown,
+    KeyUp,
+    Char,
+    CloseRequest,
+    Moved,
+    FocusGained,
+    FocusLost,
+    Minimized,
+    Restored,
+  };
   enum class Button { Left, Right, Middle };
 
   Kind kind = Kind::MouseMove;
@@ -42,7 +59,8 @@ struct InputEvent {
   UINT scanCode = 0;
   bool extendedKey = false;
   unsigned char character = 0;  // Char
-  SurfaceId surface = 0;        // CloseRequest: the host asked to close this window
+  SurfaceId surface = 0;        // window events: the host window concerned
+  POINT origin{0, 0};           // Moved: the window's new top-left corner on the screen
 };
 
 // Receives host input; implemented by USER, which queues it like any other input.
@@ -70,6 +88,12 @@ class DisplayBackend {
   virtual void MoveSurface(SurfaceId id, const RECT& bounds) = 0;
   // The z-order of the top-level windows, topmost first.
   virtual void RestackSurfaces(const std::vector<SurfaceId>& topToBottom) = 0;
+  // The title the host shows for the window (task bars, window lists), in the ANSI code page.
+  virtual void SetSurfaceTitle(SurfaceId id, const std::string& title) = 0;
+  // The icon the host shows for the window: 32-bit pixels with their alpha in the top byte.
+  virtual void SetSurfaceIcon(SurfaceId id, const PixelSurface& icon) = 0;
+  // Iconified on the host, or shown again where it was.
+  virtual void SetSurfaceMinimized(SurfaceId id, bool minimized) = 0;
   // New pixels of a top-level window; `changed` is in the surface's own coordinates.
   virtual void Present(SurfaceId id, const PixelSurface& pixels, const RECT& changed) = 0;
 

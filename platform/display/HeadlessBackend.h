@@ -21,6 +21,10 @@ class HeadlessBackend : public DisplayBackend {
   void ShowSurface(SurfaceId, bool) override {}
   void MoveSurface(SurfaceId, const RECT&) override {}
   void RestackSurfaces(const std::vector<SurfaceId>&) override {}
+  // The screen shows titles and minimised windows as USER draws and places them.
+  void SetSurfaceTitle(SurfaceId, const std::string&) override {}
+  void SetSurfaceIcon(SurfaceId, const PixelSurface&) override {}
+  void SetSurfaceMinimized(SurfaceId, bool) override {}
   // The screen is composed from the surfaces themselves; presenting only counts.
   void Present(SurfaceId, const PixelSurface&, const RECT&) override { ++presented_; }
   unsigned Presented() const { return presented_; }

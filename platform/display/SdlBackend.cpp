@@ -1,9 +1,14 @@
 #include "SdlBackend.h"
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 #include <winnls.h>
 
 #include <algorithm>
 #include <cstdio>
+
+#include "SdlHostConnection.h"
 
 namespace {
 
@@ -56,6 +61,19 @@ std::optional<InputEvent::Button> ButtonOf(Uint8 button) {
   }
 }
 
+// Text in the ANSI code page as UTF-8, which host window titles are.
+std::string Utf8Of(const std::string& ansi) {
+  if (ansi.empty()) return {};
+  std::vector<WCHAR> wide(ansi.size() + 1);
+  const int count = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                                        static_cast<int>(wide.size()));
+  std::string utf8(static_cast<size_t>(count) * 3, '\0');
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, utf8.data(), static_cast<int>(utf8.size()),
+                                        nullptr, nullptr);
+  utf8.resize(static_cast<size_t>(std::max(bytes, 0)));
+  return utf8;
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -74,6 +92,7 @@ SdlBackend::SdlBackend() {
     return;
   }
   wakeEvent_ = SDL_RegisterEvents(1);
+  wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   displayThread_ = std::this_thread::get_id();
   SDL_StartTextInput();
   open_ = true;
@@ -84,6 +103,7 @@ SdlBackend::~SdlBackend() {
   for (auto& [id, host] : windows_) SDL_DestroyWindow(host.window);
   for (auto& [shape, cursor] : cursors_) SDL_FreeCursor(cursor);
   SDL_Quit();
+  if (wakeFd_ >= 0) close(wakeFd_);
 }
 
 SIZE SdlBackend::ScreenSize() const {
@@ -105,10 +125,15 @@ std::optional<SurfaceId> SdlBackend::SurfaceOf(Uint32 windowId) const {
   return std::nullopt;
 }
 
-POINT SdlBackend::ToScreen(Uint32 windowId, int x, int y) const {
-  int left = 0, top = 0;
-  if (SDL_Window* window = SDL_GetWindowFromID(windowId)) SDL_GetWindowPosition(window, &left, &top);
-  return POINT{left + x, top + y};
+// Through the position USER knows, so a pointer event after a move maps as USER hit-tests it.
+POINT SdlBackend::ToScreen(Uint32 windowId, int x, int y) {
+  const std::optional<SurfaceId> id = SurfaceOf(windowId);
+  const HostWindow* host = id ? Find(*id) : nullptr;
+  return host ? POINT{host->bounds.left + x, host->bounds.top + y} : POINT{x, y};
+}
+
+void SdlBackend::WatchHostConnection(SDL_Window* window) {
+  if (hostConnection_ < 0 && wakeFd_ >= 0) hostConnection_ = SdlHostConnection(window);
 }
 
 void SdlBackend::CreateSurface(SurfaceId id, const RECT& bounds) {
@@ -121,7 +146,8 @@ void SdlBackend::CreateSurface(SurfaceId id, const RECT& bounds) {
     std::fprintf(stderr, "sdl display: %s\n", SDL_GetError());
     return;
   }
-  windows_[id] = HostWindow{window, bounds, false};
+  windows_[id] = HostWindow{window, bounds, false, false};
+  WatchHostConnection(window);
 }
 
 void SdlBackend::DestroySurface(SurfaceId id) {
@@ -165,6 +191,34 @@ void SdlBackend::RestackSurfaces(const std::vector<SurfaceId>& topToBottom) {
   if (shown == stacking_) return;
   stacking_ = shown;
   for (auto it = shown.rbegin(); it != shown.rend(); ++it) SDL_RaiseWindow(Find(*it)->window);
+}
+
+void SdlBackend::SetSurfaceTitle(SurfaceId id, const std::string& title) {
+  if (HostWindow* host = Find(id)) SDL_SetWindowTitle(host->window, Utf8Of(title).c_str());
+}
+
+void SdlBackend::SetSurfaceIcon(SurfaceId id, const PixelSurface& icon) {
+  HostWindow* host = Find(id);
+  if (!host || icon.BitsPerPixel() != 32) return;
+  SDL_Surface* image = SDL_CreateRGBSurfaceWithFormat(0, icon.Width(), icon.Height(), 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!image) return;
+  // B, G, R, A bytes are ARGB8888 on a little-endian host.
+  for (int y = 0; y < icon.Height(); ++y) {
+    std::copy_n(icon.Row(y), icon.Width() * 4, static_cast<uint8_t*>(image->pixels) + y * image->pitch);
+  }
+  SDL_SetWindowIcon(host->window, image);
+  SDL_FreeSurface(image);
+}
+
+void SdlBackend::SetSurfaceMinimized(SurfaceId id, bool minimized) {
+  HostWindow* host = Find(id);
+  if (!host || host->minimized == minimized) return;
+  host->minimized = minimized;
+  if (minimized) {
+    SDL_MinimizeWindow(host->window);
+  } else {
+    SDL_RestoreWindow(host->window);
+  }
 }
 
 void SdlBackend::Present(SurfaceId id, const PixelSurface& pixels, const RECT& changed) {
@@ -296,22 +350,53 @@ void SdlBackend::TranslateText(const char* utf8, InputSink& sink) {
   }
 }
 
-void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event, InputSink& sink) {
-  switch (event.event) {
+std::optional<InputEvent> SdlBackend::WindowManagerEvent(const SDL_WindowEvent& e) {
+  const std::optional<SurfaceId> id = SurfaceOf(e.windowID);
+  HostWindow* host = id ? Find(*id) : nullptr;
+  if (!host) return std::nullopt;
+  InputEvent event;
+  event.surface = *id;
+  switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE:
-      if (const std::optional<SurfaceId> id = SurfaceOf(event.windowID)) {
-        InputEvent close;
-        close.kind = InputEvent::Kind::CloseRequest;
-        close.surface = *id;
-        sink.Deliver(close);
-      }
-      break;
-    case SDL_WINDOWEVENT_EXPOSED:
-      if (SDL_Window* window = SDL_GetWindowFromID(event.windowID)) SDL_UpdateWindowSurface(window);
-      break;
+      event.kind = InputEvent::Kind::CloseRequest;
+      return event;
+    case SDL_WINDOWEVENT_MOVED:
+      if (host->minimized || (e.data1 == host->bounds.left && e.data2 == host->bounds.top)) return std::nullopt;
+      host->bounds = RECT{e.data1, e.data2, e.data1 + (host->bounds.right - host->bounds.left),
+                          e.data2 + (host->bounds.bottom - host->bounds.top)};
+      event.kind = InputEvent::Kind::Moved;
+      event.origin = POINT{host->bounds.left, host->bounds.top};
+      return event;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      event.kind = InputEvent::Kind::FocusGained;
+      return event;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      event.kind = InputEvent::Kind::FocusLost;
+      return event;
+    // Window managers iconify by unmapping: a window hidden while we show it was iconified.
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+      if (host->minimized || !host->visible) return std::nullopt;
+      host->minimized = true;
+      event.kind = InputEvent::Kind::Minimized;
+      return event;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+      if (!host->minimized) return std::nullopt;
+      host->minimized = false;
+      event.kind = InputEvent::Kind::Restored;
+      return event;
     default:
-      break;
+      return std::nullopt;
   }
+}
+
+void SdlBackend::TranslateWindowEvent(const SDL_WindowEvent& event, InputSink& sink) {
+  if (event.event == SDL_WINDOWEVENT_EXPOSED) {
+    if (SDL_Window* window = SDL_GetWindowFromID(event.windowID)) SDL_UpdateWindowSurface(window);
+    return;
+  }
+  if (const std::optional<InputEvent> managed = WindowManagerEvent(event)) sink.Deliver(*managed);
 }
 
 void SdlBackend::Translate(const SDL_Event& e, InputSink& sink) {
@@ -335,8 +420,8 @@ void SdlBackend::Translate(const SDL_Event& e, InputSink& sink) {
       const int direction = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
       event.wheelDelta = e.wheel.y * kWheelDelta * direction;
       int x = 0, y = 0;
-      SDL_GetGlobalMouseState(&x, &y);
-      event.screen = POINT{x, y};
+      SDL_GetMouseState(&x, &y);
+      event.screen = ToScreen(e.wheel.windowID, x, y);
       if (event.wheelDelta == 0) return;
       break;
     }
@@ -364,20 +449,34 @@ void SdlBackend::PollEvents(InputSink& sink) {
   while (SDL_PollEvent(&event)) Translate(event, sink);
 }
 
+// Pumping reads everything the X connection holds, so when no event is queued afterwards the
+// next one can only arrive on the socket.
 void SdlBackend::WaitEvents(int timeoutMs) {
   if (!open_) return;
-  if (timeoutMs < 0) {
-    SDL_WaitEvent(nullptr);
-  } else {
-    SDL_WaitEventTimeout(nullptr, timeoutMs);
+  if (hostConnection_ < 0) {
+    if (timeoutMs < 0) {
+      SDL_WaitEvent(nullptr);
+    } else {
+      SDL_WaitEventTimeout(nullptr, timeoutMs);
+    }
+    return;
+  }
+  SDL_PumpEvents();
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+  pollfd watched[2] = {{hostConnection_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+  if (poll(watched, 2, timeoutMs) > 0 && (watched[1].revents & POLLIN)) {
+    uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = read(wakeFd_, &count, sizeof count);
   }
 }
 
-// Only another thread can find the display's thread waiting. A wake-up from the display's own
-// thread is skipped: SDL would address it to the window of its last timed wait, which may have
-// been destroyed since, and the X server answers that with a fatal BadWindow.
+// Only another thread can find the display's thread waiting; the display's own thread looks
+// at its queues before it waits.
 void SdlBackend::Wake() {
   if (!open_ || std::this_thread::get_id() == displayThread_) return;
+  const uint64_t one = 1;
+  [[maybe_unused]] const ssize_t written = write(wakeFd_, &one, sizeof one);
+  if (hostConnection_ >= 0) return;
   SDL_Event event{};
   event.type = wakeEvent_;
   SDL_PushEvent(&event);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Cursors.h"
+#include "HostWindowSync.h"
 #include "MessageQueue.h"
 #include "NonClient.h"
 #include "NonClientPainter.h"
@@ -21,6 +22,7 @@ HWND ParentOfChild(const Window& w) {
 LRESULT SetText(Window& w, LPARAM lParam) {
   const auto* text = reinterpret_cast<LPCSTR>(lParam);
   w.text = text ? text : "";
+  HostWindowSync::TellTitle(w);
   if (NonClient::HasCaption(w.style) && w.IsVisibleOnScreen()) {
     RedrawWindow(w.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
   }
@@ -144,7 +146,10 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
   switch (Msg) {
     case WM_NCCREATE: {
       const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->text = cs->lpszName;
+      if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) {
+        w->text = cs->lpszName;
+        HostWindowSync::TellTitle(*w);
+      }
       return TRUE;
     }
     case WM_NCCALCSIZE: {

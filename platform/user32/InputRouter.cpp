@@ -2,6 +2,7 @@
 
 #include "Activation.h"
 #include "DoubleClicks.h"
+#include "HostWindowSync.h"
 #include "WindowLifecycle.h"
 #include "WindowTable.h"
 
@@ -54,13 +55,34 @@ std::optional<RoutedInput> InputRouter::Route(const RawInput& raw) {
       return RouteKey(raw);
     case InputEvent::Kind::Char:
       return RouteChar(raw);
-    case InputEvent::Kind::CloseRequest: {
-      std::shared_ptr<Window> w = WindowTable::Instance().Find(reinterpret_cast<HWND>(raw.event.surface));
-      if (!w || !w->IsAlive()) return std::nullopt;
-      return Make(w->handle, WM_SYSCOMMAND, SC_CLOSE, 0, raw);
-    }
+    case InputEvent::Kind::CloseRequest:
+    case InputEvent::Kind::Minimized:
+    case InputEvent::Kind::Restored:
+      return RouteSystemCommand(raw);
+    case InputEvent::Kind::Moved:
+    case InputEvent::Kind::FocusGained:
+    case InputEvent::Kind::FocusLost:
+      HostWindowSync::Apply(raw.event);
+      return std::nullopt;
   }
   return std::nullopt;
+}
+
+// The window manager's close button, iconify and restore reach the window as the same commands
+// its own caption buttons send.
+std::optional<RoutedInput> InputRouter::RouteSystemCommand(const RawInput& raw) {
+  std::shared_ptr<Window> w = WindowTable::Instance().Find(reinterpret_cast<HWND>(raw.event.surface));
+  if (!w || !w->IsAlive()) return std::nullopt;
+  switch (raw.event.kind) {
+    case InputEvent::Kind::Minimized:
+      if (w->IsMinimized()) return std::nullopt;
+      return Make(w->handle, WM_SYSCOMMAND, SC_MINIMIZE, 0, raw);
+    case InputEvent::Kind::Restored:
+      if (!w->IsMinimized()) return std::nullopt;
+      return Make(w->handle, WM_SYSCOMMAND, SC_RESTORE, 0, raw);
+    default:
+      return Make(w->handle, WM_SYSCOMMAND, SC_CLOSE, 0, raw);
+  }
 }
 
 std::shared_ptr<Window> InputRouter::Deepest(POINT screen, const std::set<const Window*>& skip) {

@@ -3,7 +3,9 @@
 // pointer after WM_NCHITTEST (HTTRANSPARENT passes through, disabled children pass to their
 // parent), with WM_MOUSEACTIVATE and activation for a click on an inactive window and
 // WM_SETCURSOR before every mouse message; double clicks for CS_DBLCLKS classes; keys go to
-// the focus window (WM_SYSKEY* with Alt, for F10, or to the active window without focus).
+// the focus window (WM_SYSKEY* with Alt, for F10, or to the active window without focus); the
+// host's close, iconify and restore requests become WM_SYSCOMMAND, its moves and focus changes
+// go to HostWindowSync.
 #pragma once
 
 #include <memory>
@@ -28,6 +30,7 @@ class InputRouter {
   static std::optional<RoutedInput> RouteWheel(const RawInput& raw);
   static std::optional<RoutedInput> RouteKey(const RawInput& raw);
   static std::optional<RoutedInput> RouteChar(const RawInput& raw);
+  static std::optional<RoutedInput> RouteSystemCommand(const RawInput& raw);
   static std::shared_ptr<Window> Deepest(POINT screen, const std::set<const Window*>& skip);
   static UINT ClientMessage(const RawInput& raw);
   static bool IsDoubleClick(const RawInput& raw, HWND target, bool nonClient);

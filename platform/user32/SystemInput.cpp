@@ -63,8 +63,7 @@ void SystemInput::Deliver(const InputEvent& event) {
       case InputEvent::Kind::KeyUp:
         ApplyKey(event.virtualKey, event.kind == InputEvent::Kind::KeyDown, raw.repeat);
         break;
-      case InputEvent::Kind::Char:
-      case InputEvent::Kind::CloseRequest:
+      default:
         break;
     }
     raw.event.screen = cursor_;

@@ -85,7 +85,9 @@ void WindowPositioner::TellBackend(Window& w) {
   if (!w.IsTopLevel() || w.parent->root != Window::Root::Desktop) return;
   DisplayBackend& backend = Display::Backend();
   const auto id = reinterpret_cast<SurfaceId>(w.handle);
-  backend.MoveSurface(id, w.windowRect);
+  // A minimised window parks far off screen; the host iconifies it where it stands instead.
+  backend.SetSurfaceMinimized(id, w.IsMinimized());
+  if (!w.IsMinimized()) backend.MoveSurface(id, w.windowRect);
   backend.ShowSurface(id, (w.style & WS_VISIBLE) != 0);
   std::vector<SurfaceId> order;
   for (const auto& top : w.parent->children) order.push_back(reinterpret_cast<SurfaceId>(top->handle));

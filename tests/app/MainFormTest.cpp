@@ -87,10 +87,11 @@ class MainFormTest : public InstallerFixture {
     return folder;
   }
 
-  // Closing the main form ends the program: the quit message waits in the queue.
+  // Closing the main form ends the program: the quit message waits in the queue, or the
+  // application already took it.
   static bool QuitRequested() {
     MSG msg;
-    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE || Application->Terminated();
   }
 
   std::set<std::string> ExpectedInstalledFiles() {
@@ -197,6 +198,114 @@ TEST_F(MainFormTest, AReadOnlyFileInTheWayShowsTheErrorBoxAndTheInstallGoesOn) {
   EXPECT_TRUE(InstallationRecord::Test());
   EXPECT_TRUE(DirectoryExists("C:\\Progra~1\\TAWO\\Foto"));
   EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a);
+}
+
+// The keyboard alone: Uruchom has the focus right after start, Tab walks the buttons in their
+// described tab order (Zakończ 0, Instaluj 1, Uruchom 2), Shift+Tab walks back.
+TEST_F(MainFormTest, UruchomHasTheFocusAtStartAndTabFollowsTheDescribedOrder) {
+  TForm1* form = ShowMainForm();
+  EXPECT_EQ(form->ActiveControl(), form->LMDButton1);
+  EXPECT_EQ(GetFocus(), form->LMDButton1->Handle());
+  EXPECT_EQ(form->LMDButton1->TabOrder(), 2);
+  EXPECT_EQ(form->LMDButton2->TabOrder(), 1);
+  EXPECT_EQ(form->LMDButton3->TabOrder(), 0);
+  const struct {
+    bool shift;
+    TLMDButton* focused;
+  } steps[] = {{false, form->LMDButton3}, {false, form->LMDButton2}, {false, form->LMDButton1},
+               {true, form->LMDButton2},  {true, form->LMDButton3}};
+  for (const auto& step : steps) {
+    if (step.shift) WinportKeyDown(VK_SHIFT);
+    WinportKeyPress(VK_TAB);
+    if (step.shift) WinportKeyUp(VK_SHIFT);
+    Application->ProcessMessages();
+    EXPECT_EQ(GetFocus(), step.focused->Handle()) << step.focused->Name();
+  }
+}
+
+TEST_F(MainFormTest, SpaceOrEnterRightAfterStartPressesUruchom) {
+  for (const UINT key : {VK_SPACE, VK_RETURN}) {
+    TForm1* form = ShowMainForm();
+    WinportKeyPress(key);
+    Application->ProcessMessages();
+    EXPECT_TRUE(QuitRequested()) << key;
+    EXPECT_EQ(StartedIn(), DriveC("CD"));
+    std::filesystem::remove(root_ + "/started-in.txt");
+    delete form;
+    delete Application;
+    Application = new TApplication(nullptr);
+  }
+}
+
+TEST_F(MainFormTest, TheKeyboardAloneInstallsAndQuits) {
+  TForm1* form = ShowMainForm();
+  for (const UINT key : {VK_TAB, VK_TAB, VK_SPACE}) WinportKeyPress(key);
+  Application->ProcessMessages();
+  EXPECT_TRUE(InstallationRecord::Test());
+  EXPECT_EQ(GetFocus(), form->LMDButton1->Handle());
+  for (const UINT key : {VK_TAB, VK_RETURN}) WinportKeyPress(key);
+  Application->ProcessMessages();
+  EXPECT_TRUE(QuitRequested());
+}
+
+// Clicks that arrive while the install works (they wait in the queue until the copy lets
+// messages through): a second click on "Instaluj" and a click on "Uruchom" do nothing, "Zakończ"
+// ends the program once the install has ended. The first case installs without a second click.
+TEST_F(MainFormTest, ClicksWhileTheInstallWorksDoNotStartAnotherCommand) {
+  const struct {
+    TLMDButton* TForm1::*button;
+    bool quits;
+  } cases[] = {{nullptr, false}, {&TForm1::LMDButton2, false}, {&TForm1::LMDButton1, false}, {&TForm1::LMDButton3, true}};
+  int plainInstallCount = -1;
+  for (const auto& clicked : cases) {
+    TForm1* form = ShowMainForm();
+    std::vector<TControl*> buttons{form->LMDButton2};
+    if (clicked.button) buttons.push_back(form->*clicked.button);
+    for (TControl* button : buttons) {
+      const POINT centre = button->ClientToScreen(POINT{button->Width() / 2, button->Height() / 2});
+      WinportMouseClick(WINPORT_BUTTON_LEFT, centre.x, centre.y);
+    }
+    WinportDispatchPending();
+    const std::string during = buttons.back()->Name();
+    if (plainInstallCount < 0) plainInstallCount = form->LMDProgressFill1->UserValue();
+    EXPECT_EQ(form->LMDProgressFill1->UserValue(), plainInstallCount) << during;
+    EXPECT_EQ(form->LMDButton2->Caption(), "Usuń"_a) << during;
+    EXPECT_EQ(QuitRequested(), clicked.quits) << during;
+    EXPECT_FALSE(std::filesystem::exists(root_ + "/started-in.txt")) << during;
+    delete form;
+    delete Application;
+    Application = new TApplication(nullptr);
+    WinportDispatchPending();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    InstallationRecord::Delete();
+    std::filesystem::remove_all(DriveC("Program Files/TAWO"));
+  }
+  EXPECT_GT(plainInstallCount, 100);
+}
+
+// A damaged hive: the files are installed, the user is told that the record is missing, and the
+// hive file is left as it was.
+TEST_F(MainFormTest, ARecordThatCannotBeWrittenIsReportedAndTheDamagedHiveKept) {
+  const std::string hive = root_ + "/user.reg";
+  const std::string damaged = "REGEDIT4\n[Software\\Broken\n\"x\"=dword:zz\n";
+  Write(hive, damaged);
+  TForm1* form = ShowMainForm();
+  std::vector<std::string> captions;
+  IdleScript closeBoxes([&] {
+    char caption[64] = {};
+    HWND active = GetActiveWindow();
+    if (active && active != form->Handle() && GetWindowTextA(active, caption, sizeof caption)) {
+      captions.push_back(caption);
+      WinportKeyPress(VK_RETURN);
+    }
+    return false;
+  });
+  Click(form->LMDButton2);
+  EXPECT_EQ(captions, std::vector<std::string>{Application->Title()});
+  EXPECT_TRUE(FileExists(Installation::ShortcutPath()));
+  EXPECT_EQ(Read(hive), damaged);
+  EXPECT_EQ(form->StatusBar1->SimpleText(), "Zakończono instalację..."_a);
 }
 
 TEST_F(MainFormTest, RunStartsTheCdProgramInTheCdFolderAndCloses) {

@@ -1,0 +1,10 @@
+#include "SdlHostConnection.h"
+
+#include <SDL_syswm.h>
+
+int SdlHostConnection(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
+  return ConnectionNumber(info.info.x11.display);
+}

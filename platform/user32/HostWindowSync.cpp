@@ -1,0 +1,59 @@
+#include "HostWindowSync.h"
+
+#include "Activation.h"
+#include "Display.h"
+#include "MessageQueue.h"
+#include "WindowPositioner.h"
+#include "WindowTable.h"
+
+bool HostWindowSync::HasHostWindow(const Window& w) {
+  return w.IsTopLevel() && w.parent->root == Window::Root::Desktop;
+}
+
+void HostWindowSync::TellTitle(const Window& w) {
+  if (HasHostWindow(w)) Display::Backend().SetSurfaceTitle(reinterpret_cast<SurfaceId>(w.handle), w.text);
+}
+
+void HostWindowSync::Apply(const InputEvent& event) {
+  std::shared_ptr<Window> w = WindowTable::Instance().Find(reinterpret_cast<HWND>(event.surface));
+  if (!w || !w->IsAlive() || !HasHostWindow(*w) || w->threadId != MessageQueue::Current().ThreadId()) return;
+  switch (event.kind) {
+    case InputEvent::Kind::Moved:
+      Moved(*w, event.origin);
+      break;
+    case InputEvent::Kind::FocusGained:
+      FocusGained(*w);
+      break;
+    case InputEvent::Kind::FocusLost:
+      FocusLost(*w);
+      break;
+    default:
+      break;
+  }
+}
+
+void HostWindowSync::Moved(Window& w, POINT origin) {
+  if (w.IsMinimized()) return;
+  WindowPositioner::SetWindowPos(w.handle, nullptr, origin.x, origin.y, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Window* HostWindowSync::ActivationTarget(Window& w) {
+  if (w.IsEnabled()) return &w;
+  for (const auto& top : WindowTable::Instance().Desktop().children) {
+    if (top->owner == w.handle && top->IsAlive() && top->IsEnabled() && (top->style & WS_VISIBLE)) return top.get();
+  }
+  return nullptr;
+}
+
+void HostWindowSync::FocusGained(Window& w) {
+  if (!(w.style & WS_VISIBLE)) return;
+  Window* target = ActivationTarget(w);
+  if (target && MessageQueue::Current().active != target->handle) Activation::Activate(target->handle, WA_ACTIVE);
+}
+
+// Focus moving between two of our own windows arrives as a loss and a gain; only the loss of
+// the active window's focus (to another program) deactivates.
+void HostWindowSync::FocusLost(const Window& w) {
+  if (MessageQueue::Current().active == w.handle) Activation::Activate(nullptr, WA_INACTIVE);
+}

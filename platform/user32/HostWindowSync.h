@@ -1,0 +1,24 @@
+// The two directions between a top-level window and the host window that shows it: USER tells
+// the host the window's title, and applies what the host's window manager did to the window
+// (placed or moved it, gave or took its keyboard focus) as Windows applies the same change
+// made by the user, with the usual messages.
+#pragma once
+
+#include "DisplayBackend.h"
+#include "Window.h"
+
+class HostWindowSync {
+ public:
+  // After creation and whenever the window's text changes.
+  static void TellTitle(const Window& window);
+  static void Apply(const InputEvent& event);
+
+ private:
+  static bool HasHostWindow(const Window& window);
+  static void Moved(Window& window, POINT origin);
+  static void FocusGained(Window& window);
+  static void FocusLost(const Window& window);
+  // The window a focus given to `window` belongs to: a window disabled by its modal popup
+  // passes activation to that popup, as a click on it would.
+  static Window* ActivationTarget(Window& window);
+};

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev
   fonts-wine fonts-liberation2 fonts-dejavu-core
-  xvfb xdotool x11-apps liblnk-utils
+  xvfb xdotool x11-apps liblnk-utils twm xfonts-base
 )
 
 missing=()

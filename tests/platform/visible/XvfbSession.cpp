@@ -1,5 +1,6 @@
 #include "XvfbSession.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,6 +8,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -26,6 +28,43 @@ bool XvfbSession::OnPath(const char* program) {
 }
 
 bool XvfbSession::ToolsInstalled() { return OnPath("Xvfb") && OnPath("xdotool"); }
+
+bool XvfbSession::WindowManagerInstalled() { return OnPath("twm"); }
+
+bool XvfbSession::Xdotool(const std::string& arguments) const {
+  const std::string command = "DISPLAY=" + display_ + " timeout 10 xdotool " + arguments + " >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
+// twm with the core "fixed" font (xfonts-base), since its default fonts need more packages.
+// It is ready once its icon manager window exists.
+bool XvfbSession::StartTwm() {
+  char pattern[] = "/tmp/tawo-twmrc-XXXXXX";
+  const int file = mkstemp(pattern);
+  if (file < 0) return false;
+  managerConfig_ = pattern;
+  const std::string config =
+      "TitleFont \"fixed\"\nResizeFont \"fixed\"\nMenuFont \"fixed\"\nIconFont \"fixed\"\n"
+      "IconManagerFont \"fixed\"\nRandomPlacement\n";
+  const bool written = write(file, config.data(), config.size()) == static_cast<ssize_t>(config.size());
+  close(file);
+  if (!written) return false;
+  manager_ = fork();
+  if (manager_ == 0) {
+    setenv("DISPLAY", display_.c_str(), 1);
+    setenv("LANG", "C", 1);
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDERR_FILENO);
+    execlp("twm", "twm", "-f", managerConfig_.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (waitpid(manager_, nullptr, WNOHANG) == manager_) break;
+    if (Xdotool("search --name 'TWM Icon Manager'")) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
 
 bool XvfbSession::StartXvfb(int number) {
   const std::string name = ":" + std::to_string(number);
@@ -53,15 +92,22 @@ bool XvfbSession::StartXvfb(int number) {
   return false;
 }
 
-XvfbSession::XvfbSession() {
-  if (const char* existing = std::getenv("DISPLAY"); existing && *existing) {
+XvfbSession::XvfbSession(Manager manager) {
+  const char* existing = std::getenv("DISPLAY");
+  if (manager == Manager::None && existing && *existing) {
     display_ = existing;
     return;
   }
   for (int number = 99; number < 120 && display_.empty(); ++number) StartXvfb(number);
+  if (manager == Manager::Twm && !display_.empty() && !StartTwm()) display_.clear();
 }
 
 XvfbSession::~XvfbSession() {
+  if (manager_ > 0) {
+    kill(manager_, SIGTERM);
+    waitpid(manager_, nullptr, 0);
+  }
+  if (!managerConfig_.empty()) unlink(managerConfig_.c_str());
   if (server_ > 0) {
     kill(server_, SIGTERM);
     waitpid(server_, nullptr, 0);

@@ -361,6 +361,8 @@ typedef struct tagTRACKMOUSEEVENT {
 #define WM_CONTEXTMENU 0x007B
 #define WM_STYLECHANGING 0x007C
 #define WM_STYLECHANGED 0x007D
+#define WM_GETICON 0x007F
+#define WM_SETICON 0x0080
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
 #define WM_NCCALCSIZE 0x0083
@@ -717,6 +719,14 @@ typedef struct tagTRACKMOUSEEVENT {
 #define SC_ZOOM SC_MAXIMIZE
 
 // Standard cursors
+#define IDI_APPLICATION MAKEINTRESOURCE(32512)
+#define IDI_HAND MAKEINTRESOURCE(32513)
+#define IDI_QUESTION MAKEINTRESOURCE(32514)
+#define IDI_EXCLAMATION MAKEINTRESOURCE(32515)
+#define IDI_ASTERISK MAKEINTRESOURCE(32516)
+#define IDI_WINLOGO MAKEINTRESOURCE(32517)
+#define ICON_SMALL 0
+#define ICON_BIG 1
 #define IDC_ARROW MAKEINTRESOURCE(32512)
 #define IDC_IBEAM MAKEINTRESOURCE(32513)
 #define IDC_WAIT MAKEINTRESOURCE(32514)
@@ -1131,6 +1141,16 @@ BOOL WINAPI TrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
 BOOL WINAPI SetCursorPos(int X, int Y);
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
+typedef struct _ICONINFO {
+  BOOL fIcon;
+  DWORD xHotspot;
+  DWORD yHotspot;
+  HBITMAP hbmMask;
+  HBITMAP hbmColor;
+} ICONINFO, *PICONINFO;
+HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
+HICON WINAPI CreateIconIndirect(PICONINFO piconinfo);
+BOOL WINAPI DestroyIcon(HICON hIcon);
 HCURSOR WINAPI SetCursor(HCURSOR hCursor);
 HCURSOR WINAPI GetCursor(void);
 UINT WINAPI GetDoubleClickTime(void);
@@ -1215,6 +1235,7 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 #define DispatchMessage DispatchMessageA
 #define IsDialogMessage IsDialogMessageA
 #define LoadCursor LoadCursorA
+#define LoadIcon LoadIconA
 #define MessageBox MessageBoxA
 #define DefFrameProc DefFrameProcA
 #define DefMDIChildProc DefMDIChildProcA

@@ -220,6 +220,15 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPA
       return GetText(*w, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(w->text.size());
+    case WM_SETICON: {
+      HICON& slot = wParam == ICON_BIG ? w->bigIcon : w->smallIcon;
+      const HICON previous = slot;
+      slot = reinterpret_cast<HICON>(lParam);
+      HostWindowSync::TellIcon(*w);
+      return reinterpret_cast<LRESULT>(previous);
+    }
+    case WM_GETICON:
+      return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? w->bigIcon : w->smallIcon);
     case WM_WINDOWPOSCHANGING:
       ClampToTrackingSize(*w, *reinterpret_cast<WINDOWPOS*>(lParam));
       return 0;

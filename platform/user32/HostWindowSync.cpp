@@ -2,7 +2,9 @@
 
 #include "Activation.h"
 #include "Display.h"
+#include "Icons.h"
 #include "MessageQueue.h"
+#include "WindowClass.h"
 #include "WindowPositioner.h"
 #include "WindowTable.h"
 
@@ -12,6 +14,15 @@ bool HostWindowSync::HasHostWindow(const Window& w) {
 
 void HostWindowSync::TellTitle(const Window& w) {
   if (HasHostWindow(w)) Display::Backend().SetSurfaceTitle(reinterpret_cast<SurfaceId>(w.handle), w.text);
+}
+
+void HostWindowSync::TellIcon(const Window& w) {
+  if (!HasHostWindow(w)) return;
+  HICON icon = w.bigIcon ? w.bigIcon : w.smallIcon;
+  if (!icon && w.windowClass) icon = w.windowClass->icon;
+  std::shared_ptr<const PixelSurface> pixels = icon ? Icons::PixelsOf(icon) : nullptr;
+  if (!pixels) pixels = Icons::PixelsOf(Icons::System(IDI_APPLICATION));
+  if (pixels) Display::Backend().SetSurfaceIcon(reinterpret_cast<SurfaceId>(w.handle), *pixels);
 }
 
 void HostWindowSync::Apply(const InputEvent& event) {

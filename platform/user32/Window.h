@@ -45,6 +45,8 @@ class Window {
   HINSTANCE instance = nullptr;
   UINT_PTR id = 0;       // child windows: the control ID
   HMENU menu = nullptr;  // top-level windows
+  HICON bigIcon = nullptr;    // WM_SETICON
+  HICON smallIcon = nullptr;
   LONG_PTR userData = 0;
   std::vector<BYTE> extraBytes;
 

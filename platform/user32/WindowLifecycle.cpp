@@ -5,6 +5,7 @@
 #include "Activation.h"
 #include "ClassRegistry.h"
 #include "Display.h"
+#include "HostWindowSync.h"
 #include "MessageQueue.h"
 #include "NonClient.h"
 #include "ThreadIdentity.h"
@@ -145,6 +146,7 @@ HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName,
     if (parent->root == Window::Root::Desktop) {
       queue.PumpDisplay();
       Display::Backend().CreateSurface(reinterpret_cast<SurfaceId>(hwnd), w->windowRect);
+      HostWindowSync::TellIcon(*w);
     }
   }
   if (cls->style & CS_OWNDC) WindowDcs::CreatePrivateDc(*w);

@@ -417,6 +417,33 @@ TEST_F(LowSpaceTest, TheCloseBoxCopiesNothing) {
   ExpectNothingInstalled(form);
 }
 
+// The warning from the keyboard: "Anuluj" has the focus, Tab moves to "OK", Alt+F4 closes.
+TEST_F(LowSpaceTest, TheKeyboardAnswersTheWarning) {
+  const struct {
+    std::vector<UINT> keys;
+    bool installs;
+  } cases[] = {{{VK_RETURN}, false}, {{VK_SPACE}, false}, {{VK_TAB, VK_RETURN}, true}, {{VK_MENU, VK_F4}, false}};
+  for (const auto& answer : cases) {
+    TForm1* form = ShowMainForm();
+    Warning seen;
+    auto script = Answer(seen, form, [&answer](TFormOstrzezenie*) {
+      if (answer.keys.front() == VK_MENU) {
+        WinportKeyDown(VK_MENU);
+        WinportKeyPress(VK_F4);
+        WinportKeyUp(VK_MENU);
+      } else {
+        for (const UINT key : answer.keys) WinportKeyPress(key);
+      }
+    });
+    Click(form->LMDButton2);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(InstallationRecord::Test(), answer.installs) << answer.keys.back();
+    InstallationRecord::Delete();
+    std::filesystem::remove_all(DriveC("Program Files/TAWO"));
+    delete form;
+  }
+}
+
 TEST_F(LowSpaceTest, OkInstalls) {
   TForm1* form = ShowMainForm();
   Warning seen;

@@ -15,14 +15,14 @@ void TreeCopy::Copy(const AnsiString& source, const AnsiString& destination) {
       Copy(source + name + "\\", destination + name + "\\");
     } else if (TreeEntry::IsLink(entry) && TreeEntry::LeadsToFolder(source + name)) {
       continue;  // a linked folder is not part of the tree
-    } else if (!CopyFile(source + name, destination + name)) {
+    } else if (!CopyOneFile(source + name, destination + name)) {
       break;
     }
   }
   FindClose(entry);
 }
 
-bool TreeCopy::CopyFile(const AnsiString& source, const AnsiString& destination) {
+bool TreeCopy::CopyOneFile(const AnsiString& source, const AnsiString& destination) {
   FProgress.CountFile(kMessagesEvery);
   if (CopyFileA(source.c_str(), destination.c_str(), FALSE)) return true;
   FProgress.ShowMessage("Błąd: \n\rSrc: "_a + source + "\r\nDes:" + destination, "ERROR");

@@ -17,7 +17,7 @@ class TreeCopy {
 
  private:
   // False when the copy failed and the folder's remaining entries are to be skipped.
-  bool CopyFile(const AnsiString& source, const AnsiString& destination);
+  bool CopyOneFile(const AnsiString& source, const AnsiString& destination);
 
   TreeProgress& FProgress;
 };

@@ -190,8 +190,9 @@ RECT TCustomForm::ClientRect() {
   ApplyBorderStyle(params);
   RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-  return RECT{0, 0, std::max(Width() - (frame.right - frame.left), 0),
-              std::max(Height() - (frame.bottom - frame.top), 0)};
+  const int frameWidth = frame.right - frame.left;
+  const int frameHeight = frame.bottom - frame.top;
+  return RECT{0, 0, std::max(Width() - frameWidth, 0), std::max(Height() - frameHeight, 0)};
 }
 
 // ---------------------------------------------------------------------------------------------

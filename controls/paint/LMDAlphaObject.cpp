@@ -118,7 +118,7 @@ void TLMDAlphaObject::ControlBlend(TBitmap* bitmap, const RECT& sourceRect, cons
                                    const RECT& targetRect) {
   TBitmap part;
   part.SetPixelFormat(pf24bit);
-  part.SetSize(std::max(0, sourceRect.right - sourceRect.left), std::max(0, sourceRect.bottom - sourceRect.top));
+  part.SetSize(std::max<int32_t>(0, sourceRect.right - sourceRect.left), std::max<int32_t>(0, sourceRect.bottom - sourceRect.top));
   part.Canvas()->CopyRect(RECT{0, 0, part.Width(), part.Height()}, bitmap->Canvas(), sourceRect);
   AlphaBlend(&part);
   canvas->CopyRect(targetRect, part.Canvas(), partRect);

@@ -181,7 +181,7 @@ void TLMDBitmapEffectObject::DrawCopyRect(TBitmap* source, const RECT& rect, con
 void TLMDBitmapEffectObject::DrawCutRect(TBitmap* source, const RECT& rect, const RECT& destRect, TBitmap* dest) {
   TBitmap processed;
   processed.SetPixelFormat(pf24bit);
-  processed.SetSize(std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+  processed.SetSize(std::max<int32_t>(0, rect.right - rect.left), std::max<int32_t>(0, rect.bottom - rect.top));
   CopyArea(source, rect, &processed, POINT{0, 0});
   Draw(&processed);
   CopyArea(source, rect, dest, POINT{0, 0});

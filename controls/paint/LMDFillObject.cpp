@@ -16,8 +16,8 @@ enum class TBitmapPlacement { OwnSize, Centered, Stretched, Tiled };
 void DrawTiled(TCanvas* canvas, const RECT& rect, TBitmap* bitmap) {
   for (int32_t y = rect.top; y < rect.bottom; y += bitmap->Height()) {
     for (int32_t x = rect.left; x < rect.right; x += bitmap->Width()) {
-      const int32_t width = std::min(bitmap->Width(), rect.right - x);
-      const int32_t height = std::min(bitmap->Height(), rect.bottom - y);
+      const int32_t width = std::min<int32_t>(bitmap->Width(), rect.right - x);
+      const int32_t height = std::min<int32_t>(bitmap->Height(), rect.bottom - y);
       canvas->CopyRect(RECT{x, y, x + width, y + height}, bitmap->Canvas(), RECT{0, 0, width, height});
     }
   }

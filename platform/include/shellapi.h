@@ -21,3 +21,6 @@ HINSTANCE WINAPI ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPC
                                LPCSTR lpDirectory, INT nShowCmd);
 
 }
+
+// Plain names are the ANSI functions, as in an SDK build without UNICODE.
+#define ShellExecute ShellExecuteA

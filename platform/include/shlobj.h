@@ -49,3 +49,7 @@ HRESULT WINAPI SHGetMalloc(IMalloc** ppMalloc);
 void WINAPI ILFree(LPITEMIDLIST pidl);
 
 }
+
+// Plain names are the ANSI functions, as in an SDK build without UNICODE.
+#define SHGetPathFromIDList SHGetPathFromIDListA
+#define SHGetSpecialFolderPath SHGetSpecialFolderPathA

@@ -217,3 +217,45 @@ BOOL WINAPI AdjustTokenPrivileges(HANDLE TokenHandle, BOOL DisableAllPrivileges,
                                   PTOKEN_PRIVILEGES PreviousState, PDWORD ReturnLength);
 
 }
+
+// Plain names are the ANSI functions, as in an SDK build without UNICODE.
+#define CreateFile CreateFileA
+#define GetFileAttributes GetFileAttributesA
+#define SetFileAttributes SetFileAttributesA
+#define CopyFile CopyFileA
+#define DeleteFile DeleteFileA
+#define MoveFile MoveFileA
+#define MoveFileEx MoveFileExA
+#define CreateDirectory CreateDirectoryA
+#define RemoveDirectory RemoveDirectoryA
+#define FindFirstFile FindFirstFileA
+#define FindNextFile FindNextFileA
+#define GetFullPathName GetFullPathNameA
+#define GetShortPathName GetShortPathNameA
+#define GetLongPathName GetLongPathNameA
+#define GetCurrentDirectory GetCurrentDirectoryA
+#define SetCurrentDirectory SetCurrentDirectoryA
+#define GetDiskFreeSpaceEx GetDiskFreeSpaceExA
+#define GetDiskFreeSpace GetDiskFreeSpaceA
+#define GetDriveType GetDriveTypeA
+#define GetWindowsDirectory GetWindowsDirectoryA
+#define GetSystemDirectory GetSystemDirectoryA
+#define GetTempPath GetTempPathA
+#define GetModuleFileName GetModuleFileNameA
+#define GetCommandLine GetCommandLineA
+#define GetEnvironmentVariable GetEnvironmentVariableA
+#define GetComputerName GetComputerNameA
+#define GetVersionEx GetVersionExA
+#define CreateMutex CreateMutexA
+#define OpenMutex OpenMutexA
+#define GetPrivateProfileString GetPrivateProfileStringA
+#define WritePrivateProfileString WritePrivateProfileStringA
+#define GetPrivateProfileInt GetPrivateProfileIntA
+#define GetPrivateProfileSection GetPrivateProfileSectionA
+#define GetPrivateProfileSectionNames GetPrivateProfileSectionNamesA
+#define WritePrivateProfileSection WritePrivateProfileSectionA
+#define GetProfileString GetProfileStringA
+#define WriteProfileString WriteProfileStringA
+#define GetProfileInt GetProfileIntA
+#define GetUserName GetUserNameA
+#define LookupPrivilegeValue LookupPrivilegeValueA

@@ -78,3 +78,17 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LP
 LSTATUS WINAPI RegFlushKey(HKEY hKey);
 
 }
+
+// Plain names are the ANSI functions, as in an SDK build without UNICODE.
+#define RegCreateKeyEx RegCreateKeyExA
+#define RegCreateKey RegCreateKeyA
+#define RegOpenKeyEx RegOpenKeyExA
+#define RegOpenKey RegOpenKeyA
+#define RegSetValueEx RegSetValueExA
+#define RegQueryValueEx RegQueryValueExA
+#define RegDeleteValue RegDeleteValueA
+#define RegDeleteKey RegDeleteKeyA
+#define RegEnumKeyEx RegEnumKeyExA
+#define RegEnumKey RegEnumKeyA
+#define RegEnumValue RegEnumValueA
+#define RegQueryInfoKey RegQueryInfoKeyA

@@ -1243,3 +1243,4 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 #define AppendMenu AppendMenuA
 #define InsertMenu InsertMenuA
 #define GetModuleHandle GetModuleHandleA
+#define TabbedTextOut TabbedTextOutA

@@ -3,12 +3,22 @@
 #include "TreeEntry.h"
 
 void TreeRemoval::Remove(const AnsiString& folder) {
+  const AnsiString path = folder.substr(0, folder.size() - 1);
+  const int attributes = FileGetAttr(path);
+  if (attributes != -1 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    RemoveLink(path);
+    return;
+  }
+  RemoveTree(folder);
+}
+
+void TreeRemoval::RemoveTree(const AnsiString& folder) {
   TSearchRec entry;
   for (int found = FindFirst(folder + "*.*", faAnyFile, entry); found == 0; found = FindNext(entry)) {
     const AnsiString& name = entry.Name;
     if (TreeEntry::IsDots(name)) continue;
     if (TreeEntry::IsFolder(entry)) {
-      Remove(folder + name + "\\");
+      RemoveTree(folder + name + "\\");
     } else if (TreeEntry::IsLink(entry)) {
       FProgress.CountFile(kMessagesEvery);
       RemoveLink(folder + name);

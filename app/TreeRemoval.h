@@ -12,12 +12,13 @@ class TreeRemoval {
 
   explicit TreeRemoval(TreeProgress& progress) : FProgress(progress) {}
 
-  // `folder` ends with '\'.
+  // `folder` ends with '\'. A folder that is itself a symbolic link loses only the link.
   void Remove(const AnsiString& folder);
 
  private:
   static constexpr int kBlockingAttributes = faReadOnly | faHidden | faSysFile;
 
+  void RemoveTree(const AnsiString& folder);
   void RemoveFile(const AnsiString& path, int attributes);
   // The link itself goes, never what it points to.
   static void RemoveLink(const AnsiString& path);

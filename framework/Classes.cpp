@@ -268,6 +268,16 @@ bool IsTextName(const AnsiString& name, bool dotted) {
   }
 }
 
+// A property name as text. A name whose first part is a word that opens or closes an object
+// ("object", "end", ...) is marked with '&', so that it reads back as a property.
+AnsiString PropertyNameText(const AnsiString& name) {
+  const AnsiString first = name.substr(0, name.find('.'));
+  for (const char* word : {"object", "inherited", "inline", "end"}) {
+    if (SameText(first, word)) return "&" + name;
+  }
+  return name;
+}
+
 // Float text that reads back to the same value: 18 decimals in the usual range, the exponent
 // form outside it so that tiny and huge values keep their digits. Infinities and NaN cannot be
 // written as text.
@@ -330,7 +340,7 @@ class TBinaryToText {
 
   void WriteProperty() {
     Indent();
-    Put(ReadName(true) + " = ");
+    Put(PropertyNameText(ReadName(true)) + " = ");
     ConvertValue();
     Put("\r\n");
   }
@@ -579,6 +589,7 @@ class TTextToBinary {
   }
 
   void ConvertProperty() {
+    if (FParser.Token() == '&') FParser.NextToken();
     FParser.CheckToken(toSymbol);
     AnsiString name = FParser.TokenString();
     while (FParser.NextToken() == '.') {

@@ -1,17 +1,20 @@
 // One hive file of the prefix (user.reg or system.reg) shared by every process using the
 // prefix. Each call works on fresh contents: under an flock on "<hive>.lock" the file is
-// re-read when its inode, size or modification time changed. A change is saved before the
-// call returns: written to a temporary file, flushed, renamed over the hive, and the folder
-// flushed. A damaged file is reported on stderr, kept as it is, and makes calls fail with
+// re-read when another process saved it (every save counts up a number kept in the lock file,
+// since inode numbers come back and modification times move in coarse ticks) or when its
+// inode, size or modification time changed (an edit from outside). A call that cannot take
+// the lock fails. A change is saved before the call returns, through DurableFile. A damaged file is reported on stderr, kept as it is, and makes calls fail with
 // ERROR_BADDB until it is repaired or removed.
 #pragma once
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <string>
 
+#include "FileLock.h"
 #include "RegistryKey.h"
 
 class HiveFile {
@@ -26,16 +29,16 @@ class HiveFile {
   FILETIME LastWrite();
 
  private:
-  class Lock;
-  bool Refresh();
-  bool Save();
-  void RemoveStaleTemporaries() const;
+  bool Refresh(const FileLock& lock);
+  bool Save(const FileLock& lock);
 
   std::string path_;
   std::string folder_;
+  std::string temporaryPrefix_;
   std::mutex mutex_;
   RegistryKey top_;
   bool loaded_ = false;
   bool damaged_ = false;
   struct stat signature_ {};
+  uint64_t generation_ = 0;
 };

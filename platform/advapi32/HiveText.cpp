@@ -10,6 +10,8 @@ namespace {
 constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kHeaderVersion5 = "Windows Registry Editor Version 5.00";
 constexpr size_t kWrapColumn = 76;
+// A key path: the root name and at most RegistryKey::kMaxDepth names below it.
+constexpr size_t kMaxNames = RegistryKey::kMaxDepth + 1;
 
 std::string_view Trim(std::string_view text) {
   size_t first = text.find_first_not_of(" \t");
@@ -177,6 +179,7 @@ bool HiveText::Parse(std::string_view text, RegistryKey& top, std::string& error
         size_t slash = ansiPath.find('\\', start);
         names.push_back(ansiPath.substr(start, slash - start));
         if (names.back().empty()) return fail("a key name is empty");
+        if (names.size() > kMaxNames) return fail("a key is nested too deep");
         if (slash == std::string::npos) break;
         start = slash + 1;
       }
@@ -187,6 +190,7 @@ bool HiveText::Parse(std::string_view text, RegistryKey& top, std::string& error
         names.erase(names.begin());
         names.insert(names.begin(), {"HKEY_LOCAL_MACHINE", "SOFTWARE", "Classes"});
       }
+      if (names.size() > kMaxNames) return fail("a key is nested too deep");
       for (size_t i = 0; key && i + 1 < names.size(); ++i) key = remove ? key->Find(names[i]) : &key->Obtain(names[i], created);
       if (remove) {
         if (key) key->RemoveSubkey(names.back());
@@ -280,22 +284,26 @@ void HiveText::WriteValue(const RegistryValue& value, std::string& out) {
   out += line + "\r\n";
 }
 
-void HiveText::WriteKey(const RegistryKey& key, const std::string& path, std::string& out) {
-  out += "[" + NameCodec::AnsiToHost(path) + "]\r\n";
-  for (const RegistryValue& value : key.Values()) WriteValue(value, out);
+void HiveText::WriteKey(const RegistryKey& key, std::string& path, std::string& out) {
+  const size_t parentLength = path.size();
+  path += "\\" + NameCodec::AnsiToHost(key.Name());
+  out += "[" + path + "]\r\n";
+  for (const RegistryValue* value : key.Values()) WriteValue(*value, out);
   out += "\r\n";
-  for (const auto& subkey : key.Subkeys()) WriteKey(*subkey, path + "\\" + subkey->Name(), out);
+  for (const RegistryKey* subkey : key.Subkeys()) WriteKey(*subkey, path, out);
+  path.resize(parentLength);
 }
 
 std::string HiveText::Write(const RegistryKey& top) {
   std::string out = std::string(kHeader) + "\r\n\r\n";
-  for (const auto& root : top.Subkeys()) {
+  for (const RegistryKey* root : top.Subkeys()) {
     if (!root->Values().empty()) {
       out += "[" + root->Name() + "]\r\n";
-      for (const RegistryValue& value : root->Values()) WriteValue(value, out);
+      for (const RegistryValue* value : root->Values()) WriteValue(*value, out);
       out += "\r\n";
     }
-    for (const auto& subkey : root->Subkeys()) WriteKey(*subkey, root->Name() + "\\" + subkey->Name(), out);
+    std::string path = root->Name();
+    for (const RegistryKey* subkey : root->Subkeys()) WriteKey(*subkey, path, out);
   }
   return out;
 }

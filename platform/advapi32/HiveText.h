@@ -20,7 +20,9 @@ class HiveText {
   static bool IsRootName(std::string_view name);
 
  private:
-  static void WriteKey(const RegistryKey& key, const std::string& path, std::string& out);
+  // Writes `key` and its subtree; `path` is the parent's path in UTF-8, lengthened for the
+  // subtree and given back as it came. Keys nest at most RegistryKey::kMaxDepth deep.
+  static void WriteKey(const RegistryKey& key, std::string& path, std::string& out);
   static void WriteValue(const RegistryValue& value, std::string& out);
   static std::string Quote(std::string_view ansi);
   static bool PlainString(const RegistryValue& value);

@@ -68,6 +68,7 @@ LONG OpenOrCreate(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, bool create, PH
   if (create && !names.empty() && !(parent.access & KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
   Registry::Key child = parent;
   child.path.insert(child.path.end(), names.begin(), names.end());
+  if (child.path.size() - 1 > RegistryKey::kMaxDepth) return ERROR_INVALID_PARAMETER;
   child.access = samDesired;
   child.predefined = false;
   bool createdNew = false;
@@ -226,7 +227,7 @@ LSTATUS WINAPI RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWOR
   if (lpReserved || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;
   return ReadKey(hKey, KEY_QUERY_VALUE, [&](const RegistryKey& key, const Registry::Key&) {
     if (dwIndex >= key.Values().size()) return static_cast<LONG>(ERROR_NO_MORE_ITEMS);
-    const RegistryValue& value = key.Values()[dwIndex];
+    const RegistryValue& value = *key.Values()[dwIndex];
     LONG result = CopyName(value.name, lpValueName, lpcchValueName);
     return result != ERROR_SUCCESS ? result : CopyData(value, lpType, lpData, lpcbData);
   });
@@ -242,10 +243,10 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LP
     if (lpClass && *lpcchClass) *lpClass = '\0';
     if (lpcchClass) *lpcchClass = 0;
     DWORD longestKey = 0, longestName = 0, longestData = 0;
-    for (const auto& subkey : key.Subkeys()) longestKey = std::max<DWORD>(longestKey, static_cast<DWORD>(subkey->Name().size()));
-    for (const RegistryValue& value : key.Values()) {
-      longestName = std::max<DWORD>(longestName, static_cast<DWORD>(value.name.size()));
-      longestData = std::max<DWORD>(longestData, static_cast<DWORD>(value.data.size()));
+    for (const RegistryKey* subkey : key.Subkeys()) longestKey = std::max<DWORD>(longestKey, static_cast<DWORD>(subkey->Name().size()));
+    for (const RegistryValue* value : key.Values()) {
+      longestName = std::max<DWORD>(longestName, static_cast<DWORD>(value->name.size()));
+      longestData = std::max<DWORD>(longestData, static_cast<DWORD>(value->data.size()));
     }
     if (lpcSubKeys) *lpcSubKeys = static_cast<DWORD>(key.Subkeys().size());
     if (lpcbMaxSubKeyLen) *lpcbMaxSubKeyLen = longestKey;

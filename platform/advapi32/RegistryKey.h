@@ -1,11 +1,15 @@
-// One registry key in memory: its name, its subkeys (kept sorted case-insensitively, the
-// order NT enumerates them in) and its values (in creation order). Names are code page 1250,
-// compared case-insensitively and stored as given.
+// One registry key in memory: its name, its subkeys (listed sorted case-insensitively, the
+// order NT enumerates them in) and its values (listed in creation order). Names are code page
+// 1250, compared case-insensitively and stored as given. Lookups go through hash indexes of
+// the folded names, so a key with many subkeys or values costs no more per name than a small
+// one; the ordered lists are put together when they are next asked for after a change.
 #pragma once
 
+#include <list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <windows.h>
@@ -18,11 +22,17 @@ struct RegistryValue {
 
 class RegistryKey {
  public:
+  // Keys below a root, the root not counted, nest at most this deep.
+  static constexpr size_t kMaxDepth = 512;
+
   explicit RegistryKey(std::string name = {});
+  ~RegistryKey();
+  RegistryKey(RegistryKey&&) noexcept = default;
+  RegistryKey& operator=(RegistryKey&&) noexcept = default;
 
   const std::string& Name() const { return name_; }
-  const std::vector<std::unique_ptr<RegistryKey>>& Subkeys() const { return subkeys_; }
-  const std::vector<RegistryValue>& Values() const { return values_; }
+  const std::vector<const RegistryKey*>& Subkeys() const;
+  const std::vector<const RegistryValue*>& Values() const;
 
   RegistryKey* Find(std::string_view name) const;
   RegistryKey& Obtain(std::string_view name, bool& created);
@@ -34,10 +44,18 @@ class RegistryKey {
   bool RemoveValue(std::string_view name);
 
  private:
-  std::vector<std::unique_ptr<RegistryKey>>::const_iterator LowerBound(const std::u32string& folded) const;
+  using ValueList = std::list<RegistryValue>;
+
+  // Frees the subtree level by level, so a deep one cannot exhaust the stack.
+  void DestroySubtree();
 
   std::string name_;
   std::u32string folded_;
-  std::vector<std::unique_ptr<RegistryKey>> subkeys_;
-  std::vector<RegistryValue> values_;
+  std::unordered_map<std::u32string, std::unique_ptr<RegistryKey>> subkeys_;
+  ValueList values_;
+  std::unordered_map<std::u32string, ValueList::iterator> valueIndex_;
+  mutable std::vector<const RegistryKey*> sortedSubkeys_;
+  mutable bool subkeysSorted_ = true;
+  mutable std::vector<const RegistryValue*> orderedValues_;
+  mutable bool valuesOrdered_ = true;
 };

@@ -13,15 +13,16 @@ T ReadAt(const uint8_t* base, size_t offset) {
   return value;
 }
 
-// Expands RLE4/RLE8 data into a top-down 8-bit-per-index buffer; false on malformed data.
-bool DecodeRle(const uint8_t* data, size_t size, int bitsPerPixel, int width, int height,
-               std::vector<uint8_t>& indices) {
-  indices.assign(static_cast<size_t>(width) * height, 0);
+// Expands RLE4/RLE8 data into `surface`, a zeroed top-down 8-bit surface of the DIB's size,
+// one index per pixel; false on malformed data.
+bool DecodeRle(const uint8_t* data, size_t size, int bitsPerPixel, PixelSurface& surface) {
+  const int width = surface.Width();
+  const int height = surface.Height();
   int x = 0;
   int y = 0;  // from the bottom
   size_t i = 0;
   auto put = [&](uint8_t value) {
-    if (x < width && y < height) indices[static_cast<size_t>(height - 1 - y) * width + x] = value;
+    if (x < width && y < height) surface.Row(height - 1 - y)[x] = value;
     ++x;
   };
   while (i + 1 < size) {
@@ -167,9 +168,14 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
   if (available != SIZE_MAX && offset > available) return std::nullopt;
   dib.headerBytes_ = offset;
 
-  const uint64_t bytes = static_cast<uint64_t>(dib.Stride()) * dib.height_;
-  if (bytes > PixelSurface::kMaxBytes) return std::nullopt;
+  if (dib.DecodedBytes() > PixelSurface::kMaxBytes) return std::nullopt;
   return dib;
+}
+
+uint64_t DibInfo::DecodedBytes() const {
+  const int bitsPerPixel = IsCompressed() ? 8 : BitsPerPixel();
+  return static_cast<uint64_t>(PixelSurface::StrideFor(width_, bitsPerPixel, PixelSurface::RowAlignment::DoubleWord)) *
+         height_;
 }
 
 std::shared_ptr<PixelSurface> DibInfo::Decode(const void* bits, size_t bitsSize, int lines) const {
@@ -182,10 +188,7 @@ std::shared_ptr<PixelSurface> DibInfo::Decode(const void* bits, size_t bitsSize,
   if (!surface || !bits) return nullptr;
   const auto* data = static_cast<const uint8_t*>(bits);
   if (rle) {
-    std::vector<uint8_t> indices;
-    if (!DecodeRle(data, bitsSize, BitsPerPixel(), width_, height_, indices)) return nullptr;
-    for (int y = 0; y < height_; ++y) std::memcpy(surface->Row(y), &indices[static_cast<size_t>(y) * width_], width_);
-    return surface;
+    return DecodeRle(data, bitsSize, BitsPerPixel(), *surface) ? surface : nullptr;
   }
   const int stride = Stride();
   if (bitsSize < static_cast<size_t>(stride) * rows) return nullptr;

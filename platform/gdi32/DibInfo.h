@@ -40,6 +40,10 @@ class DibInfo {
   std::shared_ptr<PixelSurface> Decode(const void* bits, size_t bitsSize, int lines = -1) const;
 
  private:
+  // The size of the surface Decode makes; Parse refuses descriptions whose surface would
+  // pass PixelSurface::kMaxBytes.
+  uint64_t DecodedBytes() const;
+
   int width_ = 0;
   int height_ = 0;
   bool bottomUp_ = true;

@@ -1,34 +1,19 @@
 #include "AttributeStore.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "DurableFile.h"
+#include "FileLock.h"
 #include "Prefix.h"
 #include "Win32Error.h"
 
 namespace {
 
-class StoreLock {
- public:
-  explicit StoreLock(const std::string& path) : fd_(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-  }
-  ~StoreLock() {
-    if (fd_ >= 0) close(fd_);
-  }
-  StoreLock(const StoreLock&) = delete;
-  StoreLock& operator=(const StoreLock&) = delete;
-
- private:
-  int fd_;
-};
+constexpr std::string_view kTemporaryPrefix = "dosattrib.txt.";
 
 }  // namespace
 
@@ -37,7 +22,9 @@ AttributeStore& AttributeStore::Instance() {
   return store;
 }
 
-std::string AttributeStore::Path() const { return Prefix::Instance().Root() + "/dosattrib.txt"; }
+std::string AttributeStore::Folder() const { return Prefix::Instance().Root(); }
+
+std::string AttributeStore::Path() const { return Folder() + "/dosattrib.txt"; }
 
 bool AttributeStore::BirthTime(const std::string& host, long long& seconds, long& nanoseconds) {
   struct statx status;
@@ -65,23 +52,15 @@ void AttributeStore::Load() {
 }
 
 bool AttributeStore::Save() const {
-  std::string path = Path();
-  std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    for (const auto& [key, entry] : entries_) {
-      char attributes[16];
-      std::snprintf(attributes, sizeof attributes, "0x%x", static_cast<unsigned>(entry.attributes));
-      out << key.first << ' ' << key.second << ' ' << entry.birthSeconds << ' ' << entry.birthNanoseconds << ' '
-          << attributes << '\n';
-    }
-    if (!out.flush()) {
-      unlink(temporary.c_str());
-      return Win32Error::Fail(ERROR_CANTWRITE);
-    }
+  std::ostringstream out;
+  for (const auto& [key, entry] : entries_) {
+    char attributes[16];
+    std::snprintf(attributes, sizeof attributes, "0x%x", static_cast<unsigned>(entry.attributes));
+    out << key.first << ' ' << key.second << ' ' << entry.birthSeconds << ' ' << entry.birthNanoseconds << ' '
+        << attributes << '\n';
   }
-  if (rename(temporary.c_str(), path.c_str()) != 0) {
-    unlink(temporary.c_str());
+  DurableFile::RemoveTemporaries(Folder(), kTemporaryPrefix);
+  if (!DurableFile::Replace(Path(), DurableFile::TemporaryName(Folder(), kTemporaryPrefix), out.str(), 0644)) {
     return Win32Error::FailFromErrno();
   }
   return true;
@@ -92,8 +71,7 @@ bool AttributeStore::Get(const std::string& host, const struct stat& status, DWO
   long nanoseconds;
   if (!BirthTime(host, seconds, nanoseconds)) return false;
   std::lock_guard guard(mutex_);
-  StoreLock lock(Path());
-  Load();
+  Load();  // no lock needed: a save replaces the file whole
   auto it = entries_.find({status.st_dev, status.st_ino});
   if (it == entries_.end() || it->second.birthSeconds != seconds || it->second.birthNanoseconds != nanoseconds) return false;
   attributes = it->second.attributes;
@@ -105,7 +83,8 @@ bool AttributeStore::Set(const std::string& host, const struct stat& status, DWO
   long nanoseconds;
   if (!BirthTime(host, seconds, nanoseconds)) return Win32Error::FailFromErrno();
   std::lock_guard guard(mutex_);
-  StoreLock lock(Path());
+  FileLock lock(Path() + ".lock", LOCK_EX);
+  if (!lock.Held()) return Win32Error::FailFromErrno();
   Load();
   entries_[{status.st_dev, status.st_ino}] = Entry{seconds, nanoseconds, attributes};
   return Save();

@@ -2,7 +2,7 @@
 // prefix's "dosattrib.txt", one line per file ("device inode birth-seconds birth-nanoseconds
 // 0xattributes"). The birth time tells a reused inode from the file the line was made for,
 // so a deleted file's attributes never pass to a new one. Shared by the processes of the
-// prefix under an flock; rewritten atomically.
+// prefix: changed under an flock and saved through DurableFile; read without the lock.
 #pragma once
 
 #include <sys/stat.h>
@@ -33,6 +33,7 @@ class AttributeStore {
 
   AttributeStore() = default;
   static bool BirthTime(const std::string& host, long long& seconds, long& nanoseconds);
+  std::string Folder() const;
   std::string Path() const;
   void Load();
   bool Save() const;

@@ -23,9 +23,10 @@ class DosAttributes {
   static bool Set(const std::string& host, const struct stat& status, DWORD attributes);
   // Stores the HIDDEN/SYSTEM/ARCHIVE part on an open file (used when creating and copying).
   static bool StoreOpen(const std::string& host, int fd, bool directory, DWORD attributes);
+  // The attribute's stored text ("0x22"); -1 when it is not a hexadecimal number.
+  static long Parse(const char* text, long length);
 
  private:
   static DWORD Compose(const struct stat& status, long stored);
-  static long Parse(const char* text, long length);
   static DWORD Default(bool directory) { return directory ? 0 : FILE_ATTRIBUTE_ARCHIVE; }
 };

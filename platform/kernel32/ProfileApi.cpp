@@ -1,6 +1,8 @@
 // The profile (ini file) API. A file name without a folder lives in the Windows folder; NULL
-// means win.ini. Every call reads the file afresh; a change is written to a temporary file
-// and renamed over the old one, under a lock shared by all processes of the prefix.
+// means win.ini. Every call reads the file afresh. A change is made under a lock shared by all
+// processes of the prefix and saved through DurableFile; reads need no lock, since a save
+// replaces the file whole. A file that exists but cannot be read reads as empty, and writing
+// to it fails rather than replace keys that could not be seen.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -9,11 +11,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "DosAttributes.h"
+#include "DurableFile.h"
+#include "FileLock.h"
 #include "IniDocument.h"
 #include "PathResolver.h"
 #include "Prefix.h"
@@ -21,21 +23,7 @@
 
 namespace {
 
-class ProfileLock {
- public:
-  ProfileLock() : fd_(open((Prefix::Instance().Root() + "/profile.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-  }
-  ~ProfileLock() {
-    if (fd_ >= 0) close(fd_);
-  }
-  ProfileLock(const ProfileLock&) = delete;
-  ProfileLock& operator=(const ProfileLock&) = delete;
-
- private:
-  int fd_;
-};
+std::string ProfileLockPath() { return Prefix::Instance().Root() + "/profile.lock"; }
 
 std::string WindowsName(LPCSTR file) {
   std::string name = file ? file : "win.ini";
@@ -45,34 +33,48 @@ std::string WindowsName(LPCSTR file) {
 
 bool ResolveProfile(LPCSTR file, ResolvedPath& path) { return PathResolver::Instance().Resolve(WindowsName(file).c_str(), path); }
 
-IniDocument Load(const ResolvedPath& path) {
-  if (!path.exists) return {};
-  std::ifstream in(path.Host(), std::ios::binary);
-  return IniDocument::Parse(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+// The file's contents; nothing when it exists but cannot be read.
+std::optional<IniDocument> Load(const ResolvedPath& path) {
+  if (!path.exists) return IniDocument{};
+  int fd = open(path.Host().c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  ssize_t n;
+  while ((n = read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  if (n < 0) return std::nullopt;
+  return IniDocument::Parse(bytes);
 }
+
+IniDocument LoadOrEmpty(const ResolvedPath& path) { return Load(path).value_or(IniDocument{}); }
+
+std::string TemporaryPrefix(const ResolvedPath& path) { return "." + path.hostName + "."; }
 
 bool Save(const ResolvedPath& path, const IniDocument& document) {
   if (path.exists && DosAttributes::IsReadOnly(path.status)) return Win32Error::Fail(ERROR_ACCESS_DENIED);
-  std::string temporary = path.hostDir + "/." + path.hostName + "." + std::to_string(getpid()) + ".tmp";
-  std::string text = document.Serialize();
-  int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, path.exists ? path.status.st_mode & 07777 : 0666);
-  if (fd < 0) return Win32Error::FailFromErrno();
-  bool written = true;
-  for (size_t done = 0; written && done < text.size();) {
-    ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    written = n > 0;
-    if (written) done += static_cast<size_t>(n);
-  }
-  int error = written ? 0 : errno;
-  if (close(fd) != 0 && !error) error = errno;
-  if (!error && rename(temporary.c_str(), path.Host().c_str()) != 0) error = errno;
-  if (error) {
-    unlink(temporary.c_str());
-    return Win32Error::Fail(Win32Error::FromErrno(error));
-  }
+  DurableFile::RemoveTemporaries(path.hostDir, TemporaryPrefix(path));
+  std::string temporary = DurableFile::TemporaryName(path.hostDir, TemporaryPrefix(path));
+  mode_t mode = path.exists ? path.status.st_mode & 07777 : 0666;
+  if (!DurableFile::Replace(path.Host(), temporary, document.Serialize(), mode)) return Win32Error::FailFromErrno();
   if (!path.exists) PathResolver::Instance().NoteAdded(path.hostDir, path.hostName);
   return true;
+}
+
+// Changes the file under the profile lock; the file must be readable, so that the change
+// keeps what it already holds.
+template <class Change>
+BOOL ChangeProfile(const ResolvedPath& path, Change change) {
+  FileLock lock(ProfileLockPath(), LOCK_EX);
+  if (!lock.Held()) return Win32Error::FailFromErrno();
+  std::optional<IniDocument> document = Load(path);
+  if (!document) return Win32Error::Fail(ERROR_ACCESS_DENIED);
+  if (!change(*document)) return TRUE;
+  return Save(path, *document) ? TRUE : FALSE;
 }
 
 // Copies a string out: truncated to size-1 characters; returns the characters copied.
@@ -121,10 +123,7 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR
   if (!lpReturnedString || nSize == 0) return 0;
   ResolvedPath path;
   IniDocument document;
-  if (ResolveProfile(lpFileName, path)) {
-    ProfileLock lock;
-    document = Load(path);
-  }
+  if (ResolveProfile(lpFileName, path)) document = LoadOrEmpty(path);
   if (!lpAppName) return CopyList(document.SectionNames(), lpReturnedString, nSize);
   if (!lpKeyName) return CopyList(document.KeyNames(lpAppName), lpReturnedString, nSize);
   if (!*lpKeyName) return CopyString("", lpReturnedString, nSize);
@@ -136,11 +135,7 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefau
   if (!lpAppName || !lpKeyName) return static_cast<UINT>(nDefault);
   ResolvedPath path;
   if (!ResolveProfile(lpFileName, path)) return static_cast<UINT>(nDefault);
-  std::optional<std::string> value;
-  {
-    ProfileLock lock;
-    value = Load(path).Value(lpAppName, lpKeyName);
-  }
+  std::optional<std::string> value = LoadOrEmpty(path).Value(lpAppName, lpKeyName);
   // A leading decimal number; trailing text is ignored, text without a number gives 0.
   return value ? static_cast<UINT>(std::strtol(value->c_str(), nullptr, 10)) : static_cast<UINT>(nDefault);
 }
@@ -149,8 +144,7 @@ DWORD WINAPI GetPrivateProfileSectionA(LPCSTR lpAppName, LPSTR lpReturnedString,
   if (!lpAppName || !lpReturnedString || nSize == 0) return 0;
   ResolvedPath path;
   if (!ResolveProfile(lpFileName, path)) return CopyList({}, lpReturnedString, nSize);
-  ProfileLock lock;
-  return CopyList(Load(path).SectionLines(lpAppName), lpReturnedString, nSize);
+  return CopyList(LoadOrEmpty(path).SectionLines(lpAppName), lpReturnedString, nSize);
 }
 
 DWORD WINAPI GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR lpFileName) {
@@ -161,18 +155,12 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
   if (!lpAppName) return lpKeyName || lpString ? Win32Error::Fail(ERROR_INVALID_PARAMETER) : TRUE;
   ResolvedPath path;
   if (!ResolveProfile(lpFileName, path)) return FALSE;
-  ProfileLock lock;
-  IniDocument document = Load(path);
-  bool changed = true;
-  if (!lpKeyName) {
-    changed = document.RemoveSection(lpAppName);
-  } else if (!lpString) {
-    changed = document.RemoveKey(lpAppName, lpKeyName);
-  } else {
+  return ChangeProfile(path, [&](IniDocument& document) {
+    if (!lpKeyName) return document.RemoveSection(lpAppName);
+    if (!lpString) return document.RemoveKey(lpAppName, lpKeyName);
     document.Set(lpAppName, lpKeyName, lpString);
-  }
-  if (!changed) return TRUE;
-  return Save(path, document) ? TRUE : FALSE;
+    return true;
+  });
 }
 
 BOOL WINAPI WritePrivateProfileSectionA(LPCSTR lpAppName, LPCSTR lpString, LPCSTR lpFileName) {
@@ -182,10 +170,10 @@ BOOL WINAPI WritePrivateProfileSectionA(LPCSTR lpAppName, LPCSTR lpString, LPCST
   for (const char* line = lpString; *line; line += std::strlen(line) + 1) lines.emplace_back(line);
   ResolvedPath path;
   if (!ResolveProfile(lpFileName, path)) return FALSE;
-  ProfileLock lock;
-  IniDocument document = Load(path);
-  document.ReplaceSection(lpAppName, lines);
-  return Save(path, document) ? TRUE : FALSE;
+  return ChangeProfile(path, [&](IniDocument& document) {
+    document.ReplaceSection(lpAppName, lines);
+    return true;
+  });
 }
 
 DWORD WINAPI GetProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault, LPSTR lpReturnedString,

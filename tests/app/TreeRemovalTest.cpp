@@ -97,6 +97,18 @@ TEST_F(TreeRemovalTest, LinksAreRemovedThemselvesAndWhatTheyPointToStays) {
   EXPECT_EQ(status.st_mode & 0777, 0444u);
 }
 
+TEST_F(TreeRemovalTest, AFolderThatIsALinkLosesOnlyTheLink) {
+  const std::string outside = root_ + "/elsewhere";
+  std::filesystem::create_directories(outside + "/sub");
+  Write(outside + "/sub/keep.txt", "keep");
+  std::filesystem::create_directory_symlink(outside, DriveC("TAWO"));
+
+  TreeRemoval(progress).Remove("C:\\TAWO\\");
+
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(DriveC("TAWO"))));
+  EXPECT_EQ(Read(outside + "/sub/keep.txt"), "keep");
+}
+
 TEST_F(TreeRemovalTest, AMissingFolderIsQuietlyNothing) {
   TreeRemoval(progress).Remove("C:\\Nowhere\\");
   EXPECT_EQ(progress.UserValue(), 0);

@@ -7,6 +7,7 @@
 #include "TWriter.h"
 #include "TestComponents.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -371,3 +372,19 @@ TEST(FormText, StringListsAreWrittenAsTheirStringsProperty) {
   Load(text, &copy);
   EXPECT_TRUE(copy.Lines()->Equals(*form.Lines()));
 }
+
+namespace {
+
+TEST(FormText, PropertiesNamedLikeObjectWordsRoundTrip) {
+  for (const char* name : {"object", "Inherited", "INLINE", "end", "end.Width", "Ending"}) {
+    AnsiString binary = "TPF0\x06TForm1\x05" "Form1";
+    binary += static_cast<char>(std::strlen(name));
+    binary += name;
+    binary += AnsiString("\x02\x07\x00\x00", 4);
+    EXPECT_EQ(ToBinary(ToText(binary)), binary) << name;
+  }
+  EXPECT_EQ(ToText(ToBinary(Crlf("object Form1: TForm1\n  &object = 7\n  Ending = 7\nend\n"))),
+            Crlf("object Form1: TForm1\n  &object = 7\n  Ending = 7\nend\n"));
+}
+
+}  // namespace

@@ -1,10 +1,13 @@
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstring>
 #include <vector>
 
 #include "../kernel32/TempPrefix.h"
+#include "HiveFile.h"
 
 namespace {
 
@@ -244,6 +247,85 @@ TEST_F(RegistryApi, TwoProcessesWritingIntoOnePrefixLoseNothing) {
   EXPECT_EQ(values, 2u * kWrites);
   EXPECT_EQ(GetString(key, "w1_59"), "w1_59");
   RegCloseKey(key);
+}
+
+std::string NestedPath(size_t depth) {
+  std::string path = "k";
+  for (size_t i = 1; i < depth; ++i) path += "\\k";
+  return path;
+}
+
+TEST_F(RegistryApi, KeysNestAtMost512LevelsThroughTheApiAndInHiveFiles) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, NestedPath(512).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, NestedPath(513).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_INVALID_PARAMETER);
+  WinportSetPrefix(root_.c_str());  // read the saved hive afresh
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, NestedPath(512).c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+  RegCloseKey(key);
+
+  for (size_t depth : {size_t{513}, size_t{1000000}}) {
+    Write(root_ + "/user.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + NestedPath(depth) + "]\r\n");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "k", 0, KEY_READ, &key), ERROR_BADDB) << depth;
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("nested too deep"), std::string::npos);
+  }
+}
+
+TEST_F(RegistryApi, AKeyWithManyValuesReadsAndWritesInOnePass) {
+  constexpr int kValues = 100000;
+  std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Many]\r\n";
+  for (int i = 0; i < kValues; ++i) text += "\"Value" + std::to_string(i) + "\"=dword:00000001\r\n";
+  text += "\"value7\"=-\r\n";
+  Write(root_ + "/user.reg", text);
+  HKEY key;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Many", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  EXPECT_EQ(SetString(key, "VALUE99999", "last"), ERROR_SUCCESS);
+  EXPECT_EQ(GetString(key, "value99999"), "last");
+  EXPECT_EQ(GetString(key, "Value7"), "<missing>");
+  DWORD values = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(values, DWORD{kValues - 1});
+  char name[32];
+  DWORD size = sizeof name;
+  ASSERT_EQ(RegEnumValueA(key, 7, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "Value8") << "creation order without the removed value";
+  RegCloseKey(key);
+}
+
+// A save by another process that leaves the hive with the inode, size and modification time
+// it had before (inode numbers are reused, and times move in coarse ticks) is still seen.
+TEST_F(RegistryApi, AnotherProcesssSaveIsSeenWhenTheFileLooksUnchanged) {
+  const std::string path = root_ + "/user.reg";
+  HiveFile mine(path), theirs(path);
+  auto set = [](HiveFile& hive, const char* data) {
+    return hive.Modify([&](RegistryKey& top, bool& changed) {
+      top.Obtain("HKEY_CURRENT_USER", changed).SetValue("X", REG_SZ, data);
+      changed = true;
+      return static_cast<LONG>(ERROR_SUCCESS);
+    });
+  };
+  ASSERT_EQ(set(mine, "1"), ERROR_SUCCESS);
+  const std::string kept = root_ + "/kept.reg";
+  ASSERT_EQ(link(path.c_str(), kept.c_str()), 0);
+  struct stat before;
+  ASSERT_EQ(stat(kept.c_str(), &before), 0);
+  ASSERT_EQ(set(theirs, "2"), ERROR_SUCCESS);
+  Write(kept, Read(path));
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(utimensat(AT_FDCWD, kept.c_str(), times, 0), 0);
+  ASSERT_EQ(rename(kept.c_str(), path.c_str()), 0);
+
+  std::string seen;
+  mine.Read([&](const RegistryKey& top) {
+    seen = top.Find("HKEY_CURRENT_USER")->FindValue("X")->data;
+    return static_cast<LONG>(ERROR_SUCCESS);
+  });
+  EXPECT_EQ(seen, "2");
 }
 
 }  // namespace

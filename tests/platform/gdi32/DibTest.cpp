@@ -1,5 +1,12 @@
 #include "GdiTestSupport.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <DibInfo.h>
+
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -131,5 +138,54 @@ TEST(DibTransfers, SetDIBitsToDeviceCountsSourceRowsFromTheBottom) {
   EXPECT_EQ(canvas.At(0, 1), RGB(255, 0, 0));
   EXPECT_EQ(canvas.At(0, 2), RGB(0, 0, 0));
 }
+
+}  // namespace
+
+namespace {
+
+TEST(DibTransfers, CompressedDescriptionsAreCappedByTheSurfaceTheyDecodeTo) {
+  struct Case {
+    DWORD compression;
+    int bits;
+    int width;
+    int height;
+    bool accepted;
+  };
+  // 40000 x 40000 at 4 bits fits the cap as stored, but decodes to 8 bits per pixel.
+  for (const Case& c : {Case{BI_RLE4, 4, 40000, 40000, false}, Case{BI_RLE8, 8, 40000, 40000, false},
+                        Case{BI_RLE4, 4, 16, 16, true}, Case{BI_RGB, 4, 40000, 40000, true}}) {
+    Dib dib(c.width, c.height, c.bits);
+    dib.header.biCompression = c.compression;
+    dib.header.biSizeImage = 2;
+    EXPECT_EQ(DibInfo::Parse(dib.info(), sizeof dib, DIB_RGB_COLORS, {}).has_value(), c.accepted)
+        << c.compression << " " << c.width;
+  }
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(DibTransfers, RleDecodesIntoTheSurfaceAloneWithoutASecondBuffer) {
+  // A 256 MiB surface decoded in a child given 384 MiB of address space more than it uses: a
+  // second buffer of the surface's size would not fit.
+  Dib dib(16384, 16384, 4);
+  dib.header.biCompression = BI_RLE4;
+  const uint8_t end[] = {0, 1};
+  dib.header.biSizeImage = sizeof end;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    size_t pages = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm || std::fscanf(statm, "%zu", &pages) != 1) _exit(2);
+    const rlim_t room = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{384} << 20);
+    const rlimit limit{room, room};
+    setrlimit(RLIMIT_AS, &limit);
+    const auto info = DibInfo::Parse(dib.info(), sizeof dib, DIB_RGB_COLORS, {});
+    _exit(info && info->Decode(end, sizeof end) ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+#endif
 
 }  // namespace

@@ -1,6 +1,28 @@
 #include "TempPrefix.h"
 
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+
 namespace {
+
+// Root reads every file whatever its mode; while this lives, permission bits count for root
+// as they do for a user.
+class PermissionBitsCount {
+ public:
+  PermissionBitsCount() { Set(false); }
+  ~PermissionBitsCount() { Set(true); }
+
+ private:
+  static void Set(bool overrides) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    syscall(SYS_capget, &header, data);
+    const unsigned bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    data[0].effective = overrides ? data[0].effective | (data[0].permitted & bits) : data[0].effective & ~bits;
+    syscall(SYS_capset, &header, data);
+  }
+};
 
 class Profile : public TempPrefix {
  protected:
@@ -92,6 +114,33 @@ TEST_F(Profile, WritesCreateReplaceAndDeleteKeepingTheRestOfTheFile) {
   GetProfileStringA("desktop", "wallpaper", "", buffer, sizeof buffer);
   EXPECT_STREQ(buffer, "none");
   EXPECT_TRUE(std::filesystem::exists(DriveC("WINDOWS/win.ini")));
+}
+
+TEST_F(Profile, AFileThatCannotBeReadRefusesWritesAndKeepsItsKeys) {
+  const std::string host = DriveC("WINDOWS/tawo.ini");
+  Write(host, "[Main]\r\nPath=C:\\TAWO\r\n");
+  ASSERT_EQ(chmod(host.c_str(), 0200), 0);
+  {
+    PermissionBitsCount asUser;
+    EXPECT_EQ(Get("Main", "Path"), "def");
+    EXPECT_FALSE(WritePrivateProfileStringA("Main", "Other", "x", "tawo.ini"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  }
+  EXPECT_EQ(Read(host), "[Main]\r\nPath=C:\\TAWO\r\n");
+}
+
+TEST_F(Profile, WritesRefuseWithoutTheLockAndRemoveTemporariesOfKilledWriters) {
+  const std::string folder = DriveC("WINDOWS");
+  Write(folder + "/.tawo.ini.4242.tmp", "stale");
+  Write(folder + "/.tawo.ini.backup.tmp", "not a temporary of ours");
+  ASSERT_TRUE(std::filesystem::create_directory(root_ + "/profile.lock"));
+  EXPECT_FALSE(WritePrivateProfileStringA("Main", "Path", "x", "tawo.ini"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/tawo.ini"));
+  std::filesystem::remove(root_ + "/profile.lock");
+
+  EXPECT_TRUE(WritePrivateProfileStringA("Main", "Path", "x", "tawo.ini"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/.tawo.ini.4242.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/.tawo.ini.backup.tmp"));
 }
 
 }  // namespace

@@ -253,7 +253,7 @@ TEST_P(InstallerWindow, QuitAfterAnErrorBoxExitsCleanly) {
     Xdotool("windowfocus --sync " + box);
     Xdotool("key Return");
     Xdotool("mousemove " + std::to_string(x + 183) + " " + std::to_string(y + 230) + " click 1");
-    EXPECT_EQ(app->Wait(30000), 0) << "run " << run;
+    EXPECT_EQ(app->Wait(60000), 0) << "run " << run;
   }
 }
 

@@ -146,7 +146,7 @@ void SdlBackend::CreateSurface(SurfaceId id, const RECT& bounds) {
     std::fprintf(stderr, "sdl display: %s\n", SDL_GetError());
     return;
   }
-  windows_[id] = HostWindow{window, bounds, false, false};
+  windows_[id] = HostWindow{window, bounds};
   WatchHostConnection(window);
 }
 
@@ -214,6 +214,7 @@ void SdlBackend::SetSurfaceMinimized(SurfaceId id, bool minimized) {
   HostWindow* host = Find(id);
   if (!host || host->minimized == minimized) return;
   host->minimized = minimized;
+  host->unmappedByHost = false;
   if (minimized) {
     SDL_MinimizeWindow(host->window);
   } else {
@@ -373,17 +374,26 @@ std::optional<InputEvent> SdlBackend::WindowManagerEvent(const SDL_WindowEvent& 
     case SDL_WINDOWEVENT_FOCUS_LOST:
       event.kind = InputEvent::Kind::FocusLost;
       return event;
-    // Window managers iconify by unmapping: a window hidden while we show it was iconified.
     case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN:
-      if (host->minimized || !host->visible) return std::nullopt;
+      if (host->minimized) return std::nullopt;
       host->minimized = true;
       event.kind = InputEvent::Kind::Minimized;
       return event;
-    case SDL_WINDOWEVENT_RESTORED:
+    // Some window managers iconify by unmapping: a window hidden while we show it was iconified,
+    // and shown again it was restored.
+    case SDL_WINDOWEVENT_HIDDEN:
+      if (host->minimized || !host->visible) return std::nullopt;
+      host->minimized = host->unmappedByHost = true;
+      event.kind = InputEvent::Kind::Minimized;
+      return event;
     case SDL_WINDOWEVENT_SHOWN:
+      if (!host->unmappedByHost) return std::nullopt;
+      host->minimized = host->unmappedByHost = false;
+      event.kind = InputEvent::Kind::Restored;
+      return event;
+    case SDL_WINDOWEVENT_RESTORED:
       if (!host->minimized) return std::nullopt;
-      host->minimized = false;
+      host->minimized = host->unmappedByHost = false;
       event.kind = InputEvent::Kind::Restored;
       return event;
     default:

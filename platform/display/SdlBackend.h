@@ -53,6 +53,7 @@ class SdlBackend : public DisplayBackend {
     RECT bounds{};  // where USER was last told the window is
     bool visible = false;
     bool minimized = false;
+    bool unmappedByHost = false;  // iconified by a window manager that unmaps icons
   };
 
   HostWindow* Find(SurfaceId id);

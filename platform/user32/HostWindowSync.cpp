@@ -49,18 +49,11 @@ void HostWindowSync::Moved(Window& w, POINT origin) {
                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Window* HostWindowSync::ActivationTarget(Window& w) {
-  if (w.IsEnabled()) return &w;
-  for (const auto& top : WindowTable::Instance().Desktop().children) {
-    if (top->owner == w.handle && top->IsAlive() && top->IsEnabled() && (top->style & WS_VISIBLE)) return top.get();
-  }
-  return nullptr;
-}
-
-void HostWindowSync::FocusGained(Window& w) {
+void HostWindowSync::FocusGained(const Window& w) {
   if (!(w.style & WS_VISIBLE)) return;
-  Window* target = ActivationTarget(w);
-  if (target && MessageQueue::Current().active != target->handle) Activation::Activate(target->handle, WA_ACTIVE);
+  // A window disabled by its dialog passes the activation to the dialog, as a click on it would.
+  const HWND target = GetWindow(w.handle, GW_ENABLEDPOPUP);
+  if (IsWindowEnabled(target) && MessageQueue::Current().active != target) Activation::Activate(target, WA_ACTIVE);
 }
 
 // Focus moving between two of our own windows arrives as a loss and a gain; only the loss of

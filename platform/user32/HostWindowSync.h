@@ -19,9 +19,6 @@ class HostWindowSync {
  private:
   static bool HasHostWindow(const Window& window);
   static void Moved(Window& window, POINT origin);
-  static void FocusGained(Window& window);
+  static void FocusGained(const Window& window);
   static void FocusLost(const Window& window);
-  // The window a focus given to `window` belongs to: a window disabled by its modal popup
-  // passes activation to that popup, as a click on it would.
-  static Window* ActivationTarget(Window& window);
 };

@@ -8,16 +8,12 @@
 #include "WindowPositioner.h"
 #include "WindowTable.h"
 
-bool HostWindowSync::HasHostWindow(const Window& w) {
-  return w.IsTopLevel() && w.parent->root == Window::Root::Desktop;
-}
-
 void HostWindowSync::TellTitle(const Window& w) {
-  if (HasHostWindow(w)) Display::Backend().SetSurfaceTitle(reinterpret_cast<SurfaceId>(w.handle), w.text);
+  if (w.HasHostSurface()) Display::Backend().SetSurfaceTitle(reinterpret_cast<SurfaceId>(w.handle), w.text);
 }
 
 void HostWindowSync::TellIcon(const Window& w) {
-  if (!HasHostWindow(w)) return;
+  if (!w.HasHostSurface()) return;
   HICON icon = w.bigIcon ? w.bigIcon : w.smallIcon;
   if (!icon && w.windowClass) icon = w.windowClass->icon;
   std::shared_ptr<const PixelSurface> pixels = icon ? Icons::PixelsOf(icon) : nullptr;
@@ -27,7 +23,7 @@ void HostWindowSync::TellIcon(const Window& w) {
 
 void HostWindowSync::Apply(const InputEvent& event) {
   std::shared_ptr<Window> w = WindowTable::Instance().Find(reinterpret_cast<HWND>(event.surface));
-  if (!w || !w->IsAlive() || !HasHostWindow(*w) || w->threadId != MessageQueue::Current().ThreadId()) return;
+  if (!w || !w->IsAlive() || !w->HasHostSurface() || w->threadId != MessageQueue::Current().ThreadId()) return;
   switch (event.kind) {
     case InputEvent::Kind::Moved:
       Moved(*w, event.origin);

@@ -17,7 +17,6 @@ class HostWindowSync {
   static void Apply(const InputEvent& event);
 
  private:
-  static bool HasHostWindow(const Window& window);
   static void Moved(Window& window, POINT origin);
   static void FocusGained(const Window& window);
   static void FocusLost(const Window& window);

@@ -64,6 +64,8 @@ class Window {
 
   bool IsRoot() const { return root != Root::None; }
   bool IsTopLevel() const { return parent && parent->IsRoot(); }
+  // A top-level window of the desktop, which the display backend shows as a surface.
+  bool HasHostSurface() const { return IsTopLevel() && parent->root == Root::Desktop; }
   bool IsChildStyle() const { return (style & WS_CHILD) != 0; }
   bool IsAlive() const { return life == Life::Creating || life == Life::Alive; }
   bool IsMinimized() const { return (style & WS_MINIMIZE) != 0; }

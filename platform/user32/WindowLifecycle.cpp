@@ -274,7 +274,7 @@ void WindowLifecycle::Free(const std::shared_ptr<Window>& w) {
   ZOrder::Remove(*w);
   if (w->windowClass) --w->windowClass->windowCount;
   WindowDcs::DestroyPrivateDc(*w);
-  if (w->IsTopLevel() && w->parent->root == Window::Root::Desktop) {
+  if (w->HasHostSurface()) {
     Display::Backend().DestroySurface(reinterpret_cast<SurfaceId>(w->handle));
   }
   WindowTable::Instance().Remove(w->handle);

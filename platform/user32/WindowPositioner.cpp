@@ -82,7 +82,7 @@ void WindowPositioner::ResizeSurface(Window& w) {
 }
 
 void WindowPositioner::TellBackend(Window& w) {
-  if (!w.IsTopLevel() || w.parent->root != Window::Root::Desktop) return;
+  if (!w.HasHostSurface()) return;
   DisplayBackend& backend = Display::Backend();
   const auto id = reinterpret_cast<SurfaceId>(w.handle);
   // A minimised window parks far off screen; the host iconifies it where it stands instead.

@@ -1,14 +1,44 @@
 # Build helpers shared by every folder. Sources are found by globbing so that adding a
 # unit (one .h/.cpp pair) needs no edit of the build files.
 
-# tawo_library(<name> [DEPS <targets>...] [PUBLIC_INCLUDE <dirs>...])
-# A static library from every .cpp in the calling folder.
-function(tawo_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;PUBLIC_INCLUDE;SYSTEM_LIBS" ${ARGN})
+# The SDK-named headers (<windows.h> and friends): all that code above platform/ sees of it.
+add_library(win32_sdk INTERFACE)
+target_include_directories(win32_sdk INTERFACE ${PROJECT_SOURCE_DIR}/platform/include)
+
+# tawo_dll(<name> [DEPS <targets>...] [SYSTEM_LIBS <targets>...])
+# One system library of the Win32 subset, a static library from every .cpp in the calling
+# folder. Its own headers stay private: a program linking it sees the SDK headers only.
+# <name>_internal hands the headers to another library of the subset, a test, a benchmark or a
+# fuzz target that works below the API; DEPS may name such internal targets in turn.
+function(tawo_dll name)
+  cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM_LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${ARG_PUBLIC_INCLUDE})
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC win32_sdk PRIVATE ${ARG_DEPS} ${ARG_SYSTEM_LIBS})
+  add_library(${name}_internal INTERFACE)
+  target_include_directories(${name}_internal INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name}_internal INTERFACE ${name} ${ARG_DEPS} ${ARG_SYSTEM_LIBS})
+endfunction()
+
+# tawo_library(<name> [SOURCE_DIRS <dirs>...] [USES <targets>...] [LINKS <targets>...])
+# A library of an upper layer from every .cpp in its source folders (default: the calling
+# folder), whose headers its users see. USES: the layers below whose headers it includes (its
+# users see them too, as a unit's interface names them); LINKS: the system libraries it only
+# calls through the SDK headers.
+function(tawo_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCE_DIRS;USES;LINKS" ${ARGN})
+  if(NOT ARG_SOURCE_DIRS)
+    set(ARG_SOURCE_DIRS ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  set(sources)
+  foreach(dir ${ARG_SOURCE_DIRS})
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND sources ${dir_sources})
+  endforeach()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${ARG_SOURCE_DIRS})
+  target_link_libraries(${name} PUBLIC win32_sdk ${ARG_USES} PRIVATE ${ARG_LINKS})
 endfunction()
 
 # tawo_test(<name> DEPS <targets>...)
@@ -22,9 +52,10 @@ function(tawo_test name)
   target_compile_definitions(${name} PRIVATE
     TAWO_SOURCE_DIR="${PROJECT_SOURCE_DIR}" TAWO_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
   # Tests never touch the user's own prefix: whatever a test does not give a prefix of its own
-  # (start-up code of the library included) goes to one under the build folder.
+  # (start-up code of the library included) goes to one under the build folder. Message loops
+  # of tests and of the programs they start end after 2 s in which nothing could happen.
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "WINDISPLAY=headless;WINPREFIX=${PROJECT_BINARY_DIR}/test-prefix")
+    PROPERTIES ENVIRONMENT "WINDISPLAY=headless;WINPREFIX=${PROJECT_BINARY_DIR}/test-prefix;WINIDLELIMIT=2000")
 endfunction()
 
 # tawo_bench(<name> <source> DEPS <targets>...)

@@ -22,11 +22,24 @@ typedef enum tagCLSCTX {
 #define CLSCTX_SERVER (CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)
 #define CLSCTX_ALL (CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER | CLSCTX_REMOTE_SERVER)
 
+typedef enum tagREGCLS {
+  REGCLS_SINGLEUSE = 0,
+  REGCLS_MULTIPLEUSE = 1,
+  REGCLS_MULTI_SEPARATE = 2,
+  REGCLS_SUSPENDED = 4,
+  REGCLS_SURROGATE = 8
+} REGCLS;
+
 STDAPI CoInitialize(LPVOID pvReserved);
 STDAPI CoInitializeEx(LPVOID pvReserved, DWORD dwCoInit);
 STDAPI_(void) CoUninitialize(void);
 STDAPI CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContext, REFIID riid,
                         LPVOID* ppv);
+// Class objects are registered for the whole process; an in-process server (shell32) registers
+// its own when the program starts, so they are there before COM is initialised.
+STDAPI CoRegisterClassObject(REFCLSID rclsid, LPUNKNOWN pUnk, DWORD dwClsContext, DWORD flags, LPDWORD lpdwRegister);
+STDAPI CoRevokeClassObject(DWORD dwRegister);
+STDAPI CoGetClassObject(REFCLSID rclsid, DWORD dwClsContext, LPVOID pvReserved, REFIID riid, LPVOID* ppv);
 STDAPI CoGetMalloc(DWORD dwMemContext, LPMALLOC* ppMalloc);
 STDAPI_(LPVOID) CoTaskMemAlloc(SIZE_T cb);
 STDAPI_(LPVOID) CoTaskMemRealloc(LPVOID pv, SIZE_T cb);

@@ -5,6 +5,7 @@
 
 #include <objbase.h>
 
+#include "ClassTable.h"
 #include "ComApartment.h"
 #include "TaskAllocator.h"
 
@@ -14,10 +15,6 @@ const IID IID_IClassFactory = {0x00000001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x
 const IID IID_IMalloc = {0x00000002, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID IID_IPersist = {0x0000010C, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID IID_IPersistFile = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-// The in-process server's class objects. shell32 provides it; without shell32 linked in there
-// are no classes to create.
-__attribute__((weak)) HRESULT WINAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv);
 }
 
 namespace {
@@ -112,12 +109,31 @@ HRESULT CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContex
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
   if (!ComApartment::IsEntered()) return CO_E_NOTINITIALIZED;
-  if (!(dwClsContext & CLSCTX_INPROC_SERVER) || !DllGetClassObject) return REGDB_E_CLASSNOTREG;
   IClassFactory* factory = nullptr;
-  HRESULT result = DllGetClassObject(rclsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
-  if (FAILED(result)) return result == CLASS_E_CLASSNOTAVAILABLE ? REGDB_E_CLASSNOTREG : result;
+  HRESULT result = CoGetClassObject(rclsid, dwClsContext, nullptr, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  if (FAILED(result)) return result;
   result = factory->CreateInstance(pUnkOuter, riid, ppv);
   factory->Release();
+  return result;
+}
+
+HRESULT CoRegisterClassObject(REFCLSID rclsid, LPUNKNOWN pUnk, DWORD dwClsContext, DWORD, LPDWORD lpdwRegister) {
+  if (!pUnk || !lpdwRegister) return E_INVALIDARG;
+  *lpdwRegister = ClassTable::Instance().Register(rclsid, pUnk, dwClsContext);
+  return S_OK;
+}
+
+HRESULT CoRevokeClassObject(DWORD dwRegister) {
+  return ClassTable::Instance().Revoke(dwRegister) ? S_OK : CO_E_OBJNOTREG;
+}
+
+HRESULT CoGetClassObject(REFCLSID rclsid, DWORD dwClsContext, LPVOID, REFIID riid, LPVOID* ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  IUnknown* classObject = ClassTable::Instance().Find(rclsid, dwClsContext);
+  if (!classObject) return REGDB_E_CLASSNOTREG;
+  HRESULT result = classObject->QueryInterface(riid, ppv);
+  classObject->Release();
   return result;
 }
 

@@ -50,6 +50,24 @@ HRESULT WINAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
   return ShellLinkFactory::Instance().QueryInterface(riid, ppv);
 }
 
+}  // extern "C"
+
+namespace {
+
+// The module's start: the shell's class objects are registered with COM for the whole process,
+// as a loaded in-process server's are. The program keeps this file through DllGetClassObject
+// (see the build file), whatever else of the shell it uses.
+struct ShellModule {
+  ShellModule() {
+    DWORD cookie = 0;
+    CoRegisterClassObject(CLSID_ShellLink, &ShellLinkFactory::Instance(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie);
+  }
+} shellModule;
+
+}  // namespace
+
+extern "C" {
+
 HRESULT WINAPI SHGetMalloc(IMalloc** ppMalloc) { return CoGetMalloc(MEMCTX_TASK, ppMalloc); }
 
 void WINAPI ILFree(LPITEMIDLIST pidl) { CoTaskMemFree(pidl); }

@@ -88,7 +88,9 @@ int WINAPI WinportDispatchPending(void);
 typedef BOOL(CALLBACK* WINPORT_IDLEPROC)(LPVOID context);
 VOID WINAPI WinportSetIdleHandler(WINPORT_IDLEPROC handler, LPVOID context);
 // How long the headless message loop waits for other threads when nothing at all can happen
-// (no timer, no input) before it ends the loop with WM_QUIT. Default 2000 ms.
+// (no timer, no input) before it ends the loop with WM_QUIT; INFINITE (the default) waits on,
+// as a real display does. WINIDLELIMIT (milliseconds) sets it for a whole program, for tests
+// that run programs headless and need them to end.
 VOID WINAPI WinportSetIdleLimit(DWORD milliseconds);
 
 // Screenshots: PNG, or BMP when the path ends in ".bmp". The screen is composed from the

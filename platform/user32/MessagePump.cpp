@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "UserClock.h"
 #include "Display.h"
@@ -19,7 +20,18 @@ namespace {
 
 std::atomic<IdleHandler> idleHandler{nullptr};
 std::atomic<void*> idleContext{nullptr};
-std::atomic<DWORD> idleLimit{2000};
+// How long a headless loop with nothing that could ever wake it waits before it ends; a real
+// display waits for the user forever, and so does the headless one unless a test asks for an
+// end (WinportSetIdleLimit, or WINIDLELIMIT in milliseconds for the programs a test starts).
+DWORD IdleLimitFromEnvironment() {
+  const char* text = std::getenv("WINIDLELIMIT");
+  if (text == nullptr || *text == '\0') return INFINITE;
+  char* end = nullptr;
+  const unsigned long milliseconds = std::strtoul(text, &end, 10);
+  return *end == '\0' && milliseconds < INFINITE ? static_cast<DWORD>(milliseconds) : INFINITE;
+}
+
+std::atomic<DWORD> idleLimit{IdleLimitFromEnvironment()};
 
 // A loop whose window procedure never validates its update region would get WM_PAINT
 // forever; DispatchPending stops after this many messages.
@@ -161,6 +173,10 @@ bool MessagePump::WaitIdleHeadless(const MessageFilter& filter) {
   }
   if (deadline) {
     queue.WaitForWake(static_cast<int>(UserClock::Until(*deadline, UserClock::Now())));
+    return true;
+  }
+  if (idleLimit.load() == INFINITE) {
+    queue.WaitForWake(-1);
     return true;
   }
   // Wake-ups may be stale (input already taken); only the full limit without work ends the loop.

@@ -109,7 +109,4 @@ void FreeObjectInstance(WNDPROC instance);
 // A hidden window whose messages go to `method` (to DefWindowProc when unassigned).
 HWND AllocateHWnd(const TWndMethod& method);
 void DeallocateHWnd(HWND window);
-
-// Where exceptions escaping such a window procedure go; the Forms unit points it at
-// Application->HandleException. Unset, they are dropped.
-extern void (*ApplicationHandleException)(TObject* sender);
+// Exceptions escaping such a window procedure go to Application->HandleException.

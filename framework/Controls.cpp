@@ -7,7 +7,6 @@ namespace {
 
 // A graphic control holding the mouse: its parent's window has the capture.
 TControl* CaptureControl = nullptr;
-TPopupMenuHandler PopupMenuHandler = nullptr;
 
 }  // namespace
 
@@ -67,6 +66,3 @@ TShiftState KeyboardStateToShiftState() {
   if (GetKeyState(VK_MENU) < 0) state.Include(ssAlt);
   return state;
 }
-
-void SetPopupMenuHandler(TPopupMenuHandler handler) { PopupMenuHandler = handler; }
-TPopupMenuHandler GetPopupMenuHandler() { return PopupMenuHandler; }

@@ -224,9 +224,3 @@ AnsiString GetLongHint(const AnsiString& hint);
 TShiftState KeysToShiftState(UINT keys);
 // The modifier keys down now, as a shift state.
 TShiftState KeyboardStateToShiftState();
-
-// Shows a control's pop-up menu at a screen point; the Menus unit installs it. Returns false
-// when nothing was shown.
-using TPopupMenuHandler = bool (*)(TComponent* menu, TControl* control, POINT screenPos);
-void SetPopupMenuHandler(TPopupMenuHandler handler);
-TPopupMenuHandler GetPopupMenuHandler();

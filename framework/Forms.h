@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "SysUtils.h"
 #include "System.h"
+#include "TUnitGlobal.h"
 #include "TypInfo.h"
 
 class TApplication;
@@ -38,14 +39,10 @@ using TWindowHook = TEvent<TMessage&, bool&>;
 inline constexpr const char* SCannotShowModal = "Cannot make a visible window modal";
 inline constexpr const char* SVisibleChanged = "Cannot change Visible in OnShow or OnHide";
 
-extern TApplication* Application;
-extern TScreen* Screen;
-
-// Executes a hint action carrying the text, for controls that show hints (a status bar with
-// AutoHint); the action classes' unit installs it. Application.Hint uses it when OnHint is
-// not assigned.
-using THintActionHandler = void (*)(const AnsiString& hint);
-void SetHintActionHandler(THintActionHandler handler);
+// The unit's start-up makes Screen, then Application, on the first use of either (and before
+// the first component), and registers the forms with the reader's global component lookup.
+extern TUnitGlobal<TApplication> Application;
+extern TUnitGlobal<TScreen> Screen;
 
 // The form a control sits on (following parents), or null.
 TCustomForm* GetParentForm(TControl* control);

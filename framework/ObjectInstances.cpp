@@ -2,11 +2,11 @@
 // windows made with them (AllocateHWnd). Each instance is one of a fixed set of procedures,
 // each calling the method kept in its own slot.
 #include "Classes.h"
+#include "Forms.h"
+#include "TApplication.h"
 
 #include <array>
 #include <utility>
-
-void (*ApplicationHandleException)(TObject* sender) = nullptr;
 
 namespace {
 
@@ -28,7 +28,7 @@ LRESULT CALLBACK InstanceProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   try {
     Slots()[Index].Method(message);
   } catch (...) {
-    if (ApplicationHandleException != nullptr) ApplicationHandleException(nullptr);
+    Application->HandleException(nullptr);
   }
   return message.Result;
 }

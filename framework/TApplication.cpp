@@ -1,7 +1,9 @@
 #include "TApplication.h"
 
 #include "Classes.h"
+#include "TFinally.h"
 #include "TForm.h"
+#include "THintAction.h"
 #include "THintWindow.h"
 #include "TScreen.h"
 #include "TWinControl.h"
@@ -10,19 +12,6 @@
 #include <exception>
 
 TAWO_IMPLEMENT_CLASS(TApplication)
-
-TApplication* Application = new TApplication(nullptr);
-
-namespace {
-void HandleExceptionOfApplication(TObject* sender) { Application->HandleException(sender); }
-const bool kExceptionsHandled = (ApplicationHandleException = &HandleExceptionOfApplication, true);
-}  // namespace
-
-namespace {
-THintActionHandler HintActionHandler = nullptr;
-}  // namespace
-
-void SetHintActionHandler(THintActionHandler handler) { HintActionHandler = handler; }
 
 // The window procedure of the hidden application window.
 class TApplicationWindow {
@@ -247,13 +236,10 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
   HWND activeWindow = GetActiveWindow();
   const std::vector<HWND> disabled = DisableTaskWindows(nullptr);
   int result = 0;
-  try {
+  {
+    const TFinally enableWindows([&] { EnableTaskWindows(disabled); });
     result = ::MessageBoxA(Handle(), text.c_str(), caption.c_str(), flags);
-  } catch (...) {
-    EnableTaskWindows(disabled);
-    throw;
   }
-  EnableTaskWindows(disabled);
   if (activeWindow != nullptr && IsWindow(activeWindow)) SetActiveWindow(activeWindow);
   return result;
 }
@@ -288,7 +274,7 @@ void TApplication::SetHint(const AnsiString& value) {
   if (FHint == value) return;
   FHint = value;
   if (OnHint.Assigned()) OnHint(this);
-  else if (HintActionHandler != nullptr) HintActionHandler(value);
+  else THintAction::Broadcast(value);
 }
 
 namespace {

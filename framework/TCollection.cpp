@@ -1,6 +1,7 @@
 #include "TCollection.h"
 
 #include "RTLConsts.h"
+#include "TFinally.h"
 #include "TypInfo.h"
 
 #include <algorithm>
@@ -117,14 +118,9 @@ void TCollection::Assign(TPersistent* source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : other->FItems) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* item : other->FItems) Add()->Assign(item);
 }
 
 AnsiString TCollection::GetNamePath() const {

@@ -4,6 +4,8 @@
 #include "TControlActionLink.h"
 #include "TCustomAction.h"
 #include "TCustomForm.h"
+#include "TFinally.h"
+#include "TPopupMenu.h"
 #include "TWinControl.h"
 
 #include <algorithm>
@@ -238,12 +240,11 @@ void TControl::WMMouseMove(TMessage& message) {
 void TControl::WMContextMenu(TMessage& message) {
   if (message.Result != 0) return;
   TComponent* menu = GetPopupMenu();
-  TPopupMenuHandler handler = GetPopupMenuHandler();
-  if (menu != nullptr && handler != nullptr) {
+  if (menu != nullptr) {
     POINT at{message.XPos(), message.YPos()};
     if (at.x == -1 && at.y == -1) at = ClientToScreen(POINT{0, 0});
     SendCancelMode(nullptr);
-    if (handler(menu, this, at)) message.Result = 1;
+    if (TPopupMenu::PopupForControl(menu, this, at)) message.Result = 1;
   }
   if (message.Result == 0) DefaultHandler(message);
 }
@@ -359,13 +360,8 @@ void TControl::AnchorTo(POINT parentSize) {
   place(FAnchors.Contains(akTop), FAnchors.Contains(akBottom), FAnchorRules.y, FOriginalParentSize.y, parentSize.y,
         top, height);
   FAnchorMove = true;
-  try {
-    SetBounds(left, top, width, height);
-  } catch (...) {
-    FAnchorMove = false;
-    throw;
-  }
-  FAnchorMove = false;
+  const TFinally endAnchorMove([&] { FAnchorMove = false; });
+  SetBounds(left, top, width, height);
 }
 
 RECT TControl::ClientRect() { return RECT{0, 0, FWidth, FHeight}; }
@@ -546,11 +542,6 @@ void TControl::Repaint() {
   HWND parentHandle = FParent->Handle();
   HDC dc = GetDC(parentHandle);
   IntersectClipRect(dc, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
-  try {
-    FParent->PaintControls(dc, this);
-  } catch (...) {
-    ReleaseDC(parentHandle, dc);
-    throw;
-  }
-  ReleaseDC(parentHandle, dc);
+  const TFinally releaseDc([&] { ReleaseDC(parentHandle, dc); });
+  FParent->PaintControls(dc, this);
 }

@@ -1,5 +1,7 @@
 #include "TCustomControl.h"
 
+#include "TFinally.h"
+
 TAWO_IMPLEMENT_CLASS(TCustomControl)
 
 TCustomControl::TCustomControl(TComponent* owner)
@@ -15,13 +17,8 @@ void TCustomControl::Dispatch(TMessage& message) {
     return;
   }
   FControlState.Include(csCustomPaint);
-  try {
-    inherited::Dispatch(message);
-  } catch (...) {
-    FControlState.Exclude(csCustomPaint);
-    throw;
-  }
-  FControlState.Exclude(csCustomPaint);
+  const TFinally endCustomPaint([&] { FControlState.Exclude(csCustomPaint); });
+  inherited::Dispatch(message);
 }
 
 void TCustomControl::PaintWindow(HDC dc) {

@@ -1,6 +1,7 @@
 #include "TCustomForm.h"
 
 #include "TApplication.h"
+#include "TFinally.h"
 #include "TForm.h"
 #include "TScreen.h"
 
@@ -200,16 +201,12 @@ RECT TCustomForm::ClientRect() {
 
 void TCustomForm::Dispatch(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT:
+    case WM_PAINT: {
       FControlState.Include(csCustomPaint);
-      try {
-        inherited::Dispatch(message);
-      } catch (...) {
-        FControlState.Exclude(csCustomPaint);
-        throw;
-      }
-      FControlState.Exclude(csCustomPaint);
+      const TFinally endCustomPaint([&] { FControlState.Exclude(csCustomPaint); });
+      inherited::Dispatch(message);
       return;
+    }
     case WM_ACTIVATE: WMActivate(message); return;
     case WM_CLOSE: WMClose(message); return;
     case WM_SIZE: WMSize(message); return;
@@ -314,34 +311,29 @@ void TCustomForm::PlaceForShowing() {
 void TCustomForm::CMShowingChanged(TMessage&) {
   if (FFormState.Contains(fsShowing)) throw EInvalidOperation(SVisibleChanged);
   FFormState.Include(fsShowing);
-  try {
-    if (Showing()) {
-      try {
-        DoShow();
-      } catch (...) {
-        Application->HandleException(this);
-      }
-      PlaceForShowing();
-      static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
-      ShowWindow(Handle(), kShowCommands[FWindowState]);
-    } else {
-      try {
-        DoHide();
-      } catch (...) {
-        Application->HandleException(this);
-      }
-      if (FFormState.Contains(fsModal)) {
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      } else {
-        ShowWindow(Handle(), SW_HIDE);
-      }
+  const TFinally endShowing([&] { FFormState.Exclude(fsShowing); });
+  if (Showing()) {
+    try {
+      DoShow();
+    } catch (...) {
+      Application->HandleException(this);
     }
-  } catch (...) {
-    FFormState.Exclude(fsShowing);
-    throw;
+    PlaceForShowing();
+    static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
+    ShowWindow(Handle(), kShowCommands[FWindowState]);
+  } else {
+    try {
+      DoHide();
+    } catch (...) {
+      Application->HandleException(this);
+    }
+    if (FFormState.Contains(fsModal)) {
+      SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+      ShowWindow(Handle(), SW_HIDE);
+    }
   }
-  FFormState.Exclude(fsShowing);
 }
 
 bool TCustomForm::CloseQuery() {

@@ -43,18 +43,15 @@ UINT AlignmentFlags(TPopupAlignment alignment) {
   }
 }
 
-// A right click on a control that names an auto-popup menu opens it at the pointer.
-bool PopupForControl(TComponent* menu, TControl* control, POINT screenPos) {
+}  // namespace
+
+bool TPopupMenu::PopupForControl(TComponent* menu, TControl* control, POINT screenPos) {
   auto* popup = dynamic_cast<TPopupMenu*>(menu);
   if (popup == nullptr || !popup->AutoPopup()) return false;
   popup->SetPopupComponent(control);
   popup->Popup(screenPos.x, screenPos.y);
   return true;
 }
-
-const bool gPopupHandlerInstalled = (SetPopupMenuHandler(&PopupForControl), true);
-
-}  // namespace
 
 void TPopupMenu::SetPopupComponent(TComponent* component) {
   if (component == FPopupComponent) return;

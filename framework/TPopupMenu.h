@@ -4,6 +4,8 @@
 
 #include "TMenu.h"
 
+class TControl;
+
 TAWO_ENUM(TPopupAlignment, paLeft, paRight, paCenter)
 
 class TPopupMenu : public TMenu {
@@ -25,6 +27,10 @@ class TPopupMenu : public TMenu {
   // Runs OnPopup, shows the menu at the screen point and waits until it closes; then the
   // chosen item (if any) is clicked.
   virtual void Popup(int x, int y);
+
+  // A right click on `control` (at a screen point) opens `menu`, the control's pop-up menu, when
+  // it is an auto-popup TPopupMenu. Returns false when nothing was shown.
+  static bool PopupForControl(TComponent* menu, TControl* control, POINT screenPos);
 
   TNotifyEvent OnPopup;
 

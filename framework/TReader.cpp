@@ -3,6 +3,7 @@
 #include "RTLConsts.h"
 #include "TCollection.h"
 #include "TComponent.h"
+#include "TFinally.h"
 #include "TMemoryStream.h"
 #include "TStream.h"
 
@@ -544,22 +545,17 @@ void TReader::ReadClassValue(TPersistent* instance, PPropInfo propInfo) {
 void TReader::ReadCollection(TCollection* collection) {
   TDepthGuard guard(*this);
   collection->BeginUpdate();
-  try {
-    if (!EndOfList()) collection->Clear();
-    while (!EndOfList()) {
-      const TValueType next = NextValue();
-      if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();  // order index
-      TCollectionItem* item = collection->Add();
-      ReadListBegin();
-      while (!EndOfList()) ReadProperty(item);
-      ReadListEnd();
-    }
+  const TFinally endUpdate([&] { collection->EndUpdate(); });
+  if (!EndOfList()) collection->Clear();
+  while (!EndOfList()) {
+    const TValueType next = NextValue();
+    if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();  // order index
+    TCollectionItem* item = collection->Add();
+    ReadListBegin();
+    while (!EndOfList()) ReadProperty(item);
     ReadListEnd();
-  } catch (...) {
-    collection->EndUpdate();
-    throw;
   }
-  collection->EndUpdate();
+  ReadListEnd();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -637,20 +633,15 @@ void TReader::ReadData(TComponent* instance) {
   FOwner = instance->GetChildOwner();
   if (FOwner == nullptr) FOwner = FRoot;
   FReadingComponent = instance;
-  try {
-    while (!EndOfList()) ReadProperty(instance);
-    ReadListEnd();
-    while (!EndOfList()) ReadComponent(nullptr);
-    ReadListEnd();
-  } catch (...) {
+  const TFinally restore([&] {
     FOwner = savedOwner;
     FParent = savedParent;
     FReadingComponent = savedReading;
-    throw;
-  }
-  FOwner = savedOwner;
-  FParent = savedParent;
-  FReadingComponent = savedReading;
+  });
+  while (!EndOfList()) ReadProperty(instance);
+  ReadListEnd();
+  while (!EndOfList()) ReadComponent(nullptr);
+  ReadListEnd();
 }
 
 void TReader::ResolveFixups() {

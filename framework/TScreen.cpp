@@ -8,22 +8,6 @@
 
 TAWO_IMPLEMENT_CLASS(TScreen)
 
-TScreen* Screen = new TScreen(nullptr);
-
-namespace {
-
-// References to other forms in form descriptions (Form2.PopupMenu1) find them by name.
-TComponent* FindFormByName(const AnsiString& name) {
-  for (int i = 0; i < Screen->CustomFormCount(); ++i) {
-    TCustomForm* form = Screen->CustomForms(i);
-    if (SameText(form->Name(), name)) return form;
-  }
-  return nullptr;
-}
-
-const bool kFormsFindable = (RegisterFindGlobalComponent(&FindFormByName), true);
-
-}  // namespace
 
 void TScreen::LoadCursors() const {
   if (FDefaultCursor != nullptr) return;

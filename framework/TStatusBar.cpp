@@ -40,10 +40,6 @@ constexpr int kPanelGap = 2;
 constexpr int kTextMargin = 2;
 constexpr UINT kAlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 
-// Application.Hint reaches status bars as a hint action; installed here, it is part of every
-// program that has a status bar.
-const bool gHintActionInstalled = (SetHintActionHandler(&THintAction::Broadcast), true);
-
 }  // namespace
 
 TStatusBar::TStatusBar(TComponent* owner)

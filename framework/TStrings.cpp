@@ -1,6 +1,7 @@
 #include "TStrings.h"
 
 #include "RTLConsts.h"
+#include "TFinally.h"
 #include "TReader.h"
 #include "TStream.h"
 #include "TWriter.h"
@@ -19,18 +20,13 @@ void TStrings::PutObject(int, TObject*) {}
 
 void TStrings::Exchange(int index1, int index2) {
   BeginUpdate();
-  try {
-    const AnsiString text = Get(index1);
-    TObject* object = GetObject(index1);
-    Put(index1, Get(index2));
-    PutObject(index1, GetObject(index2));
-    Put(index2, text);
-    PutObject(index2, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TFinally endUpdate([&] { EndUpdate(); });
+  const AnsiString text = Get(index1);
+  TObject* object = GetObject(index1);
+  Put(index1, Get(index2));
+  PutObject(index1, GetObject(index2));
+  Put(index2, text);
+  PutObject(index2, object);
 }
 
 int TStrings::Add(const AnsiString& text) {
@@ -52,28 +48,18 @@ void TStrings::InsertObject(int index, const AnsiString& text, TObject* object) 
 
 void TStrings::AddStrings(const TStrings& strings) {
   BeginUpdate();
-  try {
-    for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Get(i), strings.GetObject(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TFinally endUpdate([&] { EndUpdate(); });
+  for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Get(i), strings.GetObject(i));
 }
 
 void TStrings::Move(int currentIndex, int newIndex) {
   if (currentIndex == newIndex) return;
   BeginUpdate();
-  try {
-    const AnsiString text = Get(currentIndex);
-    TObject* object = GetObject(currentIndex);
-    Delete(currentIndex);
-    InsertObject(newIndex, text, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TFinally endUpdate([&] { EndUpdate(); });
+  const AnsiString text = Get(currentIndex);
+  TObject* object = GetObject(currentIndex);
+  Delete(currentIndex);
+  InsertObject(newIndex, text, object);
 }
 
 int TStrings::CompareStrings(const AnsiString& a, const AnsiString& b) const { return AnsiCompareText(a, b); }
@@ -144,22 +130,17 @@ AnsiString TStrings::Text() const {
 
 void TStrings::SetText(const AnsiString& text) {
   BeginUpdate();
-  try {
-    Clear();
-    std::size_t start = 0;
-    while (start < text.size()) {
-      std::size_t end = text.find_first_of("\r\n", start);
-      if (end == AnsiString::npos) end = text.size();
-      Add(text.substr(start, end - start));
-      if (end < text.size() && text[end] == '\r') ++end;
-      if (end < text.size() && text[end] == '\n') ++end;
-      start = end;
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  const TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == AnsiString::npos) end = text.size();
+    Add(text.substr(start, end - start));
+    if (end < text.size() && text[end] == '\r') ++end;
+    if (end < text.size() && text[end] == '\n') ++end;
+    start = end;
   }
-  EndUpdate();
 }
 
 AnsiString TStrings::DelimitedText() const { return JoinDelimited(Delimiter, QuoteChar); }
@@ -188,30 +169,25 @@ AnsiString TStrings::JoinDelimited(char delimiter, char quote) const {
 void TStrings::SplitDelimited(const AnsiString& text, char delimiter, char quote) {
   auto blank = [](char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; };
   BeginUpdate();
-  try {
-    Clear();
-    std::size_t p = 0;
-    while (p < text.size() && blank(text[p])) ++p;
-    while (p < text.size()) {
-      if (text[p] == quote) {
-        Add(AnsiExtractQuotedStr(text, p, quote));
-      } else {
-        const std::size_t start = p;
-        while (p < text.size() && static_cast<unsigned char>(text[p]) > ' ' && text[p] != delimiter) ++p;
-        Add(text.substr(start, p - start));
-      }
-      while (p < text.size() && blank(text[p])) ++p;
-      if (p < text.size() && text[p] == delimiter) {
-        if (p + 1 == text.size()) Add("");
-        do ++p;
-        while (p < text.size() && blank(text[p]));
-      }
+  const TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  std::size_t p = 0;
+  while (p < text.size() && blank(text[p])) ++p;
+  while (p < text.size()) {
+    if (text[p] == quote) {
+      Add(AnsiExtractQuotedStr(text, p, quote));
+    } else {
+      const std::size_t start = p;
+      while (p < text.size() && static_cast<unsigned char>(text[p]) > ' ' && text[p] != delimiter) ++p;
+      Add(text.substr(start, p - start));
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
+    while (p < text.size() && blank(text[p])) ++p;
+    if (p < text.size() && text[p] == delimiter) {
+      if (p + 1 == text.size()) Add("");
+      do ++p;
+      while (p < text.size() && blank(text[p]));
+    }
   }
-  EndUpdate();
 }
 
 void TStrings::BeginUpdate() {
@@ -232,14 +208,9 @@ void TStrings::Assign(TPersistent* source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    AddStrings(*strings);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TFinally endUpdate([&] { EndUpdate(); });
+  Clear();
+  AddStrings(*strings);
 }
 
 void TStrings::DefineProperties(TFiler& filer) {
@@ -249,14 +220,9 @@ void TStrings::DefineProperties(TFiler& filer) {
       [this](TReader& reader) {
         reader.ReadListBegin();
         BeginUpdate();
-        try {
-          Clear();
-          while (!reader.EndOfList()) Add(reader.ReadString());
-        } catch (...) {
-          EndUpdate();
-          throw;
-        }
-        EndUpdate();
+        const TFinally endUpdate([this] { EndUpdate(); });
+        Clear();
+        while (!reader.EndOfList()) Add(reader.ReadString());
         reader.ReadListEnd();
       },
       [this](TWriter& writer) {

@@ -4,6 +4,7 @@
 #include "TApplication.h"
 #include "TControlCanvas.h"
 #include "TCustomForm.h"
+#include "TFinally.h"
 #include "TScreen.h"
 
 #include <algorithm>
@@ -573,24 +574,19 @@ void TWinControl::PaintHandler(TMessage& message) {
   PAINTSTRUCT paint{};
   const bool ownDc = dc == nullptr;
   if (ownDc) dc = BeginPaint(FHandle, &paint);
-  try {
-    const int saved = SaveDC(dc);
-    int clip = SIMPLEREGION;
-    for (TControl* child : FControls) {
-      if (child->Visible() && child->ControlStyle().Contains(csOpaque)) {
-        clip = ExcludeClipRect(dc, child->Left(), child->Top(), child->Left() + child->Width(),
-                               child->Top() + child->Height());
-        if (clip == NULLREGION) break;
-      }
+  const TFinally endPaint([&] { if (ownDc) EndPaint(FHandle, &paint); });
+  const int saved = SaveDC(dc);
+  int clip = SIMPLEREGION;
+  for (TControl* child : FControls) {
+    if (child->Visible() && child->ControlStyle().Contains(csOpaque)) {
+      clip = ExcludeClipRect(dc, child->Left(), child->Top(), child->Left() + child->Width(),
+                             child->Top() + child->Height());
+      if (clip == NULLREGION) break;
     }
-    if (clip != NULLREGION) PaintWindow(dc);
-    RestoreDC(dc, saved);
-    PaintControls(dc, nullptr);
-  } catch (...) {
-    if (ownDc) EndPaint(FHandle, &paint);
-    throw;
   }
-  if (ownDc) EndPaint(FHandle, &paint);
+  if (clip != NULLREGION) PaintWindow(dc);
+  RestoreDC(dc, saved);
+  PaintControls(dc, nullptr);
 }
 
 void TWinControl::PaintWindow(HDC dc) {

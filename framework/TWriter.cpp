@@ -3,6 +3,7 @@
 #include "RTLConsts.h"
 #include "TCollection.h"
 #include "TComponent.h"
+#include "TFinally.h"
 #include "TMemoryStream.h"
 #include "TStream.h"
 
@@ -179,15 +180,11 @@ void TWriter::WriteComponent(TComponent* component) {
     FAncestor = ancestor != nullptr && ancestor->ClassType() == component->ClassType() ? ancestor : nullptr;
   }
   component->FComponentState.Include(csWriting);
-  try {
-    component->WriteState(*this);
-  } catch (...) {
+  const TFinally restore([&] {
     component->FComponentState.Exclude(csWriting);
     FAncestor = savedAncestor;
-    throw;
-  }
-  component->FComponentState.Exclude(csWriting);
-  FAncestor = savedAncestor;
+  });
+  component->WriteState(*this);
 }
 
 void TWriter::WriteData(TComponent* instance) {
@@ -211,19 +208,17 @@ void TWriter::WriteCollection(TCollection* collection) {
   TPersistent* savedAncestor = FAncestor;
   FPropPath.clear();
   FAncestor = nullptr;
-  try {
+  {
+    const TFinally restore([&] {
+      FPropPath = savedPath;
+      FAncestor = savedAncestor;
+    });
     for (int i = 0; i < collection->Count(); ++i) {
       WriteListBegin();
       WriteProperties(collection->Items(i));
       WriteListEnd();
     }
-  } catch (...) {
-    FPropPath = savedPath;
-    FAncestor = savedAncestor;
-    throw;
   }
-  FPropPath = savedPath;
-  FAncestor = savedAncestor;
   WriteListEnd();
 }
 
@@ -410,13 +405,9 @@ void TWriter::WriteClassProperty(TPersistent* instance, PPropInfo propInfo, TPer
   TPersistent* savedAncestor = FAncestor;
   FPropPath += propInfo->Name + ".";
   FAncestor = dynamic_cast<TPersistent*>(inherited);
-  try {
-    WriteProperties(persistent);
-  } catch (...) {
+  const TFinally restore([&] {
     FPropPath = savedPath;
     FAncestor = savedAncestor;
-    throw;
-  }
-  FPropPath = savedPath;
-  FAncestor = savedAncestor;
+  });
+  WriteProperties(persistent);
 }

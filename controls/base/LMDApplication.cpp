@@ -68,24 +68,6 @@ void SetHandCursor() {
   Screen->SetCursors(kHandCursorIndex, hand);
 }
 
-void (*gPreviousInitProc)() = nullptr;
-
-void SetHandCursorAtInitialize() {
-  if (gPreviousInitProc != nullptr) gPreviousInitProc();
-  if (Screen != nullptr) SetHandCursor();
-}
-
-// The library starts before main, possibly before the framework's Screen exists; then the
-// cursor is set when the program initialises its application.
-void RegisterHandCursor() {
-  if (Screen != nullptr) {
-    SetHandCursor();
-  } else if (InitProc != &SetHandCursorAtInitialize) {
-    gPreviousInitProc = InitProc;
-    InitProc = &SetHandCursorAtInitialize;
-  }
-}
-
 bool IsNtPlatform() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
@@ -101,7 +83,7 @@ TLMDApplication::TLMDApplication(TComponent* owner)
   SetLogName("");
   LARGE_INTEGER frequency{};
   if (QueryPerformanceFrequency(&frequency)) FFrequency = frequency.QuadPart;
-  RegisterHandCursor();
+  SetHandCursor();
 }
 
 TLMDApplication::~TLMDApplication() {
@@ -346,16 +328,28 @@ bool LMDCheckForSameClass(TComponent* owner, TClass componentClass, bool /*allow
   return false;
 }
 
-TLMDApplication* LMDApplication = nullptr;
-
 namespace {
 
-// The library's start-up and end: the application object lives as long as the program.
-struct TLMDApplicationUnit {
-  TLMDApplicationUnit() { LMDApplication = new TLMDApplication(nullptr); }
-  ~TLMDApplicationUnit() { FreeAndNil(LMDApplication); }
-  TLMDApplicationUnit(const TLMDApplicationUnit&) = delete;
-  TLMDApplicationUnit& operator=(const TLMDApplicationUnit&) = delete;
-} gUnit;
+// Frees the application object at program end; it reads as null from then on.
+struct TLibraryEnd {
+  ~TLibraryEnd() {
+    TLMDApplication* application = LMDApplication;
+    LMDApplication = nullptr;
+    delete application;
+  }
+};
+
+// The library's start-up, after the framework's: the application object lives from then on
+// to the end of the program.
+void StartLibrary() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  Screen.Get();
+  LMDApplication = new TLMDApplication(nullptr);
+  static const TLibraryEnd end;
+}
 
 }  // namespace
+
+constinit TUnitGlobal<TLMDApplication> LMDApplication{&StartLibrary};

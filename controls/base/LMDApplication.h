@@ -11,6 +11,7 @@
 #include <TBitmap.h>
 #include <TComponent.h>
 #include <TStream.h>
+#include <TUnitGlobal.h>
 
 #include <array>
 #include <functional>
@@ -147,8 +148,8 @@ class TLMDApplication : public TComponent {
   bool FSTWRunning = false;
 };
 
-// Created at library start-up, freed at program end.
-extern TLMDApplication* LMDApplication;
+// Made by the library's start-up on first use, freed at program end.
+extern TUnitGlobal<TLMDApplication> LMDApplication;
 
 // True when `owner` is none, or not a form (nor, when allowed, a data module), or already has
 // two components of `componentClass`; false without a class. Components that may exist once

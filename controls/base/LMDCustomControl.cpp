@@ -3,6 +3,7 @@
 #include <LMDCustomImageList.h>
 
 #include <TBitmap.h>
+#include <TFinally.h>
 
 TAWO_IMPLEMENT_CLASS(TLMDCustomControl)
 
@@ -162,17 +163,12 @@ void TLMDCustomControl::PaintBorder(F paint) {
   OffsetRect(&rect, -rect.left, -rect.top);
   HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
-  try {
-    paint(dc, rect, face, frame);
-  } catch (...) {
+  const TFinally release([&] {
     DeleteObject(face);
     DeleteObject(frame);
     ReleaseDC(window, dc);
-    throw;
-  }
-  DeleteObject(face);
-  DeleteObject(frame);
-  ReleaseDC(window, dc);
+  });
+  paint(dc, rect, face, frame);
 }
 
 void TLMDCustomControl::RestoreBorderBack() {

@@ -2,6 +2,7 @@
 
 #include <LMDProcs.h>
 #include <SysUtils.h>
+#include <TFinally.h>
 
 #include <algorithm>
 #include <cmath>
@@ -169,13 +170,8 @@ RECT LMDBmpClipDrawExt(TCanvas* canvas, const RECT& dest, TCanvas* source, const
   SelectClipRgn(dc, clip);
   DeleteObject(clip);
   RECT covered{};
-  try {
-    covered = LMDBmpDrawExt(canvas, dest, source, sourceRect, mode, transparent, data);
-  } catch (...) {
-    SelectClipRgn(dc, nullptr);
-    throw;
-  }
-  SelectClipRgn(dc, nullptr);
+  const TFinally unclip([&] { SelectClipRgn(dc, nullptr); });
+  covered = LMDBmpDrawExt(canvas, dest, source, sourceRect, mode, transparent, data);
   return covered;
 }
 

@@ -4,6 +4,7 @@
 #include "LMDCustomContainer.h"
 
 #include <SysUtils.h>
+#include <TFinally.h>
 #include <TypInfo.h>
 
 TAWO_PUBLISHED(TLMDBitmapListItem, published) {
@@ -20,13 +21,8 @@ TLMDBitmapListItem::~TLMDBitmapListItem() { FBitmap->OnChange = nullptr; }
 TBitmap* TLMDBitmapListItem::Bitmap() {
   if (FBitmap->Empty() && !ComponentState().Contains(csDesigning)) {
     BeginUpdate();
-    try {
-      LoadFromSource();
-    } catch (...) {
-      EndUpdate(false);
-      throw;
-    }
-    EndUpdate(false);
+    const TFinally endUpdate([&] { EndUpdate(false); });
+    LoadFromSource();
   }
   return FBitmap.get();
 }
@@ -62,17 +58,12 @@ void TLMDBitmapListItem::ReadData(TStream& stream) {
   const uint8_t flags = ReadStd(stream);
   FPixelFormat = LMDPixelFormatOfFlags(flags);
   BeginUpdate();
-  try {
-    if (flags & kFlagData) {
-      ReadBitmap(stream, FBitmap.get());
-    } else {
-      FBitmap->Assign(nullptr);
-    }
-  } catch (...) {
-    EndUpdate(false);
-    throw;
+  const TFinally endUpdate([&] { EndUpdate(false); });
+  if (flags & kFlagData) {
+    ReadBitmap(stream, FBitmap.get());
+  } else {
+    FBitmap->Assign(nullptr);
   }
-  EndUpdate(false);
 }
 
 void TLMDBitmapListItem::LoadFromSource() {

@@ -5,6 +5,7 @@
 
 #include <SysUtils.h>
 #include <TFileStream.h>
+#include <TFinally.h>
 
 #include <cstring>
 
@@ -94,13 +95,8 @@ bool LMDListGetItemFromFile(const AnsiString& fileName, TLMDListItemClassType ty
   if (offset < 0 || offset >= stream.Size()) throw EReadError("Damaged list: bad item offset");
   stream.SetPosition(offset);
   item.BeginUpdate();
-  try {
-    item.ReadData(stream);
-  } catch (...) {
-    item.EndUpdate(false);
-    throw;
-  }
-  item.EndUpdate(false);
+  const TFinally endUpdate([&] { item.EndUpdate(false); });
+  item.ReadData(stream);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <RTLConsts.h>
 #include <SysUtils.h>
 #include <TFileStream.h>
+#include <TFinally.h>
 #include <TypInfo.h>
 
 #include <algorithm>
@@ -100,15 +101,10 @@ void TLMDCustomContainer::Assign(TPersistent* source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    AssignSettings(list);
-    AddList(list);
-  } catch (...) {
-    EndUpdate(true);
-    throw;
-  }
-  EndUpdate(true);
+  const TFinally endUpdate([&] { EndUpdate(true); });
+  Clear();
+  AssignSettings(list);
+  AddList(list);
 }
 
 void TLMDCustomContainer::AssignSettings(TLMDCustomContainer* source) { FDefaultCompressed = source->FDefaultCompressed; }
@@ -168,22 +164,17 @@ void TLMDCustomContainer::Notification(TComponent* component, TOperation operati
 
 void TLMDCustomContainer::ReadList(TStream& stream, bool withOffsets) {
   BeginUpdate();
-  try {
-    Clear();
-    const int32_t count = LMDReadItemCount(stream);
-    if (withOffsets) stream.Seek(int64_t{count} * 4, soCurrent);
-    for (int32_t i = 0; i < count; ++i) {
-      TLMDListItem* item = CreateItem();
-      FItems.push_back(item);
-      item->BeginUpdate();
-      item->ReadData(stream);
-      item->EndUpdate(false);
-    }
-  } catch (...) {
-    EndUpdate(true);
-    throw;
+  const TFinally endUpdate([&] { EndUpdate(true); });
+  Clear();
+  const int32_t count = LMDReadItemCount(stream);
+  if (withOffsets) stream.Seek(int64_t{count} * 4, soCurrent);
+  for (int32_t i = 0; i < count; ++i) {
+    TLMDListItem* item = CreateItem();
+    FItems.push_back(item);
+    item->BeginUpdate();
+    item->ReadData(stream);
+    item->EndUpdate(false);
   }
-  EndUpdate(true);
 }
 
 void TLMDCustomContainer::WriteList(TStream& stream, bool withOffsets) {

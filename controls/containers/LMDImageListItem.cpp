@@ -6,6 +6,7 @@
 #include <SysUtils.h>
 #include <TFileStream.h>
 #include <TFiler.h>
+#include <TFinally.h>
 #include <TypInfo.h>
 
 #include <algorithm>
@@ -206,14 +207,9 @@ void TLMDImageListItem::Move(int32_t from, int32_t to) {
   GetBitmap(from, &image);
   GetMaskBitmap(from, &mask);
   BeginUpdate();
-  try {
-    Delete(from);
-    Insert(to, &image, FMasked ? &mask : nullptr);
-  } catch (...) {
-    EndUpdate(true);
-    throw;
-  }
-  EndUpdate(true);
+  const TFinally endUpdate([&] { EndUpdate(true); });
+  Delete(from);
+  Insert(to, &image, FMasked ? &mask : nullptr);
 }
 
 void TLMDImageListItem::GetBitmap(int32_t index, TBitmap* bitmap) const {
@@ -321,13 +317,8 @@ void TLMDImageListItem::LoadFromFile(const AnsiString& fileName) {
   }
   stream.Seek(8, soCurrent);
   BeginUpdate();
-  try {
-    ReadData(stream);
-  } catch (...) {
-    EndUpdate(true);
-    throw;
-  }
-  EndUpdate(true);
+  const TFinally endUpdate([&] { EndUpdate(true); });
+  ReadData(stream);
 }
 
 void TLMDImageListItem::Assign(TPersistent* source) {

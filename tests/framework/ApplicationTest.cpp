@@ -218,17 +218,6 @@ TEST_F(ApplicationServices, HoveringSetsTheHintOfTheNearestControlThatHasOne) {
       << "the form has no hint, and nothing is under the mouse at the end";
 }
 
-AnsiString ActionHint;
-void RecordHintAction(const AnsiString& hint) { ActionHint = hint; }
-
-TEST_F(ApplicationServices, WithoutOnHintTheHintGoesToTheHintAction) {
-  SetHintActionHandler(&RecordHintAction);
-  Application->SetHint("Ready");
-  SetHintActionHandler(nullptr);
-  EXPECT_EQ(ActionHint, "Ready");
-  EXPECT_EQ(Application->Hint(), "Ready");
-}
-
 TEST_F(ApplicationServices, HooksSeeTheApplicationWindowsMessagesFirst) {
   struct Hooks : TObject {
     std::vector<std::string> Seen;

@@ -28,8 +28,6 @@ class StandardControls : public VisualTest {
  protected:
   void SetUp() override {
     VisualTest::SetUp();
-    // Other tests replace the process-wide hint handler that status bars install.
-    SetHintActionHandler(&THintAction::Broadcast);
     FForm = new TForm(Application);
     FForm->SetBounds(100, 100, 300, 200);
   }

@@ -189,8 +189,6 @@ class StandardForm : public VisualTest {
  protected:
   void SetUp() override {
     VisualTest::SetUp();
-    // Other tests replace the process-wide hint handler that status bars install.
-    SetHintActionHandler(&THintAction::Broadcast);
     RegisterClasses({TPanel::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(), TBitBtn::ClassInfo(),
                      TStatusBar::ClassInfo(), TPopupMenu::ClassInfo(), TMenuItem::ClassInfo()});
     static const bool registered = RegisterFormResource("TSTANDARDFORM", FormText());

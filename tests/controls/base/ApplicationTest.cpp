@@ -56,6 +56,7 @@ TEST(LMDApplication, ExistsFromStartUpWithItsInitialState) {
 }
 
 TEST(LMDApplication, ASecondObjectFindsTheProgramsMutex) {
+  ASSERT_NE(LMDApplication, nullptr);
   TLMDApplication second(nullptr);
   EXPECT_TRUE(second.AlreadyRunning());
 }
@@ -311,9 +312,6 @@ TEST_F(LogTest, HandledExceptionsAreOfferedLoggedAndShown) {
 namespace {
 
 TEST(LMDApplication, RegistersTheHandCursor) {
-  Screen->SetCursors(-255, nullptr);
-  Application->Initialize();  // the library started before the screen existed
-  EXPECT_EQ(Screen->Cursors(-255), LoadCursorA(nullptr, IDC_HAND));
   Screen->SetCursors(-255, nullptr);
   TLMDApplication application(nullptr);
   EXPECT_EQ(Screen->Cursors(-255), LoadCursorA(nullptr, IDC_HAND));

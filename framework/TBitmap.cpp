@@ -88,7 +88,8 @@ HBITMAP TBitmap::MaskHandle() {
   const auto color = static_cast<COLORREF>(ColorToRGB(TransparentColor())) & 0xFFFFFF;
   if (FMask != nullptr && FMaskColor == color) return FMask;
   FreeMask();
-  FMask = FImage->CreateMask(color);
+  TBitmapCanvas::WithImage(FImage->Handle(),
+                           [&](HDC source) { FMask = FImage->Monochrome(source, color)->DetachHandle(); });
   FMaskColor = color;
   return FMask;
 }
@@ -109,8 +110,16 @@ void TBitmap::SetHandleType(TBitmapHandleType type) {
 void TBitmap::SetPixelFormat(TPixelFormat format) {
   if (format == FFormat) return;
   if (format == pfCustom) throw EInvalidGraphic(SInvalidPixelFormat);
-  ReplaceImage(FImage != nullptr ? FImage->Converted(format) : nullptr, format, FWidth, FHeight);
+  ReplaceImage(FImage != nullptr ? Converted(*FImage, format) : nullptr, format, FWidth, FHeight);
   Changed();
+}
+
+// Monochrome rule: only the background colour (white) becomes white.
+std::shared_ptr<TBitmapImage> TBitmap::Converted(const TBitmapImage& image, TPixelFormat format) {
+  if (format != pf1bit) return image.Converted(format);
+  std::shared_ptr<TBitmapImage> converted;
+  TBitmapCanvas::WithImage(image.Handle(), [&](HDC source) { converted = image.Monochrome(source, kWhite); });
+  return converted;
 }
 
 bool TBitmap::Monochrome() const {
@@ -126,7 +135,7 @@ void TBitmap::SetMonochrome(bool monochrome) {
   if (!monochrome) {
     SetPixelFormat(pfDevice);
   } else if (FFormat == pf1bit) {  // two colours other than black and white
-    ReplaceImage(FImage->Converted(pf24bit)->Converted(pf1bit), pf1bit, FWidth, FHeight);
+    ReplaceImage(Converted(*FImage->Converted(pf24bit), pf1bit), pf1bit, FWidth, FHeight);
     Changed();
   } else {
     SetPixelFormat(pf1bit);
@@ -145,8 +154,9 @@ TColor TBitmap::TransparentColor() const {
   if (FTransparentMode == tmFixed) return FTransparentColor;
   if (FImage == nullptr) return clNone;
   if (Monochrome()) return clWhite;
-  GdiFlush();
-  return static_cast<TColor>(FImage->PixelColor(0, FHeight - 1));
+  COLORREF color = 0;
+  TBitmapCanvas::WithImage(FImage->Handle(), [&](HDC source) { color = GetPixel(source, 0, FHeight - 1); });
+  return static_cast<TColor>(color);
 }
 
 void TBitmap::SetTransparentColor(TColor color) {
@@ -206,28 +216,20 @@ void TBitmap::Changed() {
 void TBitmap::Draw(TCanvas* canvas, const RECT& rect) {
   if (FImage == nullptr) return;
   HDC dest = canvas->Handle();
-  const bool ownDc = FCanvas != nullptr && FCanvas->HandleAllocated();
-  HDC source = ownDc ? FCanvas->Handle() : CreateCompatibleDC(dest);
-  HGDIOBJ oldBitmap = nullptr;
-  if (!ownDc) {
-    TBitmapCanvas::DeselectImage(FImage->Handle());
-    oldBitmap = SelectObject(source, FImage->Handle());
-  }
-  const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
-  {
-    const TMonochromeColors colors(this, source, dest);
-    if (FTransparent) {
-      DrawTransparent(dest, source, rect);
-    } else {
-      StretchBlt(dest, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0,
-                 FWidth, FHeight, static_cast<DWORD>(canvas->CopyMode()));
+  if (FTransparent) MaskHandle();  // made from the image's own colours, before they are changed below
+  TBitmapCanvas::WithImage(FImage->Handle(), [&](HDC source) {
+    const int oldMode = SetStretchBltMode(dest, COLORONCOLOR);
+    {
+      const TMonochromeColors colors(this, source, dest);
+      if (FTransparent) {
+        DrawTransparent(dest, source, rect);
+      } else {
+        StretchBlt(dest, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0,
+                   FWidth, FHeight, static_cast<DWORD>(canvas->CopyMode()));
+      }
     }
-  }
-  SetStretchBltMode(dest, oldMode);
-  if (!ownDc) {
-    SelectObject(source, oldBitmap);
-    DeleteDC(source);
-  }
+    SetStretchBltMode(dest, oldMode);
+  });
 }
 
 // dest = source where the mask is 0, dest where it is 1: XOR the source in, AND with the

@@ -96,6 +96,7 @@ class TBitmap : public TGraphic {
   HBITMAP ImageHandle() const { return FImage != nullptr ? FImage->Handle() : nullptr; }
   // Installs an image (or none): selected into the canvas DC before the old one goes.
   void ReplaceImage(std::shared_ptr<TBitmapImage> image, TPixelFormat format, int32_t width, int32_t height);
+  static std::shared_ptr<TBitmapImage> Converted(const TBitmapImage& image, TPixelFormat format);
   void FreeMask();
   void DrawTransparent(HDC dest, HDC source, const RECT& rect);
 

@@ -10,11 +10,13 @@ TAWO_IMPLEMENT_CLASS(TBitmapCanvas)
 
 namespace {
 
-// The bitmap canvases that have a DC. Never destroyed: bitmaps held by objects that live to
-// the program's end (library-wide caches) free their canvases during static destruction.
+// The bitmap canvases that have a DC, and the images that WithImage holds in DCs of its own.
+// Never destroyed: bitmaps held by objects that live to the program's end (library-wide
+// caches) free their canvases during static destruction.
 struct CanvasRegistry {
   std::mutex lock;
   std::vector<TBitmapCanvas*> canvases;
+  std::vector<std::pair<HBITMAP, HDC>> loans;
 };
 
 CanvasRegistry& Canvases() {
@@ -44,6 +46,43 @@ void TBitmapCanvas::DeselectImage(HBITMAP image, const TBitmapCanvas* keep) {
     }
   }
   for (TBitmapCanvas* canvas : holders) canvas->FreeContext();
+}
+
+void TBitmapCanvas::WithImage(HBITMAP image, const std::function<void(HDC)>& use) {
+  HDC holder = nullptr;
+  {
+    std::lock_guard lock(Canvases().lock);
+    for (TBitmapCanvas* canvas : Canvases().canvases) {
+      if (canvas->FBitmap->ImageHandle() == image) holder = canvas->FDC;
+    }
+    for (const auto& [loaned, dc] : Canvases().loans) {
+      if (loaned == image) holder = dc;
+    }
+  }
+  if (holder != nullptr) {
+    use(holder);
+    return;
+  }
+  // Selected and registered for the call, released however it ends.
+  struct TLoan {
+    HBITMAP Image;
+    HDC DC = CreateCompatibleDC(nullptr);
+    HGDIOBJ Old = SelectObject(DC, Image);
+    explicit TLoan(HBITMAP image) : Image(image) {
+      std::lock_guard lock(Canvases().lock);
+      Canvases().loans.emplace_back(Image, DC);
+    }
+    ~TLoan() {
+      {
+        std::lock_guard lock(Canvases().lock);
+        std::erase(Canvases().loans, std::pair{Image, DC});
+      }
+      SelectObject(DC, Old);
+      DeleteDC(DC);
+    }
+  };
+  const TLoan loan(image);
+  use(loan.DC);
 }
 
 TBitmapCanvas::~TBitmapCanvas() { FreeContext(); }

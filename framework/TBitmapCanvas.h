@@ -4,6 +4,8 @@
 
 #include "TCanvas.h"
 
+#include <functional>
+
 class TBitmap;
 
 class TBitmapCanvas : public TCanvas {
@@ -21,6 +23,10 @@ class TBitmapCanvas : public TCanvas {
   // A bitmap can be selected into one DC only: frees the DC of whichever bitmap canvas holds
   // this image, before it is selected elsewhere.
   static void DeselectImage(HBITMAP image, const TBitmapCanvas* keep = nullptr);
+  // Calls `use` with a memory DC holding `image`: the DC of the bitmap canvas or of the
+  // enclosing call that holds it already, else a temporary one. `use` leaves the DC's state as
+  // it found it.
+  static void WithImage(HBITMAP image, const std::function<void(HDC)>& use);
 
  protected:
   void CreateHandle() override;

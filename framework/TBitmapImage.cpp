@@ -24,21 +24,21 @@ bool IsIndexed(TPixelFormat format) { return format == pf1bit || format == pf4bi
 
 RGBQUAD Quad(uint8_t red, uint8_t green, uint8_t blue) { return RGBQUAD{blue, green, red, 0}; }
 
-COLORREF QuadColor(const RGBQUAD& quad) { return RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue); }
+// A memory DC with a bitmap selected, for as long as it lives.
+class TSelection {
+ public:
+  explicit TSelection(HBITMAP bitmap) : FDC(CreateCompatibleDC(nullptr)), FOld(SelectObject(FDC, bitmap)) {}
+  ~TSelection() {
+    SelectObject(FDC, FOld);
+    DeleteDC(FDC);
+  }
+  TSelection(const TSelection&) = delete;
+  TSelection& operator=(const TSelection&) = delete;
+  HDC DC() const { return FDC; }
 
-uint8_t Expand5(uint32_t value) { return static_cast<uint8_t>((value << 3) | (value >> 2)); }
-uint8_t Expand6(uint32_t value) { return static_cast<uint8_t>((value << 2) | (value >> 4)); }
-
-int Distance(COLORREF a, COLORREF b) {
-  const int red = GetRValue(a) - GetRValue(b);
-  const int green = GetGValue(a) - GetGValue(b);
-  const int blue = GetBValue(a) - GetBValue(b);
-  return red * red + green * green + blue * blue;
-}
-
-struct TDibHeader {
-  BITMAPINFOHEADER Header;
-  RGBQUAD Colors[256];
+ private:
+  HDC FDC;
+  HGDIOBJ FOld;
 };
 
 }  // namespace
@@ -67,8 +67,8 @@ std::vector<RGBQUAD> StandardColorTable(TPixelFormat format) {
   return table;
 }
 
-std::shared_ptr<TBitmapImage> TBitmapImage::Create(int width, int height, TPixelFormat format,
-                                                   std::vector<RGBQUAD> palette) {
+std::shared_ptr<TBitmapImage> TBitmapImage::Allocate(int width, int height, TPixelFormat format,
+                                                     std::vector<RGBQUAD> palette) {
   if (format == pfCustom) throw EInvalidGraphic(SInvalidPixelFormat);
   std::shared_ptr<TBitmapImage> image(new TBitmapImage());
   image->FWidth = width;
@@ -81,7 +81,7 @@ std::shared_ptr<TBitmapImage> TBitmapImage::Create(int width, int height, TPixel
     image->FColorTable.resize(std::min<std::size_t>(image->FColorTable.size(), std::size_t{1} << bits));
   }
 
-  TDibHeader info{};
+  TDibInfo& info = image->FInfo;
   info.Header.biSize = sizeof(BITMAPINFOHEADER);
   info.Header.biWidth = width;
   info.Header.biHeight = height;
@@ -96,17 +96,16 @@ std::shared_ptr<TBitmapImage> TBitmapImage::Create(int width, int height, TPixel
   info.Header.biClrUsed = static_cast<DWORD>(image->FColorTable.size());
   std::copy(image->FColorTable.begin(), image->FColorTable.end(), info.Colors);
   void* bitsPointer = nullptr;
-  image->FHandle = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                    &bitsPointer, nullptr, 0);
+  image->FHandle = CreateDIBSection(nullptr, image->Info(), DIB_RGB_COLORS, &bitsPointer, nullptr, 0);
   if (image->FHandle == nullptr || bitsPointer == nullptr) throw EOutOfResources();
   image->FBits = static_cast<uint8_t*>(bitsPointer);
+  return image;
+}
 
-  // White, the colour of a new bitmap's canvas brush.
-  if (height > 0) {
-    const uint32_t white = image->RawFor(kWhite);
-    for (int x = 0; x < width; ++x) image->SetRawPixel(x, 0, white);
-    for (int y = 1; y < height; ++y) std::memcpy(image->Row(y), image->Row(0), image->FStride);
-  }
+std::shared_ptr<TBitmapImage> TBitmapImage::Create(int width, int height, TPixelFormat format,
+                                                   std::vector<RGBQUAD> palette) {
+  auto image = Allocate(width, height, format, std::move(palette));
+  image->Fill(kWhite);  // the colour of a new bitmap's canvas brush
   return image;
 }
 
@@ -114,8 +113,6 @@ TBitmapImage::~TBitmapImage() {
   if (FPalette != nullptr) DeleteObject(FPalette);
   if (FHandle != nullptr) DeleteObject(FHandle);
 }
-
-int TBitmapImage::BitCount() const { return BitsPerPixel(FFormat); }
 
 HPALETTE TBitmapImage::Palette() {
   if (FPalette != nullptr || FColorTable.empty()) return FPalette;
@@ -131,134 +128,59 @@ HPALETTE TBitmapImage::Palette() {
   return FPalette;
 }
 
-uint32_t TBitmapImage::RawPixel(int x, int y) const {
-  const uint8_t* row = Row(y);
-  switch (BitCount()) {
-    case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
-    case 4: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0xF;
-    case 8: return row[x];
-    case 16: return row[2 * x] | (row[2 * x + 1] << 8);
-    case 24: return row[3 * x] | (row[3 * x + 1] << 8) | (row[3 * x + 2] << 16);
-    default: {
-      uint32_t value = 0;
-      std::memcpy(&value, row + 4 * x, 4);
-      return value;
-    }
-  }
+void TBitmapImage::Fill(COLORREF color) {
+  const TSelection selection(FHandle);
+  HBRUSH brush = CreateSolidBrush(color);
+  const RECT area{0, 0, FWidth, FHeight};
+  FillRect(selection.DC(), &area, brush);
+  DeleteObject(brush);
 }
 
-void TBitmapImage::SetRawPixel(int x, int y, uint32_t value) {
-  uint8_t* row = Row(y);
-  switch (BitCount()) {
-    case 1: {
-      const auto bit = static_cast<uint8_t>(0x80 >> (x % 8));
-      row[x / 8] = static_cast<uint8_t>(value & 1 ? row[x / 8] | bit : row[x / 8] & ~bit);
-      break;
-    }
-    case 4: {
-      const int shift = x % 2 == 0 ? 4 : 0;
-      row[x / 2] = static_cast<uint8_t>((row[x / 2] & ~(0xF << shift)) | ((value & 0xF) << shift));
-      break;
-    }
-    case 8:
-      row[x] = static_cast<uint8_t>(value);
-      break;
-    case 16:
-      row[2 * x] = static_cast<uint8_t>(value);
-      row[2 * x + 1] = static_cast<uint8_t>(value >> 8);
-      break;
-    case 24:
-      row[3 * x] = static_cast<uint8_t>(value);
-      row[3 * x + 1] = static_cast<uint8_t>(value >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(value >> 16);
-      break;
-    default:
-      std::memcpy(row + 4 * x, &value, 4);
-      break;
-  }
-}
-
-COLORREF TBitmapImage::PixelColor(int x, int y) const {
-  const uint32_t raw = RawPixel(x, y);
-  if (IsIndexed(FFormat)) return QuadColor(FColorTable[raw < FColorTable.size() ? raw : 0]);
-  if (FFormat == pf15bit) return RGB(Expand5((raw >> 10) & 0x1F), Expand5((raw >> 5) & 0x1F), Expand5(raw & 0x1F));
-  if (FFormat == pf16bit) return RGB(Expand5((raw >> 11) & 0x1F), Expand6((raw >> 5) & 0x3F), Expand5(raw & 0x1F));
-  return RGB((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
-}
-
-uint32_t TBitmapImage::RawFor(COLORREF color) const {
-  const uint32_t red = GetRValue(color);
-  const uint32_t green = GetGValue(color);
-  const uint32_t blue = GetBValue(color);
-  switch (FFormat) {
-    case pf1bit:
-    case pf4bit:
-    case pf8bit: {
-      uint32_t best = 0;
-      int bestDistance = INT32_MAX;
-      for (std::size_t i = 0; i < FColorTable.size() && bestDistance > 0; ++i) {
-        const int distance = Distance(color, QuadColor(FColorTable[i]));
-        if (distance < bestDistance) {
-          bestDistance = distance;
-          best = static_cast<uint32_t>(i);
-        }
-      }
-      return best;
-    }
-    case pf15bit: return ((red >> 3) << 10) | ((green >> 3) << 5) | (blue >> 3);
-    case pf16bit: return ((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3);
-    default: return (red << 16) | (green << 8) | blue;
-  }
+void TBitmapImage::CopyFrom(const TBitmapImage& source) {
+  GdiFlush();
+  SetDIBits(nullptr, FHandle, 0, static_cast<UINT>(source.FHeight), source.FBits, source.Info(), DIB_RGB_COLORS);
 }
 
 std::shared_ptr<TBitmapImage> TBitmapImage::Clone() const {
   GdiFlush();
-  auto copy = Create(FWidth, FHeight, FFormat, FColorTable);
+  auto copy = Allocate(FWidth, FHeight, FFormat, FColorTable);
   std::memcpy(copy->FBits, FBits, ImageSize());
   return copy;
 }
 
 std::shared_ptr<TBitmapImage> TBitmapImage::Converted(TPixelFormat format) const {
   if (format == FFormat) return Clone();
-  GdiFlush();
   std::vector<RGBQUAD> palette;
   if (format == pf8bit && IsIndexed(FFormat)) palette = FColorTable;
-  auto copy = Create(FWidth, FHeight, format, std::move(palette));
-  const bool sameLayout = BitCount() == 32 && copy->BitCount() == 32;  // pfDevice and pf32bit
-  if (sameLayout) {
-    std::memcpy(copy->FBits, FBits, ImageSize());
-    return copy;
-  }
-  for (int y = 0; y < FHeight; ++y) {
-    for (int x = 0; x < FWidth; ++x) {
-      const COLORREF color = PixelColor(x, y);
-      // Monochrome rule: only the background colour (white) becomes white.
-      const uint32_t raw = format == pf1bit ? (color == kWhite ? 1 : 0) : copy->RawFor(color);
-      copy->SetRawPixel(x, y, raw);
-    }
-  }
+  auto copy = Allocate(FWidth, FHeight, format, std::move(palette));
+  copy->CopyFrom(*this);
   return copy;
 }
 
 std::shared_ptr<TBitmapImage> TBitmapImage::Resized(int width, int height, COLORREF fill) const {
-  GdiFlush();
-  auto copy = Create(width, height, FFormat, FColorTable);
-  const uint32_t fillRaw = copy->RawFor(fill);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      copy->SetRawPixel(x, y, x < FWidth && y < FHeight ? RawPixel(x, y) : fillRaw);
-    }
-  }
+  auto copy = Allocate(width, height, FFormat, FColorTable);
+  copy->Fill(fill);
+  copy->CopyFrom(*this);
   return copy;
 }
 
-HBITMAP TBitmapImage::CreateMask(COLORREF color) const {
-  GdiFlush();
-  auto mask = Create(FWidth, FHeight, pf1bit);
-  for (int y = 0; y < FHeight; ++y) {
-    for (int x = 0; x < FWidth; ++x) mask->SetRawPixel(x, y, PixelColor(x, y) == color ? 1 : 0);
+// The source's background colour picks the pixels that become 1 in a monochrome device
+// bitmap; drawn onto the black and white DIB, 0 takes its text colour (black) and 1 its
+// background colour (white).
+std::shared_ptr<TBitmapImage> TBitmapImage::Monochrome(HDC source, COLORREF color) const {
+  auto image = Allocate(FWidth, FHeight, pf1bit, {});
+  HBITMAP device = CreateBitmap(FWidth, FHeight, 1, 1, nullptr);
+  if (device == nullptr) throw EOutOfResources();
+  {
+    const TSelection mask(device);
+    const COLORREF oldBackground = SetBkColor(source, color);
+    BitBlt(mask.DC(), 0, 0, FWidth, FHeight, source, 0, 0, SRCCOPY);
+    SetBkColor(source, oldBackground);
+    const TSelection target(image->FHandle);
+    BitBlt(target.DC(), 0, 0, FWidth, FHeight, mask.DC(), 0, 0, SRCCOPY);
   }
-  return mask->DetachHandle();
+  DeleteObject(device);
+  return image;
 }
 
 HBITMAP TBitmapImage::DetachHandle() {

@@ -1,6 +1,6 @@
 // Unit Graphics: TBitmapImage, the pixels of a TBitmap: a DIB section (bottom-up, as the
 // framework keeps them) with its format and colour table. Bitmaps share one image until a
-// write makes a private copy.
+// write makes a private copy. Pixels are read, converted and matched by gdi32.
 #pragma once
 
 #include "Graphics.h"
@@ -24,10 +24,12 @@ class TBitmapImage {
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   TPixelFormat Format() const { return FFormat; }
-  int BitCount() const;
+  int BitCount() const { return FInfo.Header.biBitCount; }
   int Stride() const { return FStride; }
   HBITMAP Handle() const { return FHandle; }
   const std::vector<RGBQUAD>& ColorTable() const { return FColorTable; }
+  // What the DIB section was made from: the description of Bits() for the DIB functions.
+  const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(&FInfo); }
   // Created on first use for indexed images; null for the others.
   HPALETTE Palette();
 
@@ -37,31 +39,37 @@ class TBitmapImage {
   uint8_t* Bits() const { return FBits; }
   std::size_t ImageSize() const { return static_cast<std::size_t>(FStride) * FHeight; }
 
-  // One pixel as a palette index or packed value, and as an RGB colour.
-  uint32_t RawPixel(int x, int y) const;
-  void SetRawPixel(int x, int y, uint32_t value);
-  COLORREF PixelColor(int x, int y) const;
-  // The raw value nearest to the colour in this format.
-  uint32_t RawFor(COLORREF color) const;
-
-  // A private copy; a copy in another format (see TBitmap.PixelFormat); a copy of another
-  // size keeping the top-left content, the new area filled with `fill`.
+  // A private copy; a copy in another format, colours matched to the nearest the format has;
+  // a copy of another size keeping the top-left content, the new area filled with `fill`.
   std::shared_ptr<TBitmapImage> Clone() const;
   std::shared_ptr<TBitmapImage> Converted(TPixelFormat format) const;
   std::shared_ptr<TBitmapImage> Resized(int width, int height, COLORREF fill) const;
-  // The monochrome mask: 1 (white) where the pixel has `color`, 0 elsewhere. The caller owns it.
-  HBITMAP CreateMask(COLORREF color) const;
+  // A black and white image: white where `source`, a memory DC holding this image, has
+  // `color` (matched as gdi32 matches a DC's background colour), black elsewhere.
+  std::shared_ptr<TBitmapImage> Monochrome(HDC source, COLORREF color) const;
 
   // Hands the DIB section to the caller; the image is unusable afterwards.
   HBITMAP DetachHandle();
 
  private:
+  struct TDibInfo {
+    BITMAPINFOHEADER Header;
+    RGBQUAD Colors[256];  // the colour table, or the R5G6B5 masks of pf16bit
+  };
+
   TBitmapImage() = default;
+  // The image with its bits as CreateDIBSection leaves them.
+  static std::shared_ptr<TBitmapImage> Allocate(int width, int height, TPixelFormat format,
+                                                std::vector<RGBQUAD> palette);
+  void Fill(COLORREF color);
+  // Copies `source`'s pixels in at the top left, converted to this image's format.
+  void CopyFrom(const TBitmapImage& source);
 
   int FWidth = 0;
   int FHeight = 0;
   TPixelFormat FFormat = pfDevice;
   int FStride = 0;
+  TDibInfo FInfo{};
   HBITMAP FHandle = nullptr;
   uint8_t* FBits = nullptr;
   std::vector<RGBQUAD> FColorTable;

@@ -3,311 +3,224 @@
 #include "TStream.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
+#include <cstddef>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
 
-constexpr uint32_t kAlphaBitFields = 6;
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::size_t kFileHeaderSize = sizeof(BITMAPFILEHEADER);
+constexpr WORD kFileType = 0x4D42;  // "BM"
+// Room for the largest description gdi32 reads: a V5 header and 256 colours.
+constexpr std::size_t kMaxInfoSize = 124 + 256 * sizeof(RGBQUAD);
 
 [[noreturn]] void Invalid() { throw EInvalidGraphic(SInvalidBitmap); }
 
-// Little-endian fields of the file; reading past the end is damage.
-class TBytes {
- public:
-  TBytes(const uint8_t* data, std::size_t size) : FData(data), FSize(size) {}
-  std::size_t Size() const { return FSize; }
-  const uint8_t* At(std::size_t offset, std::size_t count) const {
-    if (offset > FSize || count > FSize - offset) Invalid();
-    return FData + offset;
-  }
-  uint8_t U8(std::size_t offset) const { return *At(offset, 1); }
-  uint16_t U16(std::size_t offset) const {
-    const uint8_t* p = At(offset, 2);
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-  }
-  uint32_t U32(std::size_t offset) const {
-    const uint8_t* p = At(offset, 4);
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-  }
-  int32_t I32(std::size_t offset) const { return static_cast<int32_t>(U32(offset)); }
+template <typename T>
+T ReadAt(const std::vector<uint8_t>& bytes, std::size_t offset) {
+  T value;
+  std::memcpy(&value, bytes.data() + offset, sizeof value);
+  return value;
+}
 
- private:
-  const uint8_t* FData;
-  std::size_t FSize;
+template <typename T>
+void WriteAt(std::vector<uint8_t>& bytes, std::size_t offset, T value) {
+  std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
+template <typename T>
+void Append(std::vector<uint8_t>& bytes, const T& value, std::size_t count = 1) {
+  const auto* first = reinterpret_cast<const uint8_t*>(&value);
+  bytes.insert(bytes.end(), first, first + sizeof(T) * count);
+}
+
+bool IsRunLength(DWORD compression) { return compression == BI_RLE4 || compression == BI_RLE8; }
+
+// The file's BITMAPINFO: the bytes between the file header and the pixel data, in a buffer
+// large enough for whatever gdi32 reads, the room past the pixel data's start filled with
+// `fill`.
+std::vector<uint8_t> InfoBytes(const uint8_t* data, std::size_t offBits, uint8_t fill) {
+  std::vector<uint8_t> info(kMaxInfoSize, fill);
+  std::memcpy(info.data(), data + kFileHeaderSize, std::min(offBits - kFileHeaderSize, kMaxInfoSize));
+  return info;
+}
+
+// The header fields the reader needs itself: the size, before anything is made, and the
+// compression, whose data size it tells gdi32.
+struct THeaderFields {
+  DWORD Size = 0;
+  int64_t Width = 0;
+  int64_t Height = 0;
+  DWORD Compression = BI_RGB;
+  DWORD SizeImage = 0;
 };
 
-// What the headers say, checked.
-struct TLayout {
-  int Width = 0;
-  int Height = 0;
-  bool TopDown = false;
-  int BitCount = 0;
-  uint32_t Compression = BI_RGB;
-  std::array<uint32_t, 4> Masks{};  // red, green, blue, alpha
-  std::vector<RGBQUAD> Palette;
-  std::size_t OffBits = 0;
-  std::size_t DataEnd = 0;  // end of the pixel data that may be read
+THeaderFields ReadFields(const std::vector<uint8_t>& info) {
+  THeaderFields fields;
+  fields.Size = ReadAt<DWORD>(info, 0);
+  if (fields.Size == sizeof(BITMAPCOREHEADER)) {
+    fields.Width = ReadAt<WORD>(info, offsetof(BITMAPCOREHEADER, bcWidth));
+    fields.Height = ReadAt<WORD>(info, offsetof(BITMAPCOREHEADER, bcHeight));
+    return fields;
+  }
+  fields.Width = ReadAt<LONG>(info, offsetof(BITMAPINFOHEADER, biWidth));
+  fields.Height = ReadAt<LONG>(info, offsetof(BITMAPINFOHEADER, biHeight));
+  // Short OS/2 headers end before these fields.
+  if (fields.Size > offsetof(BITMAPINFOHEADER, biCompression)) {
+    fields.Compression = ReadAt<DWORD>(info, offsetof(BITMAPINFOHEADER, biCompression));
+  }
+  if (fields.Size > offsetof(BITMAPINFOHEADER, biSizeImage)) {
+    fields.SizeImage = ReadAt<DWORD>(info, offsetof(BITMAPINFOHEADER, biSizeImage));
+  }
+  return fields;
+}
+
+// What gdi32 reads from a description: its depth, row size, masks and colour table.
+struct TDescription {
+  DIBSECTION Section{};
+  std::vector<RGBQUAD> ColorTable;
+
+  int BitCount() const { return Section.dsBmih.biBitCount; }
+  bool SameAs(const TDescription& other) const {
+    return BitCount() == other.BitCount() && Section.dsBm.bmWidthBytes == other.Section.dsBm.bmWidthBytes &&
+           std::memcmp(Section.dsBitfields, other.Section.dsBitfields, sizeof Section.dsBitfields) == 0 &&
+           ColorTable.size() == other.ColorTable.size() &&
+           std::memcmp(ColorTable.data(), other.ColorTable.data(), ColorTable.size() * sizeof(RGBQUAD)) == 0;
+  }
 };
 
-bool IsOs2InfoHeader(uint32_t headerSize) {
-  return headerSize >= 16 && headerSize <= 64 && headerSize != 40 && headerSize != 52 && headerSize != 56;
-}
-
-bool ValidHeaderSize(uint32_t headerSize) {
-  return headerSize == 12 || (headerSize >= 16 && headerSize <= 64) || headerSize == 108 || headerSize == 124;
-}
-
-bool ContiguousMask(uint32_t mask) {
-  if (mask == 0) return false;
-  const uint32_t shifted = mask >> std::countr_zero(mask);
-  return (shifted & (shifted + 1)) == 0;
-}
-
-void CheckMasks(const std::array<uint32_t, 4>& masks, int bitCount) {
-  const uint64_t limit = (uint64_t{1} << bitCount) - 1;
-  uint32_t seen = 0;
-  for (std::size_t i = 0; i < masks.size(); ++i) {
-    const uint32_t mask = masks[i];
-    if (mask == 0 && i == 3) continue;  // no alpha
-    if (!ContiguousMask(mask) || mask > limit || (mask & seen) != 0) Invalid();
-    seen |= mask;
-  }
-}
-
-void ReadMasks(const TBytes& bytes, TLayout& layout, uint32_t headerSize, std::size_t& maskBytes) {
-  const bool bitFields = layout.Compression == BI_BITFIELDS || layout.Compression == kAlphaBitFields;
-  if (!bitFields) {
-    layout.Masks = layout.BitCount == 16 ? std::array<uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
-                                         : std::array<uint32_t, 4>{0xFF0000, 0x00FF00, 0x0000FF, 0};
-    return;
-  }
-  const std::size_t count = layout.Compression == kAlphaBitFields ? 4 : 3;
-  std::size_t at = kFileHeaderSize + kInfoHeaderSize;
-  if (headerSize == kInfoHeaderSize) {
-    maskBytes = 4 * count;  // the masks follow a 40-byte header
-  } else if (headerSize < 56) {
-    if (count == 4) Invalid();  // a V2 header has no room for an alpha mask
-  }
-  for (std::size_t i = 0; i < count; ++i) layout.Masks[i] = bytes.U32(at + 4 * i);
-  if (headerSize >= 56) layout.Masks[3] = bytes.U32(at + 12);  // V3 and later hold an alpha mask
-  CheckMasks(layout.Masks, layout.BitCount);
-}
-
-void ReadPalette(const TBytes& bytes, TLayout& layout, std::size_t start, bool core, uint32_t colorsUsed) {
-  const uint32_t maximum = 1u << layout.BitCount;
-  if (colorsUsed > maximum) Invalid();
-  const uint32_t count = colorsUsed != 0 ? colorsUsed : maximum;
-  const std::size_t entrySize = core ? 3 : 4;
-  const uint8_t* entries = bytes.At(start, count * entrySize);
-  if (start + count * entrySize > layout.OffBits) Invalid();
-  layout.Palette.resize(count);
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* entry = entries + i * entrySize;
-    layout.Palette[i] = RGBQUAD{entry[0], entry[1], entry[2], 0};
-  }
-}
-
-TLayout ReadLayout(const TBytes& bytes) {
-  if (bytes.Size() < kFileHeaderSize + 12 || bytes.U8(0) != 'B' || bytes.U8(1) != 'M') Invalid();
-  TLayout layout;
-  layout.OffBits = bytes.U32(10);
-  const uint32_t headerSize = bytes.U32(14);
-  if (!ValidHeaderSize(headerSize)) Invalid();
-  bytes.At(kFileHeaderSize, headerSize);
-  const bool core = headerSize == 12;
-  const bool os2 = IsOs2InfoHeader(headerSize);
-  const std::size_t h = kFileHeaderSize;
-  int64_t width = 0;
-  int64_t height = 0;
-  uint32_t planes = 0;
-  uint32_t colorsUsed = 0;
-  uint32_t sizeImage = 0;
-  if (core) {
-    width = bytes.U16(h + 4);
-    height = bytes.U16(h + 6);
-    planes = bytes.U16(h + 8);
-    layout.BitCount = bytes.U16(h + 10);
+// Asks gdi32 for a DIB section one row tall in the description's format (uncompressed, which
+// is all a DIB section holds); nothing when gdi32 refuses the description.
+std::optional<TDescription> Describe(std::vector<uint8_t> info, const THeaderFields& fields) {
+  if (fields.Size == sizeof(BITMAPCOREHEADER)) {
+    WriteAt<WORD>(info, offsetof(BITMAPCOREHEADER, bcHeight), 1);
   } else {
-    width = bytes.I32(h + 4);
-    height = bytes.I32(h + 8);
-    planes = bytes.U16(h + 12);
-    layout.BitCount = bytes.U16(h + 14);
-    if (headerSize >= 20) layout.Compression = bytes.U32(h + 16);
-    if (headerSize >= 24) sizeImage = bytes.U32(h + 20);
-    if (headerSize >= 36) colorsUsed = bytes.U32(h + 32);
+    WriteAt<LONG>(info, offsetof(BITMAPINFOHEADER, biHeight), 1);
   }
-  if (planes != 1) Invalid();
-  if (height < 0) {
-    layout.TopDown = true;
-    height = -height;  // INT32_MIN negates fine in 64 bits and fails the size limit below
+  if (IsRunLength(fields.Compression)) WriteAt<DWORD>(info, offsetof(BITMAPINFOHEADER, biCompression), BI_RGB);
+  void* bits = nullptr;
+  HBITMAP row = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                 nullptr, 0);
+  if (row == nullptr) return std::nullopt;
+  TDescription description;
+  GetObject(row, sizeof description.Section, &description.Section);
+  if (description.BitCount() <= 8) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, row);
+    RGBQUAD table[256];
+    description.ColorTable.assign(table, table + GetDIBColorTable(dc, 0, 256, table));
+    SelectObject(dc, old);
+    DeleteDC(dc);
   }
-  if (width <= 0 || height == 0 || width > TBmpFile::kMaxDimension || height > TBmpFile::kMaxDimension ||
-      width * height > TBmpFile::kMaxPixels) {
-    Invalid();
-  }
-  layout.Width = static_cast<int>(width);
-  layout.Height = static_cast<int>(height);
-
-  const int bits = layout.BitCount;
-  const bool validBits = core ? (bits == 1 || bits == 4 || bits == 8 || bits == 24)
-                              : (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32);
-  if (!validBits) Invalid();
-  switch (layout.Compression) {
-    case BI_RGB: break;
-    case BI_RLE8: if (bits != 8 || layout.TopDown) Invalid(); break;
-    case BI_RLE4: if (bits != 4 || layout.TopDown) Invalid(); break;
-    case BI_BITFIELDS:
-    case kAlphaBitFields: if (os2 || (bits != 16 && bits != 32)) Invalid(); break;
-    default: Invalid();  // JPEG, PNG, CMYK, and the OS/2 Huffman and RLE24 codings
-  }
-
-  std::size_t maskBytes = 0;
-  if (bits == 16 || bits == 32) ReadMasks(bytes, layout, headerSize, maskBytes);
-  const std::size_t tableStart = kFileHeaderSize + headerSize + maskBytes;
-  if (layout.OffBits < tableStart || layout.OffBits >= bytes.Size()) Invalid();
-  if (bits <= 8) ReadPalette(bytes, layout, tableStart, core, colorsUsed);
-
-  if (layout.Compression == BI_RLE4 || layout.Compression == BI_RLE8) {
-    const std::size_t available = bytes.Size() - layout.OffBits;
-    layout.DataEnd = layout.OffBits + (sizeImage != 0 && sizeImage < available ? sizeImage : available);
-  } else {
-    const uint64_t stride = (static_cast<uint64_t>(layout.Width) * bits + 31) / 32 * 4;
-    const uint64_t dataSize = stride * static_cast<uint64_t>(layout.Height);
-    if (dataSize > bytes.Size() - layout.OffBits) Invalid();
-    layout.DataEnd = layout.OffBits + dataSize;
-  }
-  return layout;
+  DeleteObject(row);
+  return description;
 }
 
-TPixelFormat FormatFor(const TLayout& layout, bool& convert) {
-  convert = false;
-  switch (layout.BitCount) {
+TPixelFormat FormatFor(const TDescription& description) {
+  const DWORD* masks = description.Section.dsBitfields;
+  switch (description.BitCount()) {
     case 1: return pf1bit;
     case 4: return pf4bit;
     case 8: return pf8bit;
     case 24: return pf24bit;
     case 16:
-      if (layout.Masks == std::array<uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}) return pf15bit;
-      if (layout.Masks == std::array<uint32_t, 4>{0xF800, 0x07E0, 0x001F, 0}) return pf16bit;
-      convert = true;
+      if (masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F) return pf15bit;
+      if (masks[0] == 0xF800 && masks[1] == 0x07E0 && masks[2] == 0x001F) return pf16bit;
       return pf32bit;
-    default:
-      convert = layout.Masks != std::array<uint32_t, 4>{0xFF0000, 0x00FF00, 0x0000FF, 0};
-      return pf32bit;
+    default: return pf32bit;
   }
 }
 
-uint32_t Channel(uint32_t raw, uint32_t mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const uint64_t maximum = uint64_t{mask} >> shift;
-  return static_cast<uint32_t>((uint64_t{(raw & mask) >> shift} * 255 + maximum / 2) / maximum);
+// An indexed file's pixels described with the image's own header in the file's row order and
+// coding, and a full colour table: indices past the file's table take its first entry.
+std::vector<uint8_t> IndexedSource(const TBitmapImage& image, const THeaderFields& fields, DWORD dataSize) {
+  BITMAPINFOHEADER header = image.Info()->bmiHeader;
+  header.biHeight = static_cast<LONG>(fields.Height);
+  header.biCompression = fields.Compression;
+  header.biSizeImage = dataSize;
+  header.biClrUsed = 0;
+  std::vector<RGBQUAD> table = image.ColorTable();
+  table.resize(std::size_t{1} << image.BitCount(), table.front());
+  std::vector<uint8_t> source;
+  Append(source, header);
+  Append(source, *table.data(), table.size());
+  return source;
 }
 
-// Pixels by masks into 0xAARRGGBB.
-void ConvertRows(const TBytes& bytes, const TLayout& layout, TBitmapImage& image) {
-  const std::size_t stride = static_cast<std::size_t>(layout.Width * layout.BitCount + 31) / 32 * 4;
-  const int bytesPerPixel = layout.BitCount / 8;
-  for (int row = 0; row < layout.Height; ++row) {
-    const uint8_t* source = bytes.At(layout.OffBits + row * stride, stride);
-    const int y = layout.TopDown ? row : layout.Height - 1 - row;
-    for (int x = 0; x < layout.Width; ++x) {
-      uint32_t raw = 0;
-      std::memcpy(&raw, source + x * bytesPerPixel, bytesPerPixel);
-      const uint32_t value = (Channel(raw, layout.Masks[3]) << 24) | (Channel(raw, layout.Masks[0]) << 16) |
-                             (Channel(raw, layout.Masks[1]) << 8) | Channel(raw, layout.Masks[2]);
-      image.SetRawPixel(x, y, value);
-    }
+// The headers Write puts before the bits, from what gdi32 tells of the DIB section.
+std::vector<uint8_t> FileHeaders(const DIBSECTION& section, HBITMAP handle) {
+  const BITMAPINFOHEADER& header = section.dsBmih;
+  struct {
+    BITMAPINFOHEADER Header;
+    RGBQUAD Colors[256];
+  } query{};
+  if (header.biClrUsed > 0) {  // GetDIBits in the section's own depth gives its colour table
+    query.Header = header;
+    HDC dc = CreateCompatibleDC(nullptr);
+    GetDIBits(dc, handle, 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&query), DIB_RGB_COLORS);
+    DeleteDC(dc);
   }
+  const std::size_t masksSize = header.biCompression == BI_BITFIELDS ? sizeof section.dsBitfields : 0;
+  BITMAPFILEHEADER file{};
+  file.bfType = kFileType;
+  file.bfOffBits = static_cast<DWORD>(kFileHeaderSize + sizeof header + masksSize + header.biClrUsed * sizeof(RGBQUAD));
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  std::vector<uint8_t> bytes;
+  Append(bytes, file);
+  Append(bytes, header);
+  if (masksSize > 0) Append(bytes, section.dsBitfields);
+  if (header.biClrUsed > 0) Append(bytes, query.Colors[0], header.biClrUsed);
+  return bytes;
 }
 
-void CopyRows(const TBytes& bytes, const TLayout& layout, TBitmapImage& image) {
-  const std::size_t stride = static_cast<std::size_t>(image.Stride());
-  for (int row = 0; row < layout.Height; ++row) {
-    const int y = layout.TopDown ? row : layout.Height - 1 - row;
-    std::memcpy(image.Row(y), bytes.At(layout.OffBits + row * stride, stride), stride);
-  }
-  // Indices past a short colour table are read as entry 0.
-  const std::size_t count = layout.Palette.size();
-  if (layout.BitCount > 8 || count >= (std::size_t{1} << layout.BitCount)) return;
-  for (int y = 0; y < layout.Height; ++y) {
-    for (int x = 0; x < layout.Width; ++x) {
-      if (image.RawPixel(x, y) >= count) image.SetRawPixel(x, y, 0);
-    }
-  }
-}
-
-// Run-length coded bits, bottom-up; pixels that no code reaches keep index 0.
-std::size_t DecodeRle(const TBytes& bytes, const TLayout& layout, TBitmapImage& image) {
-  const bool nibbles = layout.Compression == BI_RLE4;
-  const std::size_t count = layout.Palette.size();
-  std::memset(image.Bits(), 0, image.ImageSize());
-  std::size_t position = layout.OffBits;
-  const std::size_t end = layout.DataEnd;
-  int x = 0;
-  int y = 0;  // from the bottom
-  auto put = [&](uint32_t index) {
-    if (x >= layout.Width || y >= layout.Height) Invalid();
-    image.SetRawPixel(x, layout.Height - 1 - y, index < count ? index : 0);
-    ++x;
-  };
-  while (position < end) {
-    if (end - position < 2) Invalid();
-    const uint8_t first = bytes.U8(position);
-    const uint8_t second = bytes.U8(position + 1);
-    position += 2;
-    if (first > 0) {
-      for (int i = 0; i < first; ++i) put(nibbles ? (i % 2 == 0 ? second >> 4 : second & 0xF) : second);
-    } else if (second == 0) {
-      x = 0;
-      if (++y > layout.Height) Invalid();
-    } else if (second == 1) {
-      break;
-    } else if (second == 2) {
-      if (end - position < 2) Invalid();
-      x += bytes.U8(position);
-      y += bytes.U8(position + 1);
-      position += 2;
-      if (x > layout.Width || y > layout.Height) Invalid();
-    } else {
-      const std::size_t dataBytes = nibbles ? (second + 1u) / 2 : second;
-      if (end - position < dataBytes) Invalid();
-      const uint8_t* data = bytes.At(position, dataBytes);
-      for (int i = 0; i < second; ++i) put(nibbles ? (i % 2 == 0 ? data[i / 2] >> 4 : data[i / 2] & 0xF) : data[i]);
-      position = std::min(end, position + dataBytes + (dataBytes & 1));
-    }
-  }
-  return position;
-}
-
-void PutU16(std::vector<uint8_t>& out, uint32_t value) {
-  out.push_back(static_cast<uint8_t>(value));
-  out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t value) {
-  PutU16(out, value & 0xFFFF);
-  PutU16(out, value >> 16);
+DIBSECTION SectionOf(const TBitmapImage& image) {
+  DIBSECTION section{};
+  GetObject(image.Handle(), sizeof section, &section);
+  return section;
 }
 
 }  // namespace
 
 std::shared_ptr<TBitmapImage> TBmpFile::Read(const uint8_t* data, std::size_t size, std::size_t* consumed) {
-  const TBytes bytes(data, size);
-  const TLayout layout = ReadLayout(bytes);
-  bool convert = false;
-  const TPixelFormat format = FormatFor(layout, convert);
-  auto image = TBitmapImage::Create(layout.Width, layout.Height, format, layout.Palette);
-  std::size_t end = layout.DataEnd;
-  if (layout.Compression == BI_RLE4 || layout.Compression == BI_RLE8) end = DecodeRle(bytes, layout, *image);
-  else if (convert) ConvertRows(bytes, layout, *image);
-  else CopyRows(bytes, layout, *image);
-  if (consumed != nullptr) *consumed = end;
+  BITMAPFILEHEADER file;
+  if (size < kFileHeaderSize + sizeof(BITMAPCOREHEADER)) Invalid();
+  std::memcpy(&file, data, sizeof file);
+  if (file.bfType != kFileType || file.bfOffBits >= size || file.bfOffBits < kFileHeaderSize + sizeof(DWORD)) Invalid();
+  const std::vector<uint8_t> info = InfoBytes(data, file.bfOffBits, 0x00);
+  const THeaderFields fields = ReadFields(info);
+  const int64_t height = fields.Height < 0 ? -fields.Height : fields.Height;
+  // gdi32 checks the rest of the header; the height it is shown below is one row.
+  if (fields.Size > file.bfOffBits - kFileHeaderSize || fields.Width > kMaxDimension || height == 0 ||
+      height > kMaxDimension || fields.Width * height > kMaxPixels) {
+    Invalid();
+  }
+
+  // The description must end before the pixel data: read with the bytes from there on as
+  // zeros and as ones, gdi32 must find the same.
+  const std::optional<TDescription> description = Describe(info, fields);
+  const std::optional<TDescription> check = Describe(InfoBytes(data, file.bfOffBits, 0xFF), fields);
+  if (!description || !check || !description->SameAs(*check)) Invalid();
+
+  const TPixelFormat format = FormatFor(*description);
+  auto image = TBitmapImage::Create(static_cast<int>(fields.Width), static_cast<int>(height), format,
+                                    description->ColorTable);
+  const std::size_t available = size - file.bfOffBits;
+  std::size_t dataSize = available;
+  if (IsRunLength(fields.Compression)) {
+    if (fields.SizeImage != 0) dataSize = std::min<std::size_t>(fields.SizeImage, available);
+  } else {
+    dataSize = static_cast<std::size_t>(description->Section.dsBm.bmWidthBytes) * static_cast<std::size_t>(height);
+    if (dataSize > available) Invalid();
+  }
+  const std::vector<uint8_t> source = description->BitCount() <= 8
+                                          ? IndexedSource(*image, fields, static_cast<DWORD>(dataSize))
+                                          : info;
+  if (SetDIBits(nullptr, image->Handle(), 0, static_cast<UINT>(height), data + file.bfOffBits,
+                reinterpret_cast<const BITMAPINFO*>(source.data()), DIB_RGB_COLORS) == 0) {
+    Invalid();
+  }
+  if (consumed != nullptr) *consumed = file.bfOffBits + dataSize;
   return image;
 }
 
@@ -324,39 +237,14 @@ std::shared_ptr<TBitmapImage> TBmpFile::Read(TStream& stream) {
 }
 
 int64_t TBmpFile::FileSize(const TBitmapImage& image) {
-  const std::size_t masks = image.Format() == pf16bit ? 12 : 0;
-  return static_cast<int64_t>(kFileHeaderSize + kInfoHeaderSize + masks + 4 * image.ColorTable().size() +
-                              image.ImageSize());
+  const DIBSECTION section = SectionOf(image);
+  return static_cast<int64_t>(FileHeaders(section, image.Handle()).size() + section.dsBmih.biSizeImage);
 }
 
 void TBmpFile::Write(TStream& stream, const TBitmapImage& image) {
   GdiFlush();
-  const auto& table = image.ColorTable();
-  const uint32_t headersSize = static_cast<uint32_t>(FileSize(image) - image.ImageSize());
-  std::vector<uint8_t> out;
-  out.reserve(headersSize);
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, static_cast<uint32_t>(FileSize(image)));
-  PutU32(out, 0);
-  PutU32(out, headersSize);
-  PutU32(out, kInfoHeaderSize);
-  PutU32(out, static_cast<uint32_t>(image.Width()));
-  PutU32(out, static_cast<uint32_t>(image.Height()));
-  PutU16(out, 1);
-  PutU16(out, static_cast<uint32_t>(image.BitCount()));
-  PutU32(out, image.Format() == pf16bit ? BI_BITFIELDS : BI_RGB);
-  PutU32(out, static_cast<uint32_t>(image.ImageSize()));
-  PutU32(out, 0);
-  PutU32(out, 0);
-  PutU32(out, static_cast<uint32_t>(table.size()));
-  PutU32(out, 0);
-  if (image.Format() == pf16bit) {
-    for (uint32_t mask : {0xF800u, 0x07E0u, 0x001Fu}) PutU32(out, mask);
-  }
-  for (const RGBQUAD& entry : table) {
-    out.insert(out.end(), {entry.rgbBlue, entry.rgbGreen, entry.rgbRed, 0});
-  }
-  stream.WriteBuffer(out.data(), static_cast<int64_t>(out.size()));
-  stream.WriteBuffer(image.Bits(), static_cast<int64_t>(image.ImageSize()));
+  const DIBSECTION section = SectionOf(image);
+  const std::vector<uint8_t> headers = FileHeaders(section, image.Handle());
+  stream.WriteBuffer(headers.data(), static_cast<int64_t>(headers.size()));
+  stream.WriteBuffer(section.dsBm.bmBits, static_cast<int64_t>(section.dsBmih.biSizeImage));
 }

@@ -1,6 +1,7 @@
-// Unit Graphics: TBmpFile, BMP file images: reading every valid variant (core, info, V2-V5 and
-// OS/2 2.x headers; 1, 4, 8, 16, 24 and 32 bits; uncompressed, RLE4, RLE8 and bit fields;
-// top-down and bottom-up; short colour tables) and writing the framework's form.
+// Unit Graphics: TBmpFile, BMP file images. Reading checks the file header and the size
+// limits and hands the BITMAPINFO and the bits to gdi32, which parses and decodes every
+// variant it knows (core, OS/2 2.x, info and V2-V5 headers; 1 to 32 bits; RLE4, RLE8 and bit
+// fields; top-down rows); writing takes the header and the bits from the DIB section.
 #pragma once
 
 #include "TBitmapImage.h"
@@ -18,12 +19,14 @@ class TBmpFile {
 
   // Reads a BMP file image from the stream's position to the end of the stream at most and
   // leaves the position after the pixel data. Damaged data raises EInvalidGraphic
-  // "Bitmap image is not valid"; nothing is allocated beyond what the limits allow.
+  // "Bitmap image is not valid"; nothing is allocated beyond what the limits allow. Indices
+  // past a short colour table read as its first entry.
   static std::shared_ptr<TBitmapImage> Read(TStream& stream);
   // The same from bytes in memory.
   static std::shared_ptr<TBitmapImage> Read(const uint8_t* data, std::size_t size, std::size_t* consumed = nullptr);
-  // Writes a BMP file: BITMAPFILEHEADER, BITMAPINFOHEADER, the R5G6B5 masks of pf16bit, the
-  // colour table of indexed images and the bits bottom-up; pfDevice is written as 32 bits.
+  // Writes a BMP file: BITMAPFILEHEADER, the DIB section's BITMAPINFOHEADER, its masks when
+  // they are not the depth's defaults (pf16bit), its colour table and its bits bottom-up;
+  // pfDevice is written as 32 bits.
   static void Write(TStream& stream, const TBitmapImage& image);
   // Bytes Write produces.
   static int64_t FileSize(const TBitmapImage& image);

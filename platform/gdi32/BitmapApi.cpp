@@ -65,15 +65,41 @@ std::vector<PALETTEENTRY> SelectedPalette(HDC hdc) {
   return palette ? palette->Entries() : std::vector<PALETTEENTRY>{};
 }
 
-// Copies pixels between surfaces of possibly different formats, by colour.
-void ConvertInto(const PixelSurface& from, int fromY, PixelSurface& to, int toY, int width) {
-  std::vector<uint32_t> row(width);
-  from.ReadRow(fromY, 0, width, row.data());
-  if (!from.SameFormatAs(to)) {
-    for (uint32_t& p : row) p = to.PixelFromColor(from.ColorFromPixel(p));
+// Copies rows between surfaces of possibly different formats, by colour. An indexed source
+// is converted through a table made once per index; a source's alpha goes into the unused top
+// byte of a 32-bit target.
+class RowConverter {
+ public:
+  RowConverter(const PixelSurface& from, PixelSurface& to)
+      : from_(from), to_(to), raw_(from.SameFormatAs(to)) {
+    carryAlpha_ = from.GetFormat().alphaMask != 0 && to.BitsPerPixel() == 32 && (to.ColorMask() & 0xFF000000) == 0;
+    if (!raw_ && from.IsIndexed()) {
+      for (uint32_t index = 0; index <= from.PixelMask(); ++index) byIndex_.push_back(Convert(index));
+    }
   }
-  to.WriteRow(toY, 0, width, row.data());
-}
+
+  void Copy(int fromY, int toY, int width) {
+    row_.resize(width);
+    from_.ReadRow(fromY, 0, width, row_.data());
+    if (!raw_) {
+      for (uint32_t& p : row_) p = byIndex_.empty() ? Convert(p) : byIndex_[p];
+    }
+    to_.WriteRow(toY, 0, width, row_.data());
+  }
+
+ private:
+  uint32_t Convert(uint32_t pixel) const {
+    const uint32_t converted = to_.PixelFromColor(from_.ColorFromPixel(pixel));
+    return carryAlpha_ ? converted | (uint32_t{from_.AlphaFromPixel(pixel)} << 24) : converted;
+  }
+
+  const PixelSurface& from_;
+  PixelSurface& to_;
+  bool raw_;
+  bool carryAlpha_ = false;
+  std::vector<uint32_t> byIndex_;
+  std::vector<uint32_t> row_;
+};
 
 // A DIB description for GetDIBits output with the given header fields.
 PixelSurface::Format OutputFormat(const BITMAPINFOHEADER& header, const PixelSurface& bitmap,
@@ -235,12 +261,13 @@ int WINAPI SetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, const void* 
   PixelSurface& target = *bitmap->Surface();
   const int width = std::min(target.Width(), dib->Width());
   const int firstScan = rle ? 0 : static_cast<int>(start);
+  RowConverter converter(*decoded, target);
   for (int row = 0; row < decoded->Height(); ++row) {
     // Scan lines count from the bottom of a bottom-up DIB.
     const int scan = dib->BottomUp() ? firstScan + (decoded->Height() - 1 - row) : firstScan + row;
     const int y = dib->BottomUp() ? dib->Height() - 1 - scan : scan;
     if (y < 0 || y >= target.Height()) continue;
-    ConvertInto(*decoded, row, target, y, width);
+    converter.Copy(row, y, width);
   }
   return decoded->Height();
 }
@@ -295,12 +322,13 @@ int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBi
     return 0;
   }
   const int width = std::min(header.biWidth, surface.Width());
+  RowConverter converter(surface, *staging);
   auto* out = static_cast<uint8_t*>(lpvBits);
   for (int i = 0; i < lines; ++i) {
     const int scan = static_cast<int>(start) + i;
     const int y = header.biHeight > 0 ? height - 1 - scan : scan;
     std::memset(staging->Row(0), 0, stride);
-    if (y >= 0 && y < surface.Height()) ConvertInto(surface, y, *staging, 0, width);
+    if (y >= 0 && y < surface.Height()) converter.Copy(y, 0, width);
     std::memcpy(out + static_cast<size_t>(i) * stride, staging->Row(0), stride);
   }
   return lines;

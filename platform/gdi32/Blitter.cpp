@@ -25,6 +25,7 @@ class SourceConverter {
     } else if (destinationMono) {
       mode_ = Mode::ToMono;
       sourceBackground_ = source_.PixelFromColor(source.ResolveColor(source.State().backgroundColor));
+      colorBits_ = source_.ColorMask();
     } else if (source_.SameFormatAs(destination_)) {
       mode_ = Mode::Raw;
     } else {
@@ -43,7 +44,7 @@ class SourceConverter {
         for (int i = 0; i < count; ++i) out[i] = out[i] ? oneBit_ : zeroBit_;
         return;
       case Mode::ToMono:
-        for (int i = 0; i < count; ++i) out[i] = out[i] == sourceBackground_ ? 1u : 0u;
+        for (int i = 0; i < count; ++i) out[i] = (out[i] & colorBits_) == sourceBackground_ ? 1u : 0u;
         return;
       case Mode::ByColor:
         for (int i = 0; i < count; ++i) out[i] = destination_.PixelFromColor(source_.ColorFromPixel(out[i]));
@@ -59,6 +60,7 @@ class SourceConverter {
   uint32_t zeroBit_ = 0;
   uint32_t oneBit_ = 0;
   uint32_t sourceBackground_ = 0;
+  uint32_t colorBits_ = 0;  // unused and alpha bits take no part in matching the background
 };
 
 // A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.

@@ -1,10 +1,13 @@
 #include "DibInfo.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr PALETTEENTRY kDefaultPalette[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+constexpr DWORD kAlphaBitFields = 6;  // BI_ALPHABITFIELDS: red, green, blue and alpha masks
+constexpr DWORD kMasksAt = sizeof(BITMAPINFOHEADER);  // after a 40-byte header, inside longer ones
 
 template <typename T>
 T ReadAt(const uint8_t* base, size_t offset) {
@@ -13,55 +16,81 @@ T ReadAt(const uint8_t* base, size_t offset) {
   return value;
 }
 
+// Core (12), OS/2 2.x (16 to 64), info (40), V2 (52), V3 (56), V4 (108) and V5 (124) headers.
+bool IsKnownHeader(DWORD size) { return size == 12 || (size >= 16 && size <= 64) || size == 108 || size == 124; }
+
+// OS/2 2.x headers are laid out like the info header as far as they go, but their
+// compressions 3 and 4 are Huffman and RLE24, not bit fields.
+bool IsOs2Header(DWORD size) { return size >= 16 && size <= 64 && size != 40 && size != 52 && size != 56; }
+
+bool ContiguousMask(uint32_t mask) {
+  const uint32_t shifted = mask >> __builtin_ctz(mask);
+  return (shifted & (shifted + 1)) == 0;
+}
+
+// Red, green and blue masks non-zero, alpha optional; each a contiguous run inside the pixel,
+// none overlapping another.
+bool ValidMasks(const PixelSurface::Format& format, int bitCount) {
+  const uint32_t limit = bitCount == 16 ? 0xFFFF : 0xFFFFFFFF;
+  const uint32_t masks[4] = {format.redMask, format.greenMask, format.blueMask, format.alphaMask};
+  uint32_t seen = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    if (masks[i] == 0 && i == 3) continue;  // no alpha
+    if (masks[i] == 0 || masks[i] > limit || !ContiguousMask(masks[i]) || (masks[i] & seen) != 0) return false;
+    seen |= masks[i];
+  }
+  return true;
+}
+
 // Expands RLE4/RLE8 data into `surface`, a zeroed top-down 8-bit surface of the DIB's size,
-// one index per pixel; false on malformed data.
+// one index per pixel. False on malformed data: a run, delta or line end that leaves the
+// picture, a block cut short, or a lone byte at the end.
 bool DecodeRle(const uint8_t* data, size_t size, int bitsPerPixel, PixelSurface& surface) {
   const int width = surface.Width();
   const int height = surface.Height();
   int x = 0;
   int y = 0;  // from the bottom
   size_t i = 0;
-  auto put = [&](uint8_t value) {
-    if (x < width && y < height) surface.Row(height - 1 - y)[x] = value;
-    ++x;
+  auto nibbleOrByte = [&](uint8_t byte, int k) {
+    return bitsPerPixel == 8 ? byte : static_cast<uint8_t>((k & 1) ? (byte & 0xF) : (byte >> 4));
   };
-  while (i + 1 < size) {
+  auto fits = [&](int count) { return y < height && count <= width - x; };
+  while (i < size) {
+    if (size - i < 2) return false;
     const uint8_t count = data[i];
     const uint8_t value = data[i + 1];
     i += 2;
     if (count > 0) {
-      for (int k = 0; k < count; ++k) {
-        put(bitsPerPixel == 8 ? value : static_cast<uint8_t>((k & 1) ? (value & 0xF) : (value >> 4)));
-      }
+      if (!fits(count)) return false;
+      uint8_t* row = surface.Row(height - 1 - y);
+      for (int k = 0; k < count; ++k) row[x++] = nibbleOrByte(value, k);
       continue;
     }
     switch (value) {
       case 0:  // end of line
         x = 0;
-        ++y;
+        if (++y > height) return false;
         break;
       case 1:  // end of bitmap
         return true;
       case 2:  // delta
-        if (i + 1 >= size) return false;
+        if (size - i < 2) return false;
         x += data[i];
         y += data[i + 1];
         i += 2;
+        if (x > width || y > height) return false;
         break;
       default: {  // literal run of `value` pixels, padded to a 16-bit boundary
         const size_t bytes = bitsPerPixel == 8 ? value : (value + 1u) / 2;
-        if (i + bytes > size) return false;
-        for (int k = 0; k < value; ++k) {
-          const uint8_t byte = data[i + (bitsPerPixel == 8 ? k : k / 2)];
-          put(bitsPerPixel == 8 ? byte : static_cast<uint8_t>((k & 1) ? (byte & 0xF) : (byte >> 4)));
-        }
-        i += bytes + (bytes & 1);
+        if (size - i < bytes || !fits(value)) return false;
+        uint8_t* row = surface.Row(height - 1 - y);
+        for (int k = 0; k < value; ++k) row[x++] = nibbleOrByte(data[i + (bitsPerPixel == 8 ? k : k / 2)], k);
+        i += std::min(bytes + (bytes & 1), size - i);
         break;
       }
     }
-    if (y > height) return false;
   }
-  return true;  // a missing end marker leaves the rest black, as lenient readers do
+  return true;  // a missing end marker leaves the rest at index 0, as lenient readers do
 }
 
 }  // namespace
@@ -72,33 +101,30 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
   if (usage != DIB_RGB_COLORS && usage != DIB_PAL_COLORS) return std::nullopt;
   const auto* base = reinterpret_cast<const uint8_t*>(info);
   const DWORD headerSize = ReadAt<DWORD>(base, 0);
+  if (!IsKnownHeader(headerSize) || available < headerSize) return std::nullopt;
   DibInfo dib;
   int64_t width;
   int64_t height;
   int bitCount;
   size_t colorsUsed = 0;
   size_t entrySize;
-  size_t offset;
+  size_t offset = headerSize;
   if (headerSize == sizeof(BITMAPCOREHEADER)) {
     width = ReadAt<WORD>(base, 4);
     height = ReadAt<WORD>(base, 6);
     if (ReadAt<WORD>(base, 8) != 1) return std::nullopt;
     bitCount = ReadAt<WORD>(base, 10);
     entrySize = sizeof(RGBTRIPLE);
-    offset = headerSize;
-  } else if (headerSize >= sizeof(BITMAPINFOHEADER) && headerSize <= 124) {
-    if (available < headerSize) return std::nullopt;
+  } else {
     width = ReadAt<LONG>(base, 4);
     height = ReadAt<LONG>(base, 8);
     if (ReadAt<WORD>(base, 12) != 1) return std::nullopt;
     bitCount = ReadAt<WORD>(base, 14);
-    dib.compression_ = ReadAt<DWORD>(base, 16);
-    dib.sizeImage_ = ReadAt<DWORD>(base, 20);
-    colorsUsed = ReadAt<DWORD>(base, 32);
+    // Short OS/2 headers end before some fields; those read as zero.
+    if (headerSize >= 20) dib.compression_ = ReadAt<DWORD>(base, 16);
+    if (headerSize >= 24) dib.sizeImage_ = ReadAt<DWORD>(base, 20);
+    if (headerSize >= 36) colorsUsed = ReadAt<DWORD>(base, 32);
     entrySize = sizeof(RGBQUAD);
-    offset = headerSize;
-  } else {
-    return std::nullopt;
   }
   if (width <= 0 || height == 0 || height == INT32_MIN) return std::nullopt;
   dib.bottomUp_ = height > 0;
@@ -112,6 +138,7 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
       if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) {
         return std::nullopt;
       }
+      if (headerSize == sizeof(BITMAPCOREHEADER) && (bitCount == 16 || bitCount == 32)) return std::nullopt;
       break;
     case BI_RLE8:
     case BI_RLE4:
@@ -119,25 +146,26 @@ std::optional<DibInfo> DibInfo::Parse(const BITMAPINFO* info, size_t available, 
         return std::nullopt;
       }
       break;
-    case BI_BITFIELDS: {
-      if (bitCount != 16 && bitCount != 32) return std::nullopt;
-      // The masks follow a 40-byte header; later headers hold them inside.
-      const size_t masksAt = headerSize == sizeof(BITMAPINFOHEADER) ? headerSize : 40;
-      if (available < masksAt + 12) return std::nullopt;
-      dib.format_.redMask = ReadAt<DWORD>(base, masksAt);
-      dib.format_.greenMask = ReadAt<DWORD>(base, masksAt + 4);
-      dib.format_.blueMask = ReadAt<DWORD>(base, masksAt + 8);
-      if (headerSize == sizeof(BITMAPINFOHEADER)) offset += 12;
-      const uint32_t limit = bitCount == 16 ? 0xFFFF : 0xFFFFFFFF;
-      for (uint32_t mask : {dib.format_.redMask, dib.format_.greenMask, dib.format_.blueMask}) {
-        if (mask == 0 || mask > limit) return std::nullopt;
-        const uint32_t shifted = mask >> __builtin_ctz(mask);
-        if ((shifted & (shifted + 1)) != 0) return std::nullopt;  // not contiguous
+    case BI_BITFIELDS:
+    case kAlphaBitFields: {
+      if (IsOs2Header(headerSize) || (bitCount != 16 && bitCount != 32)) return std::nullopt;
+      const size_t count = dib.compression_ == kAlphaBitFields ? 4 : 3;
+      if (headerSize == kMasksAt) {
+        offset += 4 * count;
+      } else if (count == 4 && headerSize < 56) {
+        return std::nullopt;  // a V2 header has no room for an alpha mask
       }
+      if (available < kMasksAt + 4 * count) return std::nullopt;
+      dib.format_.redMask = ReadAt<DWORD>(base, kMasksAt);
+      dib.format_.greenMask = ReadAt<DWORD>(base, kMasksAt + 4);
+      dib.format_.blueMask = ReadAt<DWORD>(base, kMasksAt + 8);
+      // V3 and later headers hold an alpha mask whichever bit-field compression they name.
+      if (count == 4 || headerSize >= 56) dib.format_.alphaMask = ReadAt<DWORD>(base, kMasksAt + 12);
+      if (!ValidMasks(dib.format_, bitCount)) return std::nullopt;
       break;
     }
     default:
-      return std::nullopt;
+      return std::nullopt;  // JPEG, PNG, CMYK, and the OS/2 Huffman and RLE24 codings
   }
 
   if (bitCount <= 8) {

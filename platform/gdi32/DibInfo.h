@@ -1,5 +1,7 @@
 // A validated description of a device-independent bitmap, read from untrusted BITMAPINFO
-// data: header (core, info or a later version), bit fields and colour table.
+// data: header (core, OS/2 2.x, info, V2 to V5), bit fields (with alpha from V3 headers and
+// BI_ALPHABITFIELDS) and colour table. The one parser of bitmap descriptions: the DIB entry
+// points and, through them, the framework's BMP files read it.
 #pragma once
 
 #include "PixelSurface.h"
@@ -34,7 +36,7 @@ class DibInfo {
   const PixelSurface::Format& SurfaceFormat() const { return format_; }
 
   // A top-down surface holding the DIB's pixels (RLE data decompressed to 8 bits per
-  // pixel). Null when the bits are too short or malformed.
+  // pixel, unreached pixels at index 0). Null when the bits are too short or malformed.
   // `lines` limits the rows to the first scan lines of the bits (all rows when negative); the
   // surface's last row is the first scan line for a bottom-up DIB.
   std::shared_ptr<PixelSurface> Decode(const void* bits, size_t bitsSize, int lines = -1) const;

@@ -193,8 +193,8 @@ int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv) {
         ds.dsBmih.biBitCount = static_cast<WORD>(surface.BitsPerPixel());
         ds.dsBmih.biSizeImage = static_cast<DWORD>(surface.SizeInBytes());
         ds.dsBmih.biClrUsed = static_cast<DWORD>(surface.GetFormat().colorTable.size());
-        const bool bitFields = surface.BitsPerPixel() == 16 || surface.BitsPerPixel() == 32;
-        if (bitFields) {
+        if (surface.HasCustomMasks()) ds.dsBmih.biCompression = BI_BITFIELDS;
+        if (surface.BitsPerPixel() == 16 || surface.BitsPerPixel() == 32) {
           ds.dsBitfields[0] = surface.GetFormat().redMask;
           ds.dsBitfields[1] = surface.GetFormat().greenMask;
           ds.dsBitfields[2] = surface.GetFormat().blueMask;

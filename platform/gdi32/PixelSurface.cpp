@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kMaxDimension = 1 << 20;
+constexpr uint32_t kDefaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
+constexpr uint32_t kDefaultMasks32[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
 
 int ShiftOf(uint32_t mask) { return mask ? __builtin_ctz(mask) : 0; }
 int WidthOf(uint32_t mask) { return mask ? __builtin_popcount(mask) : 0; }
@@ -46,15 +48,11 @@ std::shared_ptr<PixelSurface> PixelSurface::Create(int width, int height, Format
   if (width <= 0 || height <= 0 || width > kMaxDimension || height > kMaxDimension) return nullptr;
   const uint64_t bytes = static_cast<uint64_t>(StrideFor(width, format.bitsPerPixel, format.alignment)) * height;
   if (bytes > kMaxBytes) return nullptr;
-  if (format.bitsPerPixel == 16 && format.redMask == 0) {
-    format.redMask = 0x7C00;
-    format.greenMask = 0x03E0;
-    format.blueMask = 0x001F;
-  }
-  if (format.bitsPerPixel == 32 && format.redMask == 0) {
-    format.redMask = 0x00FF0000;
-    format.greenMask = 0x0000FF00;
-    format.blueMask = 0x000000FF;
+  if ((format.bitsPerPixel == 16 || format.bitsPerPixel == 32) && format.redMask == 0) {
+    const uint32_t* masks = format.bitsPerPixel == 16 ? kDefaultMasks16 : kDefaultMasks32;
+    format.redMask = masks[0];
+    format.greenMask = masks[1];
+    format.blueMask = masks[2];
   }
   if (format.bitsPerPixel <= 8 && format.colorTable.size() > (size_t{1} << format.bitsPerPixel)) {
     format.colorTable.resize(size_t{1} << format.bitsPerPixel);
@@ -71,6 +69,21 @@ PixelSurface::PixelSurface(int width, int height, Format format)
 
 uint32_t PixelSurface::PixelMask() const {
   return format_.bitsPerPixel == 32 ? 0xFFFFFFFFu : (1u << format_.bitsPerPixel) - 1;
+}
+
+uint32_t PixelSurface::ColorMask() const {
+  switch (format_.bitsPerPixel) {
+    case 16:
+    case 32: return format_.redMask | format_.greenMask | format_.blueMask;
+    case 24: return 0xFFFFFF;
+    default: return PixelMask();
+  }
+}
+
+bool PixelSurface::HasCustomMasks() const {
+  if (format_.bitsPerPixel != 16 && format_.bitsPerPixel != 32) return false;
+  const uint32_t* masks = format_.bitsPerPixel == 16 ? kDefaultMasks16 : kDefaultMasks32;
+  return format_.redMask != masks[0] || format_.greenMask != masks[1] || format_.blueMask != masks[2];
 }
 
 uint32_t PixelSurface::ReadPixel(int x, int y) const {
@@ -192,6 +205,8 @@ COLORREF PixelSurface::ColorFromPixel(uint32_t pixel) const {
   const RGBQUAD& q = format_.colorTable[pixel];
   return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
 }
+
+uint8_t PixelSurface::AlphaFromPixel(uint32_t pixel) const { return ScaleFromMask(pixel, format_.alphaMask); }
 
 void PixelSurface::SetColorTable(UINT start, const RGBQUAD* colors, UINT count) {
   if (!IsIndexed()) return;

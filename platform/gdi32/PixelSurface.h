@@ -19,6 +19,7 @@ class PixelSurface {
     RowAlignment alignment = RowAlignment::DoubleWord;
     std::vector<RGBQUAD> colorTable;  // indexed formats; empty for a monochrome DDB
     uint32_t redMask = 0, greenMask = 0, blueMask = 0;  // 16 and 32 bpp bit fields
+    uint32_t alphaMask = 0;  // bit fields with alpha; none in a surface's default formats
   };
 
   // Largest surface accepted, in bytes; larger requests fail instead of exhausting memory.
@@ -36,6 +37,10 @@ class PixelSurface {
   bool IsMonochromeDdb() const { return format_.bitsPerPixel == 1 && format_.colorTable.empty(); }
   bool IsIndexed() const { return format_.bitsPerPixel <= 8; }
   uint32_t PixelMask() const;
+  // The bits of a pixel value that make its colour (not the unused or alpha bits).
+  uint32_t ColorMask() const;
+  // Whether the 16 or 32 bpp masks differ from the depth's defaults (X1R5G5B5, X8R8G8B8).
+  bool HasCustomMasks() const;
   RECT Bounds() const { return RECT{0, 0, width_, height_}; }
 
   uint8_t* Bits() { return bits_.data(); }
@@ -52,6 +57,8 @@ class PixelSurface {
   // because it needs the DC's background colour).
   uint32_t PixelFromColor(COLORREF color) const;
   COLORREF ColorFromPixel(uint32_t pixel) const;
+  // A pixel's alpha scaled to 0..255; 0 without an alpha mask.
+  uint8_t AlphaFromPixel(uint32_t pixel) const;
   void SetColorTable(UINT start, const RGBQUAD* colors, UINT count);
   bool SameFormatAs(const PixelSurface& other) const;
 

@@ -154,6 +154,36 @@ TEST(Bitmap, TransparentColourFollowsTheBottomLeftPixelUntilFixed) {
   EXPECT_EQ(bitmap.TransparentColor(), clWhite);
 }
 
+// GDI reads an index past a DIB section's colour table as black, through GetPixel as through
+// the automatic transparent colour.
+TEST(Bitmap, IndicesPastTheColourTableReadAsBlack) {
+  struct Case {
+    uint16_t BitCount;
+    uint32_t Colors;
+    uint8_t Index;
+    TColor Expected;
+  };
+  for (const Case& c : {Case{8, 2, 5, clBlack}, Case{8, 2, 2, clBlack}, Case{8, 2, 1, clRed},
+                        Case{8, 255, 255, clBlack}, Case{4, 3, 15, clBlack}, Case{4, 3, 2, clLime},
+                        Case{1, 1, 1, clBlack}}) {
+    SCOPED_TRACE(::testing::Message() << c.BitCount << " bits, " << c.Colors << " colours, index " << +c.Index);
+    TBmpSpec spec;
+    spec.BitCount = c.BitCount;
+    spec.ColorsUsed = c.Colors;
+    spec.Palette.assign(c.Colors, clWhite);
+    spec.Palette[0] = clTeal;
+    if (c.Colors > 2) spec.Palette[2] = clLime;
+    if (c.Colors > 1) spec.Palette[1] = clRed;
+    spec.Pixels = {0, 0, 0, 0};
+    TBitmap bitmap;
+    LoadBytes(bitmap, MakeBmp(spec));
+    auto* row = static_cast<uint8_t*>(bitmap.ScanLine(0));
+    row[0] = static_cast<uint8_t>(c.Index << (8 - c.BitCount));  // the leftmost pixel
+    EXPECT_EQ(bitmap.Canvas()->Pixel(0, 0), c.Expected);
+    EXPECT_EQ(bitmap.TransparentColor(), c.Expected);
+  }
+}
+
 TEST(Bitmap, MaskMarksTheTransparentColour) {
   TBitmap bitmap;
   MakeFilled(bitmap, 2, 1, clRed);

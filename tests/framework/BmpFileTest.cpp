@@ -262,6 +262,24 @@ TEST(BmpRead, DamagedFilesRaiseInvalidGraphic) {
   }
 }
 
+TEST(BmpRead, DescriptionsReachingIntoThePixelDataAreDamage) {
+  TBmpSpec masks;
+  masks.BitCount = 16;
+  masks.Compression = BI_BITFIELDS;
+  masks.Masks = {0xF800, 0x07E0, 0x001F};
+  masks.Pixels = {0, 0, 0, 0};
+  const std::vector<std::pair<const char*, std::vector<uint8_t>>> files{
+      {"colour table", MakeBmp(IndexedSpec(8))}, {"masks after the header", MakeBmp(masks)}};
+  for (const auto& [name, good] : files) {
+    SCOPED_TRACE(name);
+    TBitmap bitmap;
+    LoadBytes(bitmap, good);
+    std::vector<uint8_t> bytes = good;
+    PokeLe(bytes, 10, bytes[10] - 4, 4);  // the pixel data starts inside the description
+    EXPECT_THROW(LoadBytes(bitmap, bytes), EInvalidGraphic);
+  }
+}
+
 TEST(BmpWrite, TrueColourRoundTripsPixelExact) {
   for (TPixelFormat format : {pf24bit, pf32bit}) {
     SCOPED_TRACE(format);

@@ -69,6 +69,58 @@ TEST(DibSections, MalformedDescriptionsAreRejected) {
   DeleteDC(dc);
 }
 
+// An index past a DIB section's colour table is black, whichever way the pixel is read.
+TEST(DibSections, IndicesPastTheColourTableReadAsBlack) {
+  struct Case {
+    int bits;
+    DWORD colors;
+    uint8_t index;
+    COLORREF expected;
+  };
+  for (const Case& c : {Case{8, 2, 5, RGB(0, 0, 0)}, Case{8, 2, 1, RGB(0, 255, 0)}, Case{4, 3, 15, RGB(0, 0, 0)},
+                        Case{1, 1, 1, RGB(0, 0, 0)}, Case{8, 255, 255, RGB(0, 0, 0)}}) {
+    SCOPED_TRACE(::testing::Message() << c.bits << " bits, " << c.colors << " colours, index " << +c.index);
+    Dib dib(1, 1, c.bits);
+    dib.header.biClrUsed = c.colors;
+    for (DWORD i = 0; i < c.colors; ++i) dib.colors[i] = {0, 255, 0, 0};  // lime
+    dib.colors[0] = {0, 0, 255, 0};                                       // red
+    uint8_t* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, dib.info(), DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    ASSERT_NE(section, nullptr);
+    bits[0] = static_cast<uint8_t>(c.index << (8 - c.bits));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, section);
+    EXPECT_EQ(GetPixel(dc, 0, 0), c.expected);
+    Canvas32 canvas(1, 1);
+    BitBlt(canvas.dc(), 0, 0, 1, 1, dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(canvas.At(0, 0), c.expected);
+    Dib query(1, 1, 24);
+    uint8_t pixel[4] = {};
+    ASSERT_EQ(GetDIBits(dc, section, 0, 1, pixel, query.info(), DIB_RGB_COLORS), 1);
+    EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]), c.expected);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(section);
+  }
+}
+
+// The unused top byte of a 32-bit pixel is not part of its colour.
+TEST(DibSections, MonochromeCopiesMatchTheBackgroundByColourAlone) {
+  Canvas32 source(2, 1);
+  source.SetRaw(0, 0, 0x80FF0000);  // red, top byte set
+  source.SetRaw(1, 0, 0x000000FF);  // blue
+  HBITMAP mono = CreateBitmap(2, 1, 1, 1, nullptr);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, mono);
+  SetBkColor(source.dc(), RGB(255, 0, 0));
+  BitBlt(dc, 0, 0, 2, 1, source.dc(), 0, 0, SRCCOPY);
+  EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc, 1, 0), RGB(0, 0, 0));
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(mono);
+}
+
 TEST(DibTransfers, EveryDepthRoundTripsThroughABitmap) {
   HDC screen = GetDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 2);

@@ -60,7 +60,7 @@ class TBitmapImage {
 
   int FWidth = 0;
   int FHeight = 0;
-  TPixelFormat FFormat = pfDevice;
+  TPixelFormat FFormat = TPixelFormat::pfDevice;
   int FStride = 0;
   HBITMAP FHandle = nullptr;
   uint8_t* FBits = nullptr;

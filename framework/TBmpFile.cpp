@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 constexpr uint32_t kAlphaBitFields = 6;

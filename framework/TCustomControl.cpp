@@ -1,5 +1,7 @@
 #include "TCustomControl.h"
 
+using enum TControlStateItem;
+
 TAWO_IMPLEMENT_CLASS(TCustomControl)
 
 TCustomControl::TCustomControl(TComponent* owner)

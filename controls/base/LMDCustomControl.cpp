@@ -4,6 +4,12 @@
 
 #include <TBitmap.h>
 
+using enum TBrushStyle;
+using enum TComponentStateItem;
+using enum TControlStyleItem;
+using enum TOperation;
+using enum TPenStyle;
+
 TAWO_IMPLEMENT_CLASS(TLMDCustomControl)
 
 TLMDCustomControl::TLMDCustomControl(TComponent* owner)

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using enum TPixelFormat;
+
 namespace {
 
 void Exercise(TBitmap& bitmap) {

@@ -26,6 +26,8 @@
 #include <cstdlib>
 #include <memory>
 
+using enum TStreamOriginalFormat;
+
 namespace {
 
 // Holds the readers no registered control publishes on its own: a string list and a gradient.

@@ -5,6 +5,7 @@
 #include <TApplication.h>
 #include <THintAction.h>
 #include <TImage.h>
+#include <TPanel.h>
 #include <TStatusBar.h>
 #include <shellapi.h>
 
@@ -15,6 +16,7 @@
 #include "WindowProgress.h"
 
 TAWO_PUBLISHED(TForm1, published) {
+  published.Field("Panel1", &TForm1::Panel1);
   published.Field("LMDButton1", &TForm1::LMDButton1);
   published.Field("LMDButton2", &TForm1::LMDButton2);
   published.Field("LMDButton3", &TForm1::LMDButton3);
@@ -41,7 +43,6 @@ const TClass kHintAction = THintAction::ClassInfo();
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   InitComponentRes(this);
-  BindPanel();
   LMDProgressFill1->SetMaxValue(kProgressMaximum);
   cdPath = Installation::SourceFolder();
   instPath = Installation::InstallationFolder();

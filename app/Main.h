@@ -40,9 +40,6 @@ class TForm1 : public TForm {
   void LMDButton3Click(TObject* sender);
 
  private:
-  // Panel1 is bound apart from the published fields: its unit and the control library's
-  // both name bevel styles bvNone, bvLowered and bvRaised, so no unit may include both.
-  void BindPanel();
   void ShowInstalled(bool installed);
   // Shows the low-space warning; true when the user chose to go on.
   bool ConfirmLowSpace();

@@ -17,6 +17,11 @@
 #include <mutex>
 #include <vector>
 
+using enum TFilerFlag;
+using enum TFloatFormat;
+using enum TStreamOriginalFormat;
+using enum TValueType;
+
 TAWO_IMPLEMENT_CLASS(EListError)
 TAWO_IMPLEMENT_CLASS(EStringListError)
 TAWO_IMPLEMENT_CLASS(EComponentError)

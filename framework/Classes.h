@@ -93,7 +93,7 @@ TComponent* ReadComponentRes(const AnsiString& resName, TComponent* instance);
 // ---------------------------------------------------------------------------------------------
 // Conversions between the text and binary (TPF0) form descriptions.
 
-enum TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
+enum class TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
 // Looks at the stream's next bytes without consuming them.
 TStreamOriginalFormat TestStreamFormat(TStream& stream);
 void ObjectBinaryToText(TStream& input, TStream& output);

@@ -3,6 +3,8 @@
 #include "TControl.h"
 #include "TWinControl.h"
 
+using enum TShiftStateItem;
+
 namespace {
 
 // A graphic control holding the mouse: its parent's window has the capture.

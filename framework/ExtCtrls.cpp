@@ -2,6 +2,8 @@
 
 #include <vector>
 
+using enum TBevelCut;
+
 void Frame3D(TCanvas* canvas, RECT& rect, TColor topColor, TColor bottomColor, int width) {
   canvas->Pen()->SetWidth(1);
   --rect.bottom;

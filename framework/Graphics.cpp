@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdio>
 
+using enum TOrdType;
+using enum TTypeKind;
+
 namespace {
 
 struct TIdentEntry {
@@ -155,5 +158,5 @@ int PenModeToRop2(TPenMode mode) {
       R2_BLACK,       R2_WHITE,      R2_NOP,     R2_NOT,       R2_COPYPEN,    R2_NOTCOPYPEN,
       R2_MERGEPENNOT, R2_MASKPENNOT, R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN, R2_NOTMERGEPEN,
       R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,  R2_NOTXORPEN};
-  return kRop2[mode];
+  return kRop2[static_cast<size_t>(mode)];
 }

@@ -13,10 +13,10 @@ inline constexpr const char* SRegGetDataFailed = "Failed to get data for '%s'";
 inline constexpr const char* SRegSetDataFailed = "Failed to set data for '%s'";
 inline constexpr const char* SInvalidRegType = "Invalid data type for '%s'";
 
-enum TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
+enum class TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
 
 struct TRegDataInfo {
-  TRegDataType RegData = rdUnknown;
+  TRegDataType RegData = TRegDataType::rdUnknown;
   int DataSize = 0;
 };
 

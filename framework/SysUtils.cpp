@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+using enum TFloatFormat;
+
 TAWO_IMPLEMENT_CLASS(Exception)
 TAWO_IMPLEMENT_CLASS(EAbort)
 TAWO_IMPLEMENT_CLASS(EHeapException)

@@ -153,7 +153,7 @@ bool TryStrToInt(const AnsiString& text, int& value);
 int64_t StrToInt64(const AnsiString& text);
 int64_t StrToInt64Def(const AnsiString& text, int64_t defaultValue);
 
-enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber };
+enum class TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber };
 AnsiString FloatToStrF(long double value, TFloatFormat format, int precision, int digits);
 // The same with a given decimal separator instead of the locale's.
 AnsiString FloatToStrF(long double value, TFloatFormat format, int precision, int digits,

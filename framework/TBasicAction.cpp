@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using enum TOperation;
+
 TAWO_IMPLEMENT_CLASS(TBasicAction)
 
 TBasicAction::~TBasicAction() {

@@ -5,6 +5,12 @@
 #include "TCanvas.h"
 #include "TCustomForm.h"
 
+using enum TBitBtnKind;
+using enum TBrushStyle;
+using enum TButtonLayout;
+using enum TButtonState;
+using enum TComponentStateItem;
+
 TAWO_PUBLISHED(TBitBtn, published) {
   published.Redeclare("Cancel").Stored(&TBitBtn::IsCustom);
   published.Redeclare("Caption").Stored(&TBitBtn::IsCustomCaption);
@@ -21,13 +27,13 @@ TAWO_PUBLISHED(TBitBtn, published) {
 AnsiString TBitBtn::KindCaption(TBitBtnKind kind) {
   static const char* const captions[] = {"",       "OK",    "Cancel", "&Help",   "&Yes",   "&No",
                                          "&Close", "Abort", "&Retry", "&Ignore", "&All"};
-  return captions[kind];
+  return captions[static_cast<size_t>(kind)];
 }
 
 TModalResult TBitBtn::KindModalResult(TBitBtnKind kind) {
   static const TModalResult results[] = {mrNone, mrOk,    mrCancel, mrNone,   mrYes, mrNo,
                                          mrNone, mrAbort, mrRetry,  mrIgnore, mrAll};
-  return results[kind];
+  return results[static_cast<size_t>(kind)];
 }
 
 TBitBtn::TBitBtn(TComponent* owner)

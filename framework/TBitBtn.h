@@ -37,7 +37,7 @@ class TBitBtn : public TButton {
   void Click() override;
 
   // What form descriptions store: only what differs from the kind.
-  bool IsCustom() const { return Kind() == bkCustom; }
+  bool IsCustom() const { return Kind() == TBitBtnKind::bkCustom; }
   bool IsCustomCaption() const;
 
   // The default caption and modal result of a kind.
@@ -55,10 +55,10 @@ class TBitBtn : public TButton {
 
   std::unique_ptr<TButtonGlyph> FGlyph;
   std::unique_ptr<TCanvas> FCanvas;
-  mutable TBitBtnKind FKind = bkCustom;
+  mutable TBitBtnKind FKind = TBitBtnKind::bkCustom;
   bool FModifiedGlyph = false;
   bool FIsFocused = false;
-  TButtonLayout FLayout = blGlyphLeft;
+  TButtonLayout FLayout = TButtonLayout::blGlyphLeft;
   int32_t FMargin = -1;
   int32_t FSpacing = 4;
 };

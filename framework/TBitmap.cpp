@@ -4,6 +4,10 @@
 #include "TBmpFile.h"
 #include "TMemoryStream.h"
 
+using enum TBitmapHandleType;
+using enum TPixelFormat;
+using enum TTransparentMode;
+
 TAWO_IMPLEMENT_CLASS(TBitmap)
 
 namespace {

@@ -42,7 +42,9 @@ class TBitmap : public TGraphic {
   // For images of 8 bits or fewer per pixel; null otherwise.
   HPALETTE Palette();
   // bmDDB while the format is pfDevice.
-  TBitmapHandleType HandleType() const { return FFormat == pfDevice ? bmDDB : bmDIB; }
+  TBitmapHandleType HandleType() const {
+    return FFormat == TPixelFormat::pfDevice ? TBitmapHandleType::bmDDB : TBitmapHandleType::bmDIB;
+  }
   void SetHandleType(TBitmapHandleType type);
 
   TPixelFormat PixelFormat() const { return FFormat; }
@@ -104,9 +106,9 @@ class TBitmap : public TGraphic {
   std::unique_ptr<TBitmapCanvas> FCanvas;
   int32_t FWidth = 0;
   int32_t FHeight = 0;
-  TPixelFormat FFormat = pfDevice;
+  TPixelFormat FFormat = TPixelFormat::pfDevice;
   TColor FTransparentColor = clDefault;
-  TTransparentMode FTransparentMode = tmAuto;
+  TTransparentMode FTransparentMode = TTransparentMode::tmAuto;
   HBITMAP FMask = nullptr;
   COLORREF FMaskColor = 0;
 };

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+using enum TPixelFormat;
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);

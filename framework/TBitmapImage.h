@@ -67,7 +67,7 @@ class TBitmapImage {
 
   int FWidth = 0;
   int FHeight = 0;
-  TPixelFormat FFormat = pfDevice;
+  TPixelFormat FFormat = TPixelFormat::pfDevice;
   int FStride = 0;
   TDibInfo FInfo{};
   HBITMAP FHandle = nullptr;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 constexpr std::size_t kFileHeaderSize = sizeof(BITMAPFILEHEADER);

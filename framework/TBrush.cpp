@@ -2,6 +2,8 @@
 
 #include "TBitmap.h"
 
+using enum TBrushStyle;
+
 TAWO_PUBLISHED(TBrush, published) {
   published.Property("Color", &TBrush::Color, &TBrush::SetColor).Type(TColorTypeInfo()).Default(clWhite);
   published.Property("Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid);
@@ -48,6 +50,6 @@ HGDIOBJ TBrush::CreateGdiHandle() {
       return CreateBrushIndirect(&hollow);
     }
     default:
-      return CreateHatchBrush(FStyle - bsHorizontal + HS_HORIZONTAL, color);
+      return CreateHatchBrush(static_cast<int>(FStyle) - static_cast<int>(bsHorizontal) + HS_HORIZONTAL, color);
   }
 }

@@ -34,6 +34,6 @@ class TBrush : public TGraphicsObject {
 
  private:
   TColor FColor = clWhite;
-  TBrushStyle FStyle = bsSolid;
+  TBrushStyle FStyle = TBrushStyle::bsSolid;
   TBitmap* FBitmap = nullptr;
 };

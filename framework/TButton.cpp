@@ -4,6 +4,8 @@
 #include "StdCtrls.h"
 #include "TCustomForm.h"
 
+using enum TControlStyleItem;
+
 TAWO_PUBLISHED(TButton, published) {
   published.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
   published.Property("Caption", &TButton::Caption, &TButton::SetCaption);

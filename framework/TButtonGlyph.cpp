@@ -3,6 +3,12 @@
 #include "TBitmap.h"
 #include "TCanvas.h"
 
+using enum TBitBtnKind;
+using enum TBrushStyle;
+using enum TButtonLayout;
+using enum TButtonState;
+using enum TPixelFormat;
+
 TAWO_IMPLEMENT_CLASS(TButtonGlyph)
 
 namespace {

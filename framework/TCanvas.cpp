@@ -6,6 +6,9 @@
 
 #include <winuser.h>
 
+using enum TBrushStyle;
+using enum TCanvasStateItem;
+
 TAWO_IMPLEMENT_CLASS(TCanvas)
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using enum TTypeKind;
+
 TAWO_IMPLEMENT_CLASS(TCollectionItem)
 TAWO_IMPLEMENT_CLASS(TCollection)
 TAWO_IMPLEMENT_CLASS(TOwnedCollection)

@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+using enum TComponentStateItem;
+using enum TComponentStyleItem;
+using enum TOperation;
+
 TAWO_PUBLISHED(TComponent, published) {
   published.Property("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
   published.Property("Tag", &TComponent::Tag, &TComponent::SetTag).Default(0);

@@ -91,7 +91,7 @@ class TComponent : public TPersistent {
   // Points the owner's published field named like this component at it (or at nothing).
   void SetReference(bool enable);
 
-  TComponentStyle FComponentStyle{csInheritable};
+  TComponentStyle FComponentStyle{TComponentStyleItem::csInheritable};
 
  private:
   friend class TReader;

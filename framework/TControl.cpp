@@ -11,6 +11,14 @@
 #include <algorithm>
 #include <cstring>
 
+using enum TAnchorKind;
+using enum TComponentStateItem;
+using enum TControlStateItem;
+using enum TControlStyleItem;
+using enum TMouseButton;
+using enum TOperation;
+using enum TShiftStateItem;
+
 TAWO_PUBLISHED(TControl, published) {
   published.Property("Left", &TControl::Left, &TControl::SetLeft);
   published.Property("Top", &TControl::Top, &TControl::SetTop);

@@ -199,7 +199,8 @@ class TControl : public TComponent {
   void WMContextMenu(TMessage& message);
   void WMCancelMode(TMessage& message);
 
-  TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+  TControlStyle FControlStyle{TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents,
+                              TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks};
   TControlState FControlState;
 
  private:
@@ -215,8 +216,8 @@ class TControl : public TComponent {
   int FTop = 0;
   int FWidth = 0;
   int FHeight = 0;
-  TAlign FAlign = alNone;
-  TAnchors FAnchors{akLeft, akTop};
+  TAlign FAlign = TAlign::alNone;
+  TAnchors FAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
   // The anchored reference per axis: the size when both sides are anchored, the left (top)
   // when only the right (bottom) is, the centre when neither is.
   POINT FAnchorRules{};

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using enum TOperation;
+
 TAWO_IMPLEMENT_CLASS(TCustomActionList)
 
 TCustomActionList::~TCustomActionList() {

@@ -2,6 +2,8 @@
 
 #include "TFinally.h"
 
+using enum TControlStateItem;
+
 TAWO_IMPLEMENT_CLASS(TCustomControl)
 
 TCustomControl::TCustomControl(TComponent* owner)

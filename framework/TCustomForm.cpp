@@ -8,6 +8,18 @@
 #include <algorithm>
 #include <vector>
 
+using enum TBorderIcon;
+using enum TCloseAction;
+using enum TComponentStateItem;
+using enum TControlStateItem;
+using enum TControlStyleItem;
+using enum TFormBorderStyle;
+using enum TFormStateItem;
+using enum TFormStyle;
+using enum TOperation;
+using enum TPosition;
+using enum TWindowState;
+
 TAWO_IMPLEMENT_CLASS(TCustomForm)
 
 TCustomForm* GetParentForm(TControl* control) {
@@ -180,7 +192,7 @@ void TCustomForm::SetWindowState(TWindowState value) {
   FWindowState = value;
   if (!HandleAllocated() || !Showing()) return;
   static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
-  ShowWindow(Handle(), kShowCommands[value]);
+  ShowWindow(Handle(), kShowCommands[static_cast<size_t>(value)]);
 }
 
 // Without a window, the client area is the bounds less the frame the styles give.
@@ -320,7 +332,7 @@ void TCustomForm::CMShowingChanged(TMessage&) {
     }
     PlaceForShowing();
     static constexpr int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE, SW_SHOWMAXIMIZED};
-    ShowWindow(Handle(), kShowCommands[FWindowState]);
+    ShowWindow(Handle(), kShowCommands[static_cast<size_t>(FWindowState)]);
   } else {
     try {
       DoHide();

@@ -114,11 +114,11 @@ class TCustomForm : public TWinControl {
   bool SendFocusMessage(HWND window, UINT msg);
 
   std::unique_ptr<TControlCanvas> FCanvas;
-  TFormBorderStyle FBorderStyle = bsSizeable;
-  TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
-  TPosition FPosition = poDesigned;
-  TFormStyle FFormStyle = fsNormal;
-  TWindowState FWindowState = wsNormal;
+  TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+  TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
+  TPosition FPosition = TPosition::poDesigned;
+  TFormStyle FFormStyle = TFormStyle::fsNormal;
+  TWindowState FWindowState = TWindowState::wsNormal;
   TFormState FFormState;
   HWND FClientHandle = nullptr;
   bool FActive = false;

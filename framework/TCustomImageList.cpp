@@ -5,6 +5,8 @@
 #include "TFiler.h"
 #include "TMemoryStream.h"
 
+using enum TPixelFormat;
+
 TAWO_IMPLEMENT_CLASS(TCustomImageList)
 
 namespace {

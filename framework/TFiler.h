@@ -14,12 +14,12 @@ class TStream;
 class TWriter;
 
 // Tags of the binary form description (TPF0).
-enum TValueType : uint8_t {
+enum class TValueType : uint8_t {
   vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
   vaBinary, vaSet, vaLString, vaNil, vaCollection, vaSingle, vaCurrency, vaDate, vaWString,
   vaInt64, vaUTF8String, vaDouble
 };
-inline constexpr uint8_t kLastValueType = vaDouble;
+inline constexpr uint8_t kLastValueType = static_cast<uint8_t>(TValueType::vaDouble);
 
 TAWO_ENUM(TFilerFlag, ffInherited, ffChildPos, ffInline)
 using TFilerFlags = TSet<TFilerFlag>;

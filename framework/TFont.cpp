@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+using enum TFontPitch;
+using enum TFontStyle;
+
 TAWO_PUBLISHED(TFont, published) {
   published.Property("Charset", &TFont::Charset, &TFont::SetCharset).Type(TFontCharsetTypeInfo());
   published.Property("Color", &TFont::Color, &TFont::SetColor).Type(TColorTypeInfo());

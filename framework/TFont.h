@@ -48,6 +48,6 @@ class TFont : public TGraphicsObject {
   int32_t FPixelsPerInch = 96;
   TColor FColor = clWindowText;
   TFontStyles FStyle;
-  TFontPitch FPitch = fpDefault;
+  TFontPitch FPitch = TFontPitch::fpDefault;
   TFontCharset FCharset = DEFAULT_CHARSET;
 };

@@ -4,6 +4,12 @@
 #include "TFiler.h"
 #include "TReader.h"
 
+using enum TBorderIcon;
+using enum TFormBorderStyle;
+using enum TFormStyle;
+using enum TPosition;
+using enum TWindowState;
+
 TAWO_PUBLISHED(TForm, published) {
   published.Redeclare("Width").Stored(false);
   published.Redeclare("Height").Stored(false);

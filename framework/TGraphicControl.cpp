@@ -1,5 +1,7 @@
 #include "TGraphicControl.h"
 
+using enum TComponentStateItem;
+
 TAWO_IMPLEMENT_CLASS(TGraphicControl)
 
 TGraphicControl::TGraphicControl(TComponent* owner)

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using enum TSeekOrigin;
+
 TAWO_IMPLEMENT_CLASS(THandleStream)
 
 namespace {
@@ -34,7 +36,7 @@ int64_t THandleStream::Write(const void* buffer, int64_t count) {
   return done;
 }
 
-int64_t THandleStream::Seek(int64_t offset, TSeekOrigin origin) { return FileSeek(FHandle, offset, origin); }
+int64_t THandleStream::Seek(int64_t offset, TSeekOrigin origin) { return FileSeek(FHandle, offset, static_cast<int>(origin)); }
 
 void THandleStream::SetSize(int64_t size) {
   Seek(size, soBeginning);

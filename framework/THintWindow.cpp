@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using enum TBrushStyle;
+
 TAWO_IMPLEMENT_CLASS(THintWindow)
 
 namespace {

@@ -2,6 +2,9 @@
 
 #include "TGraphic.h"
 
+using enum TAlign;
+using enum TControlStyleItem;
+
 TAWO_PUBLISHED(TImage, published) {
   published.Property("Align", &TImage::Align, &TImage::SetAlign).Default(alNone);
   published.Property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false);

@@ -3,6 +3,13 @@
 #include "StdCtrls.h"
 #include "TWinControl.h"
 
+using enum TAlign;
+using enum TAlignment;
+using enum TBrushStyle;
+using enum TComponentStateItem;
+using enum TControlStyleItem;
+using enum TOperation;
+
 TAWO_PUBLISHED(TLabel, published) {
   published.Property("Align", &TLabel::Align, &TLabel::SetAlign).Default(alNone);
   published.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify);
@@ -87,7 +94,7 @@ void TLabel::Notification(TComponent* component, TOperation operation) {
 }
 
 UINT TLabel::TextFlags() const {
-  UINT flags = DT_EXPANDTABS | kAlignmentFlags[FAlignment];
+  UINT flags = DT_EXPANDTABS | kAlignmentFlags[static_cast<size_t>(FAlignment)];
   if (FWordWrap) flags |= DT_WORDBREAK;
   if (!FShowAccelChar) flags |= DT_NOPREFIX;
   return flags;

@@ -22,7 +22,7 @@ class TLabel : public TGraphicControl {
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool wordWrap);
   // Without a background the parent shows through.
-  bool Transparent() const { return !FControlStyle.Contains(csOpaque); }
+  bool Transparent() const { return !FControlStyle.Contains(TControlStyleItem::csOpaque); }
   void SetTransparent(bool transparent);
   // '&' marks the next letter as the accelerator ('&&' is a literal '&').
   bool ShowAccelChar() const { return FShowAccelChar; }
@@ -44,7 +44,7 @@ class TLabel : public TGraphicControl {
   void AdjustBounds();
   void CMDialogChar(TMessage& message);
 
-  TAlignment FAlignment = taLeftJustify;
+  TAlignment FAlignment = TAlignment::taLeftJustify;
   bool FAutoSize = true;
   bool FWordWrap = false;
   bool FShowAccelChar = true;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+using enum TSeekOrigin;
+
 TAWO_IMPLEMENT_CLASS(TMemoryStream)
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {

@@ -2,6 +2,13 @@
 
 #include "ExtCtrls.h"
 
+using enum TAlign;
+using enum TAlignment;
+using enum TBevelCut;
+using enum TBrushStyle;
+using enum TControlStyleItem;
+using enum TFormBorderStyle;
+
 TAWO_PUBLISHED(TPanel, published) {
   published.Property("Align", &TPanel::Align, &TPanel::SetAlign).Default(alNone);
   published.Property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter);
@@ -119,7 +126,8 @@ void TPanel::Paint() {
   rect.top = (rect.bottom + rect.top - fontHeight) / 2;
   rect.bottom = rect.top + fontHeight;
   const AnsiString caption = Caption();
-  DrawTextA(canvas->Handle(), caption.c_str(), -1, &rect, DT_EXPANDTABS | DT_VCENTER | kAlignmentFlags[FAlignment]);
+  DrawTextA(canvas->Handle(), caption.c_str(), -1, &rect,
+            DT_EXPANDTABS | DT_VCENTER | kAlignmentFlags[static_cast<size_t>(FAlignment)]);
 }
 
 void TPanel::Dispatch(TMessage& message) {

@@ -42,10 +42,10 @@ class TPanel : public TCustomControl {
   void BordersChanged();
   int BevelsWidth() const;
 
-  TAlignment FAlignment = taCenter;
-  TPanelBevel FBevelInner = bvNone;
-  TPanelBevel FBevelOuter = bvRaised;
+  TAlignment FAlignment = TAlignment::taCenter;
+  TPanelBevel FBevelInner = TBevelCut::bvNone;
+  TPanelBevel FBevelOuter = TBevelCut::bvRaised;
   TBevelWidth FBevelWidth = 1;
   TBorderWidth FBorderWidth = 0;
-  TBorderStyle FBorderStyle = bsNone;
+  TBorderStyle FBorderStyle = TFormBorderStyle::bsNone;
 };

@@ -1,5 +1,8 @@
 #include "TPen.h"
 
+using enum TPenMode;
+using enum TPenStyle;
+
 TAWO_PUBLISHED(TPen, published) {
   published.Property("Color", &TPen::Color, &TPen::SetColor).Type(TColorTypeInfo()).Default(clBlack);
   published.Property("Mode", &TPen::Mode, &TPen::SetMode).Default(pmCopy);
@@ -46,5 +49,5 @@ void TPen::SetWidth(int32_t width) {
 
 HGDIOBJ TPen::CreateGdiHandle() {
   static constexpr int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
-  return CreatePen(kStyles[FStyle], FWidth, static_cast<COLORREF>(ColorToRGB(FColor)));
+  return CreatePen(kStyles[static_cast<size_t>(FStyle)], FWidth, static_cast<COLORREF>(ColorToRGB(FColor)));
 }

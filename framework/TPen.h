@@ -30,7 +30,7 @@ class TPen : public TGraphicsObject {
 
  private:
   TColor FColor = clBlack;
-  TPenMode FMode = pmCopy;
-  TPenStyle FStyle = psSolid;
+  TPenMode FMode = TPenMode::pmCopy;
+  TPenStyle FStyle = TPenStyle::psSolid;
   int32_t FWidth = 1;
 };

@@ -4,6 +4,9 @@
 #include "TControl.h"
 #include "TMenuItem.h"
 
+using enum TOperation;
+using enum TPopupAlignment;
+
 TAWO_PUBLISHED(TPopupMenu, published) {
   published.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
   published.Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true);

@@ -38,7 +38,7 @@ class TPopupMenu : public TMenu {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  TPopupAlignment FAlignment = paLeft;
+  TPopupAlignment FAlignment = TPopupAlignment::paLeft;
   bool FAutoPopup = true;
   TComponent* FPopupComponent = nullptr;
   POINT FPopupPoint{-1, -1};

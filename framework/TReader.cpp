@@ -12,6 +12,12 @@
 #include <algorithm>
 #include <cstring>
 
+using enum TComponentStateItem;
+using enum TFilerFlag;
+using enum TSeekOrigin;
+using enum TTypeKind;
+using enum TValueType;
+
 TAWO_IMPLEMENT_CLASS(TReader)
 
 // ---------------------------------------------------------------------------------------------

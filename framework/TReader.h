@@ -43,9 +43,9 @@ class TReader : public TFiler {
   // A value tag; a byte that is no tag raises "Invalid stream format".
   TValueType ReadValue();
   void CheckValue(TValueType value);
-  bool EndOfList() { return NextValue() == vaNull; }
-  void ReadListBegin() { CheckValue(vaList); }
-  void ReadListEnd() { CheckValue(vaNull); }
+  bool EndOfList() { return NextValue() == TValueType::vaNull; }
+  void ReadListBegin() { CheckValue(TValueType::vaList); }
+  void ReadListEnd() { CheckValue(TValueType::vaNull); }
   void ReadSignature();
   void ReadPrefix(TFilerFlags& flags, int& childPos);
   bool ReadBoolean();

@@ -2,6 +2,8 @@
 
 #include "TStringList.h"
 
+using enum TRegDataType;
+
 TAWO_IMPLEMENT_CLASS(TRegIniFile)
 
 TRegIniFile::TRegIniFile(AnsiString fileName, REGSAM access) : TRegistry(access), FFileName(std::move(fileName)) {

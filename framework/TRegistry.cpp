@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+using enum TRegDataType;
+
 TAWO_IMPLEMENT_CLASS(TRegistry)
 
 namespace {

@@ -1,5 +1,7 @@
 #include "TRegistryIniFile.h"
 
+using enum TRegDataType;
+
 TAWO_IMPLEMENT_CLASS(TRegistryIniFile)
 
 TRegistryIniFile::TRegistryIniFile(const AnsiString& fileName, REGSAM access)

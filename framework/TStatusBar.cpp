@@ -5,6 +5,13 @@
 #include "TCustomForm.h"
 #include "THintAction.h"
 
+using enum TAlign;
+using enum TAlignment;
+using enum TBrushStyle;
+using enum TControlStyleItem;
+using enum TFormBorderStyle;
+using enum TStatusPanelBevel;
+
 TAWO_PUBLISHED(TStatusBar, published) {
   published.Property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).Default(alBottom);
   published.Property("AutoHint", &TStatusBar::AutoHint, &TStatusBar::SetAutoHint).Default(false);
@@ -94,7 +101,7 @@ void TStatusBar::DrawPart(RECT rect, const AnsiString& text, TAlignment alignmen
   else if (bevel == pbRaised) DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
   InflateRect(&rect, -kTextMargin, 0);
   DrawTextA(dc, text.c_str(), -1, &rect,
-            kAlignmentFlags[alignment] | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            kAlignmentFlags[static_cast<size_t>(alignment)] | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 // Three ridges of light and shadow diagonals in the bottom-right corner.

@@ -1,5 +1,9 @@
 #include "TStatusPanel.h"
 
+using enum TAlignment;
+using enum TStatusPanelBevel;
+using enum TStatusPanelStyle;
+
 TAWO_PUBLISHED(TStatusPanel, published) {
   published.Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment).Default(taLeftJustify);
   published.Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel).Default(pbLowered);

@@ -31,7 +31,7 @@ class TStatusPanel : public TCollectionItem {
  private:
   AnsiString FText;
   int32_t FWidth = 50;
-  TAlignment FAlignment = taLeftJustify;
-  TStatusPanelBevel FBevel = pbLowered;
-  TStatusPanelStyle FStyle = psText;
+  TAlignment FAlignment = TAlignment::taLeftJustify;
+  TStatusPanelBevel FBevel = TStatusPanelBevel::pbLowered;
+  TStatusPanelStyle FStyle = TStatusPanelStyle::psText;
 };

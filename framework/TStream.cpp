@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+using enum TSeekOrigin;
+
 TAWO_IMPLEMENT_CLASS(TStream)
 
 int64_t TStream::Size() {

@@ -8,7 +8,7 @@
 
 class TComponent;
 
-enum TSeekOrigin { soBeginning, soCurrent, soEnd };
+enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 class TStream : public TObject {
   TAWO_CLASS(TStream, TObject)
@@ -21,8 +21,8 @@ class TStream : public TObject {
   // Returns the new position.
   virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
 
-  int64_t Position() { return Seek(0, soCurrent); }
-  void SetPosition(int64_t position) { Seek(position, soBeginning); }
+  int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
+  void SetPosition(int64_t position) { Seek(position, TSeekOrigin::soBeginning); }
   virtual int64_t Size();
   virtual void SetSize(int64_t size);
   // Bytes between the position and the end.

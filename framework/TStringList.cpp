@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using enum TDuplicates;
+
 TAWO_IMPLEMENT_CLASS(TStringList)
 
 std::size_t TStringList::Checked(int index) const {

@@ -58,6 +58,6 @@ class TStringList : public TStrings {
 
   std::vector<TItem> FItems;
   bool FSorted = false;
-  TDuplicates FDuplicates = dupIgnore;
+  TDuplicates FDuplicates = TDuplicates::dupIgnore;
   bool FCaseSensitive = false;
 };

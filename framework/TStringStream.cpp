@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+using enum TSeekOrigin;
+
 TAWO_IMPLEMENT_CLASS(TStringStream)
 
 int64_t TStringStream::Read(void* buffer, int64_t count) {

@@ -10,6 +10,11 @@
 #include <algorithm>
 #include <unordered_map>
 
+using enum TAlign;
+using enum TComponentStateItem;
+using enum TControlStateItem;
+using enum TControlStyleItem;
+
 TAWO_IMPLEMENT_CLASS(TWinControl)
 
 namespace {

@@ -10,6 +10,13 @@
 #include <cmath>
 #include <cstring>
 
+using enum TComponentStateItem;
+using enum TComponentStyleItem;
+using enum TFilerFlag;
+using enum TFloatType;
+using enum TTypeKind;
+using enum TValueType;
+
 TAWO_IMPLEMENT_CLASS(TWriter)
 
 namespace {

@@ -34,8 +34,8 @@ class TWriter : public TFiler {
   void WriteCollection(TCollection* collection);
 
   void WriteValue(TValueType value);
-  void WriteListBegin() { WriteValue(vaList); }
-  void WriteListEnd() { WriteValue(vaNull); }
+  void WriteListBegin() { WriteValue(TValueType::vaList); }
+  void WriteListEnd() { WriteValue(TValueType::vaNull); }
   void WriteSignature();
   void WritePrefix(TFilerFlags flags, int childPos);
   void WriteBoolean(bool value);

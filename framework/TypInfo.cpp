@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+using enum TFloatType;
+using enum TOrdType;
+using enum TTypeKind;
+
 namespace {
 
 [[noreturn]] void RaiseUnknownProperty(const AnsiString& name) {
@@ -112,7 +116,7 @@ PTypeInfo IntegerType(TOrdType ordType) {
       TTypeInfo::Ordinal(tkInteger, "Integer", otSLong, INT32_MIN, INT32_MAX),
       TTypeInfo::Ordinal(tkInteger, "Cardinal", otULong, 0, UINT32_MAX),
   };
-  return &types[ordType];
+  return &types[static_cast<size_t>(ordType)];
 }
 
 PTypeInfo Int64Type() {
@@ -136,7 +140,7 @@ PTypeInfo FloatType(TFloatType floatType) {
       TTypeInfo::Float("Extended", ftExtended), TTypeInfo::Float("Comp", ftComp),
       TTypeInfo::Float("Currency", ftCurr),
   };
-  return &types[floatType];
+  return &types[static_cast<size_t>(floatType)];
 }
 
 PTypeInfo StringType() {

@@ -23,12 +23,12 @@
 #include <variant>
 #include <vector>
 
-enum TTypeKind {
+enum class TTypeKind {
   tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod,
   tkWChar, tkLString, tkWString, tkVariant, tkArray, tkRecord, tkInterface, tkInt64, tkDynArray
 };
-enum TOrdType { otSByte, otUByte, otSWord, otUWord, otSLong, otULong };
-enum TFloatType { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
+enum class TOrdType { otSByte, otUByte, otSWord, otUWord, otSLong, otULong };
+enum class TFloatType { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
 
 // "No default": the property is always written.
 inline constexpr int32_t kNoDefault = INT32_MIN;
@@ -47,26 +47,28 @@ class TTypeInfo {
   static TTypeInfo Class(const char* name, TClass classType);
   static TTypeInfo Method(const char* name, const std::type_info& signature);
 
-  TTypeKind Kind = tkUnknown;
+  TTypeKind Kind = TTypeKind::tkUnknown;
   AnsiString Name;
   // Ordinal types (integers, characters, enumerations).
-  TOrdType OrdType = otSLong;
+  TOrdType OrdType = TOrdType::otSLong;
   int64_t MinValue = 0;
   int64_t MaxValue = 0;
   std::vector<AnsiString> EnumNames;
   // Sets: the element type.
   const TTypeInfo* CompType = nullptr;
-  TFloatType FloatType = ftExtended;
+  TFloatType FloatType = TFloatType::ftExtended;
   TClass ClassType = nullptr;
   const std::type_info* MethodSignature = nullptr;
 };
 using PTypeInfo = const TTypeInfo*;
 
-// Declares an enumeration with the framework's names and order, and its type information:
+// Declares a scoped enumeration with the framework's names and order, and its type information:
 //   TAWO_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
-// Use it at namespace scope.
+// Use it at namespace scope. Headers name the values qualified (TAlign::alTop); a source file
+// that names them plainly says `using enum TAlign;` after its includes, as its uses clause.
+// Streaming and the type information keep the plain names ("alTop").
 #define TAWO_ENUM(Name, ...)                                                  \
-  enum Name : uint8_t { __VA_ARGS__ };                                        \
+  enum class Name : uint8_t { __VA_ARGS__ };                                  \
   inline PTypeInfo EnumTypeInfo(Name*) {                                      \
     static const TTypeInfo info = TTypeInfo::Enumeration(#Name, #__VA_ARGS__); \
     return &info;                                                             \
@@ -212,16 +214,16 @@ template <class T>
 PTypeInfo TypeInfo() {
   if constexpr (std::is_same_v<T, bool>) return detail::BooleanType();
   else if constexpr (std::is_same_v<T, char>) return detail::CharType();
-  else if constexpr (std::is_same_v<T, int8_t>) return detail::IntegerType(otSByte);
-  else if constexpr (std::is_same_v<T, uint8_t>) return detail::IntegerType(otUByte);
-  else if constexpr (std::is_same_v<T, int16_t>) return detail::IntegerType(otSWord);
-  else if constexpr (std::is_same_v<T, uint16_t>) return detail::IntegerType(otUWord);
-  else if constexpr (std::is_same_v<T, int32_t>) return detail::IntegerType(otSLong);
-  else if constexpr (std::is_same_v<T, uint32_t>) return detail::IntegerType(otULong);
+  else if constexpr (std::is_same_v<T, int8_t>) return detail::IntegerType(TOrdType::otSByte);
+  else if constexpr (std::is_same_v<T, uint8_t>) return detail::IntegerType(TOrdType::otUByte);
+  else if constexpr (std::is_same_v<T, int16_t>) return detail::IntegerType(TOrdType::otSWord);
+  else if constexpr (std::is_same_v<T, uint16_t>) return detail::IntegerType(TOrdType::otUWord);
+  else if constexpr (std::is_same_v<T, int32_t>) return detail::IntegerType(TOrdType::otSLong);
+  else if constexpr (std::is_same_v<T, uint32_t>) return detail::IntegerType(TOrdType::otULong);
   else if constexpr (std::is_same_v<T, int64_t>) return detail::Int64Type();
-  else if constexpr (std::is_same_v<T, float>) return detail::FloatType(ftSingle);
-  else if constexpr (std::is_same_v<T, double>) return detail::FloatType(ftDouble);
-  else if constexpr (std::is_same_v<T, long double>) return detail::FloatType(ftExtended);
+  else if constexpr (std::is_same_v<T, float>) return detail::FloatType(TFloatType::ftSingle);
+  else if constexpr (std::is_same_v<T, double>) return detail::FloatType(TFloatType::ftDouble);
+  else if constexpr (std::is_same_v<T, long double>) return detail::FloatType(TFloatType::ftExtended);
   else if constexpr (std::is_same_v<T, AnsiString>) return detail::StringType();
   else if constexpr (detail::DeclaredEnum<T>) return EnumTypeInfo(static_cast<T*>(nullptr));
   else if constexpr (detail::IsSet<T>::value) return detail::SetTypeOf(static_cast<T*>(nullptr));

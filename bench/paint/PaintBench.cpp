@@ -10,6 +10,9 @@
 #include <map>
 #include <string>
 
+using enum TLMDGradientStyle;
+using enum TPixelFormat;
+
 namespace {
 
 constexpr int kWidth = 1024;
@@ -48,7 +51,7 @@ void GradientPaint(benchmark::State& state) {
     LMDGradientPaintExt(canvas, kArea, style, &colors, nullptr, flags, 0);
     benchmark::ClobberMemory();
   }
-  state.SetLabel(std::string(kStyleNames[style]) + (flags != 0 ? " buffered" : ""));
+  state.SetLabel(std::string(kStyleNames[static_cast<size_t>(style)]) + (flags != 0 ? " buffered" : ""));
 }
 
 // The same through a clip region with many bands and a hole, so that every row is clipped
@@ -69,18 +72,21 @@ void GradientPaintClipped(benchmark::State& state) {
     LMDGradientPaintExt(canvas, kArea, style, &colors, nullptr, 0, 0);
     benchmark::ClobberMemory();
   }
-  state.SetLabel(std::string(kStyleNames[style]) + " clipped");
+  state.SetLabel(std::string(kStyleNames[static_cast<size_t>(style)]) + " clipped");
 }
+
+// A gradient style as a benchmark argument.
+constexpr int64_t Arg(TLMDGradientStyle style) { return static_cast<int64_t>(style); }
 
 }  // namespace
 
 BENCHMARK(BaselineFillRect)->Unit(benchmark::kMicrosecond);
 BENCHMARK(GradientPaint)
-    ->ArgsProduct({benchmark::CreateDenseRange(gstHorizontal, gstTopRightDiagonal, 1), {0}})
-    ->Args({gstVertical, LMD_GRADIENT_BUFFER})
-    ->Args({gstElliptic, LMD_GRADIENT_BUFFER})
+    ->ArgsProduct({benchmark::CreateDenseRange(Arg(gstHorizontal), Arg(gstTopRightDiagonal), 1), {0}})
+    ->Args({Arg(gstVertical), LMD_GRADIENT_BUFFER})
+    ->Args({Arg(gstElliptic), LMD_GRADIENT_BUFFER})
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(GradientPaintClipped)->Arg(gstElliptic)->Arg(gstTopLeftDiagonal)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GradientPaintClipped)->Arg(Arg(gstElliptic))->Arg(Arg(gstTopLeftDiagonal))->Unit(benchmark::kMicrosecond);
 
 // Prints each gradient's time as a multiple of the baseline's, next to the usual table.
 int main(int argc, char** argv) {

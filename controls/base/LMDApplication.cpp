@@ -8,6 +8,12 @@
 #include <THandleStream.h>
 #include <TScreen.h>
 
+using enum TComponentStateItem;
+using enum TLMDApplicationOption;
+using enum TLMDExitCode;
+using enum TLMDLogAction;
+using enum TLMDPathPrefix;
+
 TAWO_IMPLEMENT_CLASS(TLMDApplication)
 
 std::array<bool, TLMDApplication::kTimerSlots> TLMDApplication::FTimerSlots{};

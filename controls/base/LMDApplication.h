@@ -123,15 +123,16 @@ class TLMDApplication : public TComponent {
   void WriteHeader(TStream& log);
   AnsiString ComposeEntry(const AnsiString& line);
 
-  TLMDApplicationOptions FOptions{aoMouseCtrlActive, aoLogAlwaysClear, aoLogHeader, aoLogNr};
-  TLMDEditModes FEditMode{emInsert};
+  TLMDApplicationOptions FOptions{TLMDApplicationOption::aoMouseCtrlActive, TLMDApplicationOption::aoLogAlwaysClear,
+                                  TLMDApplicationOption::aoLogHeader, TLMDApplicationOption::aoLogNr};
+  TLMDEditModes FEditMode{TLMDEditMode::emInsert};
   AnsiString FLogFormat = "#tdl";
   AnsiString FCompany;
   AnsiString FVersion;
   AnsiString FLogName;
-  TLMDPathPrefix FLogPrefix = ppProgram;
+  TLMDPathPrefix FLogPrefix = TLMDPathPrefix::ppProgram;
   int32_t FMaxLogSize = -1;
-  TLMDLogAction FLogAction = laNone;
+  TLMDLogAction FLogAction = TLMDLogAction::laNone;
   int32_t FEntryCounter = 0;
   bool FLogWritten = false;
   std::unique_ptr<TLMDIniCtrl> FIniCtrl;

@@ -4,6 +4,8 @@
 
 #include <TypInfo.h>
 
+using enum TComponentStyleItem;
+
 TAWO_IMPLEMENT_CLASS(TLMDBaseContainer)
 
 TLMDBaseContainer::TLMDBaseContainer(TComponent* owner)

@@ -5,6 +5,8 @@
 #include <TCustomForm.h>
 #include <TWinControl.h>
 
+using enum TOperation;
+
 TAWO_IMPLEMENT_CLASS(TLMDBaseControl)
 
 TLMDBaseControl::TLMDBaseControl(TComponent* owner)

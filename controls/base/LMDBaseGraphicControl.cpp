@@ -2,6 +2,8 @@
 
 #include "LMDCustomControl.h"
 
+using enum TControlStyleItem;
+
 TAWO_IMPLEMENT_CLASS(TLMDBaseGraphicControl)
 
 TLMDBaseGraphicControl::TLMDBaseGraphicControl(TComponent* owner) : TLMDBaseControl(owner) {

@@ -1,5 +1,10 @@
 #include "LMDControl.h"
 
+using enum TBrushStyle;
+using enum TLMDBoundsChangeState;
+using enum TPenMode;
+using enum TPenStyle;
+
 TAWO_IMPLEMENT_CLASS(TLMDControl)
 
 TLMDControl::TLMDControl(TComponent* owner) : TGraphicControl(owner) {}

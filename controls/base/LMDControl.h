@@ -38,8 +38,8 @@ class TLMDControl : public TGraphicControl {
   virtual void MouseExit();
   void Dispatch(TMessage& message) override;
 
-  bool IsLoading() const { return ComponentState().Contains(csLoading); }
-  bool IsDesigning() const { return ComponentState().Contains(csDesigning); }
+  bool IsLoading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
+  bool IsDesigning() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
   // The dashed outline that shows an empty control at design time.
   void DrawDashedFrame();
   // Fills the client rectangle with the control's Color.

@@ -5,6 +5,12 @@
 #include <TBitmap.h>
 #include <TFinally.h>
 
+using enum TBrushStyle;
+using enum TComponentStateItem;
+using enum TControlStyleItem;
+using enum TOperation;
+using enum TPenStyle;
+
 TAWO_IMPLEMENT_CLASS(TLMDCustomControl)
 
 TLMDCustomControl::TLMDCustomControl(TComponent* owner)

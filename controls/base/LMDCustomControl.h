@@ -91,7 +91,7 @@ class TLMDCustomControl : public TCustomControl {
   void Dispatch(TMessage& message) override;
 
  private:
-  bool IsLoading() const { return ComponentState().Contains(csLoading); }
+  bool IsLoading() const { return ComponentState().Contains(TComponentStateItem::csLoading); }
   void BackChanged();
   void BroadcastBackChanged();
   void AfterMove();

@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using enum TComponentStateItem;
+
 TAWO_PUBLISHED(TLMDTimerPool, published) {
   published.Property("About", &TLMDTimerPool::About, &TLMDTimerPool::SetAbout);
   published.Property("MinInterval", &TLMDTimerPool::MinInterval, &TLMDTimerPool::SetMinInterval)

@@ -7,6 +7,9 @@
 #include <TCustomForm.h>
 #include <TypInfo.h>
 
+using enum TComponentStateItem;
+using enum TFormStyle;
+
 TAWO_IMPLEMENT_CLASS(TLMDWndProcComponent)
 
 TLMDWndProcComponent::TLMDWndProcComponent(TComponent* owner) : TLMDCustomComponent(owner) {

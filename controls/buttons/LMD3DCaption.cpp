@@ -2,6 +2,10 @@
 
 #include <LMDGraph.h>
 
+using enum TLMDDisabledStyle;
+using enum TLMDThreeDOrientation;
+using enum TLMDThreeDStyle;
+
 namespace {
 
 constexpr TLMDRange kDepthRange{0, 255};
@@ -51,7 +55,7 @@ void TLMD3DCaption::CopyEffect(const TLMD3DCaption& source) {
   FTracing = source.FTracing;
 }
 
-AnsiString TLMD3DCaption::GetSetStr() const { return AnsiString("{") + kStyleWords[FStyle] + "}"; }
+AnsiString TLMD3DCaption::GetSetStr() const { return AnsiString("{") + kStyleWords[static_cast<size_t>(FStyle)] + "}"; }
 
 void TLMD3DCaption::SetDisabledStyle(TLMDDisabledStyle value) {
   if (value > dsNone) throw ERangeError("Invalid disabled style");

@@ -50,12 +50,12 @@ class TLMD3DCaption : public TLMDObject {
   void CopyEffect(const TLMD3DCaption& source);
 
  private:
-  TLMDDisabledStyle FDisabledStyle = dsAuto;
+  TLMDDisabledStyle FDisabledStyle = TLMDDisabledStyle::dsAuto;
   uint8_t FLightDepth = 1;
   uint8_t FShadowDepth = 1;
   TColor FLightColor = clBtnHighlight;
   TColor FShadowColor = clBtnShadow;
-  TLMDThreeDStyle FStyle = tdNone;
-  TLMDThreeDOrientation FOrientation = toTopLeft;
+  TLMDThreeDStyle FStyle = TLMDThreeDStyle::tdNone;
+  TLMDThreeDOrientation FOrientation = TLMDThreeDOrientation::toTopLeft;
   int32_t FTracing = 0;
 };

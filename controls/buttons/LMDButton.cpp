@@ -8,6 +8,8 @@
 #include <LMDCustomImageList.h>
 #include <Menus.h>
 
+using enum TLMDNormalButtonStyle;
+
 TAWO_PUBLISHED(TLMDButton, published) {
   published.Property("About", &TLMDButton::About, &TLMDButton::SetAbout).Stored(false);
   published.Property("ButtonLayout", &TLMDButton::ButtonLayout, &TLMDButton::SetButtonLayout);

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+using enum TLMDUserButtonStyle;
+
 bool NewStyleControls = LOBYTE(LOWORD(GetVersion())) >= 4;
 
 TLMDUserButtonStyle LMDActualButtonStyle(TLMDUserButtonStyle style) {
-  LMDCheckRange(style, TLMDRange{ubsAutoDetect, ubsIntegrated});
+  LMDCheckRange(style, ubsAutoDetect, ubsIntegrated);
   if (style != ubsAutoDetect) return style;
   return NewStyleControls ? ubsWin40 : ubsWin31;
 }

@@ -23,4 +23,4 @@ TLMDUserButtonStyle LMDActualButtonStyle(TLMDUserButtonStyle style);
 
 // The border width of a style: 3 for ubsWin31, 2 for the bevelled styles, 1 for the others.
 // The state does not change it.
-int32_t LMDGetButtonBevel(TLMDUserButtonStyle style, TLMDButtonState state = bsUp);
+int32_t LMDGetButtonBevel(TLMDUserButtonStyle style, TLMDButtonState state = TLMDButtonState::bsUp);

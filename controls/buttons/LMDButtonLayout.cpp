@@ -3,6 +3,9 @@
 #include <LMDGraph.h>
 #include <SysUtils.h>
 
+using enum TLMDAlignment;
+using enum TLMDArrowPosition;
+
 namespace {
 
 constexpr TLMDRange kArrowSizeRange{2, 10};

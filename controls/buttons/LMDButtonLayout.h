@@ -18,7 +18,7 @@ class TLMDButtonLayout : public TLMDGlyphTextLayout {
   TAWO_CLASS(TLMDButtonLayout, TLMDGlyphTextLayout)
 
  public:
-  TLMDButtonLayout() : TLMDGlyphTextLayout(agCenter) {}
+  TLMDButtonLayout() : TLMDGlyphTextLayout(TLMDAlignment::agCenter) {}
 
   // From another button layout: placement and arrow, one notification; from a plain layout
   // the placement only.
@@ -42,6 +42,6 @@ class TLMDButtonLayout : public TLMDGlyphTextLayout {
   bool FArrow = false;
   TColor FArrowColor = clBlack;
   int32_t FArrowIndent = 3;
-  TLMDArrowPosition FArrowPosition = apRightText;
+  TLMDArrowPosition FArrowPosition = TLMDArrowPosition::apRightText;
   TLMDDDArrowSize FArrowSize = 3;
 };

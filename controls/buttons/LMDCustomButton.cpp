@@ -17,6 +17,13 @@
 #include <TApplication.h>
 #include <SysUtils.h>
 
+using enum TComponentStateItem;
+using enum TControlStyleItem;
+using enum TLMDButtonState;
+using enum TLMDDrawTextStyle;
+using enum TLMDNormalButtonStyle;
+using enum TOperation;
+
 TAWO_IMPLEMENT_CLASS(TLMDCustomButton)
 
 TLMDCustomButton::TLMDCustomButton(TComponent* owner)

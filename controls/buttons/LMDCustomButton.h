@@ -5,6 +5,7 @@
 // repeatedly through a timer of the application's timer pool.
 #pragma once
 
+#include "LMDButtonBase.h"
 #include "LMDImageLink.h"
 
 #include <StdCtrls.h>
@@ -14,10 +15,6 @@
 #include <cstdint>
 #include <memory>
 
-// Declared here without their values: the button states share names with the framework's
-// speed-button states, and units that use both must be able to include this header.
-enum TLMDButtonState : uint8_t;
-enum TLMDNormalButtonStyle : uint8_t;
 class TLMDButtonLayout;
 class TPopupMenu;
 class TLMDFxCaption;

@@ -5,6 +5,10 @@
 
 #include <TypInfo.h>
 
+using enum TLMDButtonState;
+using enum TLMDGlyphStyle;
+using enum TPixelFormat;
+
 TAWO_IMPLEMENT_CLASS(TLMDGlyph)
 
 namespace {
@@ -68,7 +72,8 @@ void TLMDGlyph::BitmapChanged(TObject*) {
 
 int32_t TLMDGlyph::PictureOf(TLMDButtonState state) const {
   if (state == bsDisabledUp || state == bsDisabledDown) return kDisabledPicture;
-  if (state <= FNumGlyphs - 1) return state;
+  const auto picture = static_cast<int32_t>(state);
+  if (picture <= FNumGlyphs - 1) return picture;
   if (FStyle == gsStandard) return 0;
   return state == bsDropDownOpen ? 4 : 2;
 }

@@ -61,6 +61,6 @@ class TLMDGlyph : public TObject {
   std::array<int32_t, 8> FIndexs;
   TLMDGlyphList* FGlyphList = nullptr;
   uint8_t FNumGlyphs = 1;
-  TLMDGlyphStyle FStyle = gsStandard;
+  TLMDGlyphStyle FStyle = TLMDGlyphStyle::gsStandard;
   TColor FTransparentColor = 0;
 };

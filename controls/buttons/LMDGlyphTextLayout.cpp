@@ -2,6 +2,9 @@
 
 #include <SysUtils.h>
 
+using enum TLMDAlignment;
+using enum TLMDTextArrange;
+
 TAWO_PUBLISHED(TLMDGlyphTextLayout, published) {
   published.Property("AlignText2Glyph", &TLMDGlyphTextLayout::AlignText2Glyph,
                      &TLMDGlyphTextLayout::SetAlignText2Glyph)

@@ -44,9 +44,9 @@ class TLMDGlyphTextLayout : public TLMDObject {
   void CopyPlacement(const TLMDGlyphTextLayout& source);
 
  private:
-  TLMDTextArrange FAlignText2Glyph = taRight;
+  TLMDTextArrange FAlignText2Glyph = TLMDTextArrange::taRight;
   int32_t FOffsetX = 0;
   int32_t FOffsetY = 0;
   int32_t FSpacing = 2;
-  TLMDAlignment FAlignment = agTopLeft;
+  TLMDAlignment FAlignment = TLMDAlignment::agTopLeft;
 };

@@ -4,6 +4,12 @@
 #include <LMDGraph.h>
 #include <LMDUtils.h>
 
+using enum TBrushStyle;
+using enum TLMDBorderStyle;
+using enum TLMDButtonState;
+using enum TLMDUserButtonStyle;
+using enum TPenStyle;
+
 namespace {
 
 // The ways of painting a face; ubsWin40 has two, chosen by LMD_BTNFACE_BEVELLED.
@@ -175,7 +181,7 @@ void PaintIntegrated(TCanvas* canvas, const RECT& r, bool down) {
 
 bool LMDDrawBtnFace(TCanvas* canvas, bool plainChecked, RECT& rect, TLMDUserButtonStyle style,
                     TLMDButtonState state, uint16_t options, TColor color) {
-  LMDCheckRange(state, TLMDRange{bsUp, bsDisabledDown});
+  LMDCheckRange(state, bsUp, bsDisabledDown);
   style = LMDActualButtonStyle(style);
   const TFaceFamily family = FamilyOf(style, options);
   const bool down = state == bsOptionSet || IsPressedState(state);

@@ -11,6 +11,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+using enum TBrushStyle;
+using enum TLMDArrowPosition;
+using enum TLMDDrawTextStyle;
+using enum TLMDTextArrange;
+
 namespace {
 
 // Positions are worked out in 64 bits and held at the ends of the 32-bit range, so that extreme
@@ -106,7 +111,8 @@ TArrangement Arrange(TLMDTextArrange arrange, const RECT& text, const RECT& glyp
 UINT AlignmentFormat(TLMDAlignment alignment) {
   static constexpr UINT kColumn[] = {0, DT_CENTER, DT_RIGHT};
   static constexpr UINT kRow[] = {0, DT_VCENTER, DT_BOTTOM};
-  return kColumn[alignment % 3] | kRow[alignment / 3];
+  const auto ordinal = static_cast<size_t>(alignment);
+  return kColumn[ordinal % 3] | kRow[ordinal / 3];
 }
 
 // A downward arrow at x, centred vertically on the element it stands beside.

@@ -10,6 +10,13 @@
 #include <memory>
 #include <vector>
 
+using enum TBrushStyle;
+using enum TLMDDisabledStyle;
+using enum TLMDDrawTextStyle;
+using enum TLMDThreeDOrientation;
+using enum TLMDThreeDStyle;
+using enum TPenStyle;
+
 namespace {
 
 // How the text is placed: as the caller formats it (plain caption effect), at the FX effect's

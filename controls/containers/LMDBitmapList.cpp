@@ -3,6 +3,8 @@
 #include <LMDUtilsBitmap.h>
 #include <TypInfo.h>
 
+using enum TLMDSavePixelFormat;
+
 TAWO_PUBLISHED(TLMDBitmapList, published) {
   published.Property("About", &TLMDBitmapList::About, &TLMDBitmapList::SetAbout);
   published.Property("DefaultCompressed", &TLMDBitmapList::DefaultCompressed, &TLMDBitmapList::SetDefaultCompressed)

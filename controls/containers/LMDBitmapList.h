@@ -11,7 +11,7 @@ class TLMDBitmapList : public TLMDCustomImageList {
  public:
   explicit TLMDBitmapList(TComponent* owner);
 
-  TLMDListItemClassType ListType() const override { return icBitmap; }
+  TLMDListItemClassType ListType() const override { return TLMDListItemClassType::icBitmap; }
   TLMDBitmapListItem* Item(int index) const { return static_cast<TLMDBitmapListItem*>(Items(index)); }
 
   TCanvas* BmpCanvas(int32_t listIndex) override;

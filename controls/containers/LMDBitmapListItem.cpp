@@ -7,6 +7,10 @@
 #include <TFinally.h>
 #include <TypInfo.h>
 
+using enum TComponentStateItem;
+using enum TLMDContainerSource;
+using enum TLMDPathPrefix;
+
 TAWO_PUBLISHED(TLMDBitmapListItem, published) {
   published.Property("Bitmap", &TLMDBitmapListItem::Bitmap, &TLMDBitmapListItem::SetBitmap).Stored(false);
 }

@@ -33,5 +33,5 @@ class TLMDBitmapListItem : public TLMDListItem {
   void BitmapChanged(TObject* sender);
 
   std::unique_ptr<TBitmap> FBitmap;
-  TLMDSavePixelFormat FPixelFormat = spfDefault;
+  TLMDSavePixelFormat FPixelFormat = TLMDSavePixelFormat::spfDefault;
 };

@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+using enum TLMDListItemClassType;
+
 namespace {
 
 constexpr size_t kSignatureLength = 9;
@@ -21,12 +23,12 @@ constexpr const char* kItemExtensions[kKnownTypes] = {"iml", "bmp", "wav", "txt"
 
 AnsiString WithDot(const char* const* table, TLMDListItemClassType type, bool withDot) {
   if (type == icInvalid) return {};
-  return AnsiString(withDot ? "." : "") + table[type];
+  return AnsiString(withDot ? "." : "") + table[static_cast<size_t>(type)];
 }
 
 void SignatureOf(TLMDListItemClassType type, char* out) {
   out[0] = 8;
-  std::memcpy(out + 1, kSignatures[type], 8);
+  std::memcpy(out + 1, kSignatures[static_cast<size_t>(type)], 8);
 }
 
 TLMDListItemClassType ReadType(TStream& stream) {

@@ -10,6 +10,10 @@
 
 #include <algorithm>
 
+using enum TComponentStateItem;
+using enum TOperation;
+using enum TSeekOrigin;
+
 TAWO_IMPLEMENT_CLASS(TLMDCustomContainer)
 
 TLMDCustomContainer::TLMDCustomContainer(TComponent* owner) : TLMDBaseContainer(owner) {}

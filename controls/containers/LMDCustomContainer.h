@@ -79,7 +79,7 @@ class TLMDCustomContainer : public TLMDBaseContainer {
 
   std::vector<TLMDListItem*> FItems;
   bool FDefaultCompressed = false;
-  TLMDContainerSource FSource = sdComponent;
-  TLMDPathPrefix FPrefix = ppProgram;
+  TLMDContainerSource FSource = TLMDContainerSource::sdComponent;
+  TLMDPathPrefix FPrefix = TLMDPathPrefix::ppProgram;
   AnsiString FFileName;
 };

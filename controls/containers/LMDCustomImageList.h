@@ -44,5 +44,5 @@ class TLMDCustomImageList : public TLMDCustomContainer {
 
  private:
   int32_t FIndex = 0;
-  TLMDSavePixelFormat FDefaultPixelFormat = spfDefault;
+  TLMDSavePixelFormat FDefaultPixelFormat = TLMDSavePixelFormat::spfDefault;
 };

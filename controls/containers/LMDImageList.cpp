@@ -2,6 +2,8 @@
 
 #include <TypInfo.h>
 
+using enum TLMDSavePixelFormat;
+
 TAWO_PUBLISHED(TLMDImageList, published) {
   published.Property("About", &TLMDImageList::About, &TLMDImageList::SetAbout);
   published.Property("DefaultCompressed", &TLMDImageList::DefaultCompressed, &TLMDImageList::SetDefaultCompressed)

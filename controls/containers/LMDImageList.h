@@ -11,7 +11,7 @@ class TLMDImageList : public TLMDCustomImageList {
  public:
   explicit TLMDImageList(TComponent* owner);
 
-  TLMDListItemClassType ListType() const override { return icImageList; }
+  TLMDListItemClassType ListType() const override { return TLMDListItemClassType::icImageList; }
   TLMDImageListItem* Item(int index) const { return static_cast<TLMDImageListItem*>(Items(index)); }
 
   TCanvas* BmpCanvas(int32_t listIndex) override;

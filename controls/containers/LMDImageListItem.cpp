@@ -11,6 +11,13 @@
 
 #include <algorithm>
 
+using enum TDrawingStyle;
+using enum TImageType;
+using enum TLMDListItemClassType;
+using enum TLMDSavePixelFormat;
+using enum TPixelFormat;
+using enum TSeekOrigin;
+
 TAWO_PUBLISHED(TLMDImageListItem, published) {
   published.Property("AllocBy", &TLMDImageListItem::AllocBy, &TLMDImageListItem::SetAllocBy).Stored(false);
   published.Property("Masked", &TLMDImageListItem::Masked, &TLMDImageListItem::SetMasked).Stored(false);

@@ -111,7 +111,7 @@ class TLMDImageListItem : public TLMDListItem {
   bool FMasked = false;
   TColor FBlendColor = kNoColor;
   TColor FBKColor = kNoColor;
-  TDrawingStyle FDrawingStyle = dsNormal;
-  TImageType FImageType = itImage;
-  TLMDSavePixelFormat FPixelFormat = spfDefault;
+  TDrawingStyle FDrawingStyle = TDrawingStyle::dsNormal;
+  TImageType FImageType = TImageType::itImage;
+  TLMDSavePixelFormat FPixelFormat = TLMDSavePixelFormat::spfDefault;
 };

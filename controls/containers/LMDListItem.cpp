@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <vector>
 
+using enum TLMDSavePixelFormat;
+using enum TPixelFormat;
+
 TAWO_PUBLISHED(TLMDListItem, published) {
   published.Property("Description", &TLMDListItem::Description, &TLMDListItem::SetDescription).Stored(false);
   published.Property("Ident", &TLMDListItem::PublishedIdent, &TLMDListItem::SetPublishedIdent).Stored(false);
@@ -69,7 +72,7 @@ int32_t LMDReadInt32(TStream& stream) {
 
 void LMDWriteInt32(TStream& stream, int32_t value) { stream.WriteBuffer(&value, sizeof value); }
 
-uint8_t LMDPixelFormatFlags(TLMDSavePixelFormat format) { return kFormatFlags[format]; }
+uint8_t LMDPixelFormatFlags(TLMDSavePixelFormat format) { return kFormatFlags[static_cast<size_t>(format)]; }
 
 TLMDSavePixelFormat LMDPixelFormatOfFlags(uint8_t flags) {
   if (flags & 0x10) return spfMono;
@@ -165,7 +168,7 @@ void TLMDListItem::WriteBitmap(TStream& stream, TBitmap* bitmap, TLMDSavePixelFo
   } else {
     TBitmap reduced;
     reduced.Assign(bitmap);
-    reduced.SetPixelFormat(kSaveFormats[format]);
+    reduced.SetPixelFormat(kSaveFormats[static_cast<size_t>(format)]);
     reduced.SaveToStream(raw);
   }
   if (FCompressed) {

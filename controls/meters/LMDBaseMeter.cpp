@@ -6,6 +6,13 @@
 #include <algorithm>
 #include <memory>
 
+using enum TBrushStyle;
+using enum TControlStyleItem;
+using enum TLMDBevelStyle;
+using enum TLMDDrawTextStyle;
+using enum TLMDMeterDirection;
+using enum TLMDMeterTextOptions;
+
 TAWO_IMPLEMENT_CLASS(TLMDBaseMeter)
 
 namespace {
@@ -230,5 +237,5 @@ AnsiString TLMDBaseMeter::Text() const {
 
 UINT TLMDBaseMeter::TextFormat() const {
   constexpr UINT kHorizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-  return kHorizontal[FAlignment] | DT_SINGLELINE | DT_VCENTER;
+  return kHorizontal[static_cast<size_t>(FAlignment)] | DT_SINGLELINE | DT_VCENTER;
 }

@@ -86,8 +86,8 @@ class TLMDBaseMeter : public TLMDGraphicControl {
   RECT BarRect(TLMDPercent value, int32_t width, int32_t height) const;
 
   std::unique_ptr<TLMD3DCaption> FFont3D;
-  TAlignment FAlignment = taCenter;
-  TLMDMeterDirection FDirection = mdHorizontal;
+  TAlignment FAlignment = TAlignment::taCenter;
+  TLMDMeterDirection FDirection = TLMDMeterDirection::mdHorizontal;
   int32_t FMaxValue = 100;
   int32_t FMinValue = 0;
   TLMDPercent FPosition = 0;
@@ -95,7 +95,7 @@ class TLMDBaseMeter : public TLMDGraphicControl {
   bool FBarDrawn = false;  // false until the first bar after a full repaint
   TLMDPercent FStep = 10;
   RECT FPaintRect{};
-  TLMDMeterTextOptions FOptionsText = toNoText;
+  TLMDMeterTextOptions FOptionsText = TLMDMeterTextOptions::toNoText;
   bool FUseFontColor = false;
   int32_t FUserValue = 0;
   uint8_t FDelta = 1;

@@ -3,6 +3,15 @@
 #include <LMDCustomImageList.h>
 #include <LMDUtils.h>
 
+using enum TAlign;
+using enum TAlignment;
+using enum TAnchorKind;
+using enum TControlStyleItem;
+using enum TLMDBorderStyle;
+using enum TLMDFillStyle;
+using enum TLMDMeterDirection;
+using enum TLMDMeterTextOptions;
+
 TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("About", &TLMDCustomProgressFill::About, &TLMDCustomProgressFill::SetAbout);
   published.Property("Align", &TLMDCustomProgressFill::Align, &TLMDCustomProgressFill::SetAlign).Default(alNone);

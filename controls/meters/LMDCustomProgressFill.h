@@ -26,7 +26,7 @@ class TLMDCustomProgressFill : public TLMDBaseMeter {
   void DrawBar(TCanvas* canvas, const RECT& bar, const RECT& rest, const RECT& whole) override;
 
  private:
-  TLMDBorderStyle FBar3D = lsNone;
+  TLMDBorderStyle FBar3D = TLMDBorderStyle::lsNone;
   TColor FBrushBackColor = clBtnFace;
   std::unique_ptr<TLMDFillObject> FFillObject;
 };

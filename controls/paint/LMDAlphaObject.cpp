@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+using enum TFloatFormat;
+using enum TLMDFillStyle;
+using enum TPixelFormat;
+
 TAWO_PUBLISHED(TLMDAlphaObject, published) {
   published.Property("ImageList", &TLMDAlphaObject::ImageList, &TLMDAlphaObject::SetImageList);
   published.Property("ImageIndex", &TLMDAlphaObject::GetIndex, &TLMDAlphaObject::SetIndex, 0).Default(0);

@@ -2,6 +2,12 @@
 
 #include "LMDUtils.h"
 
+using enum TLMDBevelMode;
+using enum TLMDBevelStyle;
+using enum TLMDBorderStyle;
+using enum TLMDEdgeStyle;
+using enum TLMDFrameSide;
+
 namespace {
 
 bool IsFrameStyle(TLMDBevelStyle style) { return style == bvFrameLowered || style == bvFrameRaised; }
@@ -79,7 +85,7 @@ void TLMDBevel::Change() {
   inherited::Change();
 }
 
-AnsiString TLMDBevel::GetSetStr() const { return AnsiString("{") + kModeTexts[FMode] + "}"; }
+AnsiString TLMDBevel::GetSetStr() const { return AnsiString("{") + kModeTexts[static_cast<size_t>(FMode)] + "}"; }
 
 void TLMDBevel::SetBevelStyleInner(TLMDBevelStyle value) {
   if (value == FStyleInner) return;
@@ -227,7 +233,7 @@ void TLMDBevel::PaintCustom(TCanvas* canvas, RECT& rect, bool transparent) const
 // The edge takes 2 pixels from every side, whichever sides it draws.
 void TLMDBevel::PaintEdge(TCanvas* canvas, RECT& rect) const {
   if (FBorderSides.Empty()) return;
-  DrawEdge(canvas->Handle(), &rect, kEdgeKinds[FEdgeStyle], SideFlags(FBorderSides));
+  DrawEdge(canvas->Handle(), &rect, kEdgeKinds[static_cast<size_t>(FEdgeStyle)], SideFlags(FBorderSides));
   InflateRect(&rect, -2, -2);
 }
 

@@ -73,26 +73,28 @@ class TLMDBevel : public TLMDObject {
   RECT PaintBevel(TCanvas* canvas, const RECT& rect, bool transparent);
 
  private:
-  bool IsShadowed() const { return FMode == bmCustom && FStyleOuter == bvShadow; }
+  bool IsShadowed() const {
+    return FMode == TLMDBevelMode::bmCustom && FStyleOuter == TLMDBevelStyle::bvShadow;
+  }
   void PaintCustom(TCanvas* canvas, RECT& rect, bool transparent) const;
   void PaintEdge(TCanvas* canvas, RECT& rect) const;
   void PaintRing(TCanvas* canvas, RECT& rect, int32_t width, bool transparent) const;
 
-  TLMDBevelStyle FStyleInner = bvNone;
-  TLMDBevelStyle FStyleOuter = bvNone;
+  TLMDBevelStyle FStyleInner = TLMDBevelStyle::bvNone;
+  TLMDBevelStyle FStyleOuter = TLMDBevelStyle::bvNone;
   TLMDBevelWidth FWidthInner = 1;
   TLMDBevelWidth FWidthOuter = 1;
   TColor FBorderColor = clBtnFace;
   TLMDBorderWidth FBorderInnerWidth = 0;
   TLMDBorderWidth FBorderWidth = 0;
   TLMDFrameSides FBorderSides = kLMDAllFrameSides;
-  TLMDEdgeStyle FEdgeStyle = etEtched;
+  TLMDEdgeStyle FEdgeStyle = TLMDEdgeStyle::etEtched;
   int32_t FExtend = 0;
   int32_t FFarExtend = 0;
   TColor FLightColor = clBtnHighlight;
-  TLMDBevelMode FMode = bmCustom;
+  TLMDBevelMode FMode = TLMDBevelMode::bmCustom;
   TColor FShadowColor = clBtnShadow;
-  TLMDBorderStyle FStandardStyle = lsSingleLowered;
+  TLMDBorderStyle FStandardStyle = TLMDBorderStyle::lsSingleLowered;
   bool FSupportNativeBorder = false;
   bool FRecreatePending = false;
 };

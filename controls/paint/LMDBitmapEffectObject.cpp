@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+using enum TLMDFillStyle;
+using enum TPixelFormat;
+
 TAWO_PUBLISHED(TLMDBitmapEffectObject, published) {
   using T = TLMDBitmapEffectObject;
   published.Property("AlphaBlend", &T::AlphaBlend, &T::SetAlphaObject);

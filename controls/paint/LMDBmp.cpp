@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 constexpr int32_t kBytesPerPixel = 3;

@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <memory>
 
+using enum TBrushStyle;
+using enum TLMDAlignment;
+using enum TLMDFillOption;
+using enum TLMDFillStyle;
+using enum TLMDTileMode;
+
 namespace {
 
 // How a bitmap is placed in the area.

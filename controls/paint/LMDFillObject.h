@@ -12,7 +12,8 @@
 TAWO_ENUM(TLMDFillOption, foFillInner, foQuickDraw, foGrUseBitmap)
 using TLMDFillOptions = TSet<TLMDFillOption>;
 
-inline constexpr TLMDFillOptions kLMDDefaultFillOptions{foFillInner, foGrUseBitmap};
+inline constexpr TLMDFillOptions kLMDDefaultFillOptions{TLMDFillOption::foFillInner,
+                                                        TLMDFillOption::foGrUseBitmap};
 
 class TLMDFillObject : public TLMDShapeFill {
   TAWO_CLASS(TLMDFillObject, TLMDShapeFill)
@@ -56,7 +57,7 @@ class TLMDFillObject : public TLMDShapeFill {
   bool FillBitmap(TCanvas* canvas, const RECT& rect, TColor backColor);
   void FillGradient(TCanvas* canvas, const RECT& rect);
 
-  TLMDAlignment FAlignment = agTopLeft;
+  TLMDAlignment FAlignment = TLMDAlignment::agTopLeft;
   int32_t FOffsetX = 0;
   int32_t FOffsetY = 0;
   std::unique_ptr<TBrush> FBrush;

@@ -6,6 +6,8 @@
 #include <TReader.h>
 #include <TWriter.h>
 
+using enum TLMDGradientStyle;
+
 namespace {
 
 const char* const kStyleTexts[] = {"horizontal",   "vertical",    "square",       "elliptic",      "top left",
@@ -71,7 +73,7 @@ void TLMDGradient::Change() {
 
 AnsiString TLMDGradient::GetSetStr() const {
   const AnsiString mode = FTwoColors ? ", 2 col mode" : ", mult. col mode";
-  return AnsiString(kStyleTexts[FStyle]) + ", Col: " + IntToStr(FColorCount) + mode;
+  return AnsiString(kStyleTexts[static_cast<size_t>(FStyle)]) + ", Col: " + IntToStr(FColorCount) + mode;
 }
 
 void TLMDGradient::SetColor(TColor value) {

@@ -65,7 +65,7 @@ class TLMDGradient : public TLMDObject {
   TColor FEndColor = clBlack;
   bool FPaletteRealize = false;
   HPALETTE FPalette = nullptr;
-  TLMDGradientStyle FStyle = gstVertical;
+  TLMDGradientStyle FStyle = TLMDGradientStyle::gstVertical;
   TLMDColorList FColors;
   bool FTwoColors = true;
 };

@@ -1,5 +1,7 @@
 #include "LMDGraph.h"
 
+using enum TLMDGlyphTextFocusStyle;
+
 uint8_t LMDCheckRange(int32_t value, TLMDRange range) {
   if (value < range.Low || value > range.High) {
     throw ERangeError(Format("Value %d is out of range %d..%d", {value, range.Low, range.High}));

@@ -8,6 +8,7 @@
 #include <TypInfo.h>
 
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 TAWO_ENUM(TLMDBevelStyle, bvNone, bvLowered, bvRaised, bvFrameLowered, bvFrameRaised, bvNormal, bvShadow)
@@ -22,7 +23,8 @@ TAWO_ENUM(TLMDAlignment, agTopLeft, agTopCenter, agTopRight, agCenterLeft, agCen
           agBottomCenter, agBottomRight)
 using TLMDFrameSides = TSet<TLMDFrameSide>;
 
-inline constexpr TLMDFrameSides kLMDAllFrameSides{fsBottom, fsLeft, fsRight, fsTop};
+inline constexpr TLMDFrameSides kLMDAllFrameSides{TLMDFrameSide::fsBottom, TLMDFrameSide::fsLeft,
+                                                  TLMDFrameSide::fsRight, TLMDFrameSide::fsTop};
 
 // A gradient's colour table and the stops of a multi-colour gradient: plain RGB values
 // (stops may also be system colours), index 0 first.
@@ -48,6 +50,12 @@ inline constexpr TLMDRange kLMDPercentRange{0, 100};
 // The value as a byte of its subrange; a value outside it raises ERangeError (a damaged form
 // description must not wrap around silently).
 uint8_t LMDCheckRange(int32_t value, TLMDRange range);
+// The same check of an enumeration's value against its values from `low` to `high`.
+template <class E>
+  requires std::is_enum_v<E>
+void LMDCheckRange(E value, E low, E high) {
+  LMDCheckRange(static_cast<int32_t>(value), TLMDRange{static_cast<int32_t>(low), static_cast<int32_t>(high)});
+}
 
 // The flag word of a focus style: fcText 64, fcGlyph 128, fcGlyphText 256, otherwise 0.
 uint16_t LMDConvertFocusStyle(TLMDGlyphTextFocusStyle style);

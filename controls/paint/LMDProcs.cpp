@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+using enum TLMDPathPrefix;
+
 namespace {
 
 template <class T>
@@ -179,8 +181,8 @@ AnsiString LMDAppIniName() { return "SOFTWARE\\" + LMDExtractFileName(ParamStr(0
 RECT LMDAlignRect(TLMDAlignment alignment, const RECT& object, const RECT& container) {
   const int64_t objectWidth = int64_t{object.right} - object.left;
   const int64_t objectHeight = int64_t{object.bottom} - object.top;
-  const int64_t column = alignment % 3;
-  const int64_t row = alignment / 3;
+  const int64_t column = static_cast<int64_t>(alignment) % 3;
+  const int64_t row = static_cast<int64_t>(alignment) / 3;
   const int64_t left = container.left + (int64_t{container.right} - container.left - objectWidth) * column / 2;
   const int64_t top = container.top + (int64_t{container.bottom} - container.top - objectHeight) * row / 2;
   return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(left + objectWidth),

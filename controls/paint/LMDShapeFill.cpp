@@ -2,6 +2,9 @@
 
 #include <LMDCustomImageList.h>
 
+using enum TLMDFillStyle;
+using enum TLMDTileMode;
+
 TAWO_PUBLISHED(TLMDShapeFill, published) {
   published.Property("Bitmap", &TLMDShapeFill::Bitmap, &TLMDShapeFill::SetBitmap);
   published.Property("Gradient", &TLMDShapeFill::Gradient, &TLMDShapeFill::SetGradient);

@@ -56,7 +56,7 @@ class TLMDShapeFill : public TLMDObject {
  private:
   std::unique_ptr<TBitmap> FBitmap;
   std::unique_ptr<TLMDGradient> FGradient;
-  TLMDFillStyle FStyle = sfBrush;
-  TLMDTileMode FTileMode = tmTile;
+  TLMDFillStyle FStyle = TLMDFillStyle::sfBrush;
+  TLMDTileMode FTileMode = TLMDTileMode::tmTile;
   std::unique_ptr<TBitmap> FListBitmap;
 };

@@ -1,5 +1,7 @@
 #include "LMDSimpleBevel.h"
 
+using enum TLMDSimpleBevelStyle;
+
 namespace {
 
 const char* const kStyleTexts[] = {"Normal", "Inset", "Offset"};
@@ -34,7 +36,7 @@ void TLMDSimpleBevel::Assign(TPersistent* source) {
   Change();
 }
 
-AnsiString TLMDSimpleBevel::GetSetStr() const { return AnsiString("{") + kStyleTexts[FStyle] + "}"; }
+AnsiString TLMDSimpleBevel::GetSetStr() const { return AnsiString("{") + kStyleTexts[static_cast<size_t>(FStyle)] + "}"; }
 
 void TLMDSimpleBevel::SetWidth(int32_t value) {
   const TLMDBevelWidth width = LMDCheckRange(value, kLMDBevelWidthRange);

@@ -30,7 +30,7 @@ class TLMDSimpleBevel : public TLMDObject {
 
  private:
   TLMDBevelWidth FWidth = 2;
-  TLMDSimpleBevelStyle FStyle = sbNormal;
+  TLMDSimpleBevelStyle FStyle = TLMDSimpleBevelStyle::sbNormal;
   TColor FColor = clBlack;
   TColor FLightColor = clBtnHighlight;
   TColor FShadowColor = clBtnShadow;

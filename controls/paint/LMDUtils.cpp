@@ -3,6 +3,11 @@
 
 #include <vector>
 
+using enum TBrushStyle;
+using enum TLMDBevelStyle;
+using enum TLMDBorderStyle;
+using enum TPenStyle;
+
 namespace {
 
 struct TFrameColors {

@@ -7,14 +7,12 @@
 
 #include "LMDGraph.h"
 
+#include <Forms.h>
 #include <TCanvas.h>
 
 #include <windows.h>
 
 #include <cstdint>
-
-// Unit Forms' enumeration (bsNone, bsSingle, ...); only its ordinal is needed here.
-enum TFormBorderStyle : uint8_t;
 
 // ---- Frames and borders --------------------------------------------------------------------
 

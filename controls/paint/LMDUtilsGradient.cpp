@@ -11,6 +11,11 @@
 #include <type_traits>
 #include <vector>
 
+using enum TBrushStyle;
+using enum TLMDApplicationOption;
+using enum TLMDGradientStyle;
+using enum TPenStyle;
+
 namespace {
 
 int32_t Channel(TColor color, int shift) { return (static_cast<uint32_t>(color) >> shift) & 0xFF; }

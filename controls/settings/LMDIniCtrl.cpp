@@ -13,6 +13,11 @@
 
 #include <algorithm>
 
+using enum TLMDIniTarget;
+using enum TLMDPathPrefix;
+using enum TLMDRegRootKey;
+using enum TTypeKind;
+
 TAWO_PUBLISHED(TLMDIniCtrl, published) {
   published.Property("About", &TLMDIniCtrl::About, &TLMDIniCtrl::SetAbout);
   published.Property("Common", &TLMDIniCtrl::Common, &TLMDIniCtrl::SetCommon).Default(true);
@@ -49,7 +54,7 @@ bool FitsProperty(PPropInfo property, int64_t value) {
 }  // namespace
 
 HKEY LMDGetRootKey(TLMDRegRootKey root) {
-  switch (static_cast<int>(root) & 0x7F) {
+  switch (static_cast<TLMDRegRootKey>(static_cast<int>(root) & 0x7F)) {
     case rpClassesRoot: return HKEY_CLASSES_ROOT;
     case rpCurrentUser: return HKEY_CURRENT_USER;
     case rpLocalMachine: return HKEY_LOCAL_MACHINE;

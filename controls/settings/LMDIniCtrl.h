@@ -109,7 +109,7 @@ class TLMDIniCtrl : public TLMDCustomComponent {
   void ReadObject(const AnsiString& section, TObject& object);
 
  private:
-  bool UsesIniFile() const { return FTarget == itIniFile; }
+  bool UsesIniFile() const { return FTarget == TLMDIniTarget::itIniFile; }
   // Opens the storage for one call and closes it again, also when `work` raises.
   template <class Work>
   void UseStorage(bool forWriting, Work&& work);
@@ -120,11 +120,11 @@ class TLMDIniCtrl : public TLMDCustomComponent {
   bool FNetUser = false;
   AnsiString FIniFile;
   AnsiString FUser;
-  TLMDPathPrefix FIniPrefix = ppWindows;
-  TLMDRegRootKey FRegRoot = rpCurrentUser;
+  TLMDPathPrefix FIniPrefix = TLMDPathPrefix::ppWindows;
+  TLMDRegRootKey FRegRoot = TLMDRegRootKey::rpCurrentUser;
   AnsiString FRegPath;
   bool FAlphaCounter = false;
   uint8_t FMaxEntries = 16;
-  TLMDIniTarget FTarget = itAuto;
+  TLMDIniTarget FTarget = TLMDIniTarget::itAuto;
   AnsiString FLastSection;
 };

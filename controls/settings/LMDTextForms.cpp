@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using enum TFontStyle;
+
 namespace {
 
 const char kDelimiter = IDS_DEFAULTDELIMITER[0];

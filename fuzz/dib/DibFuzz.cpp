@@ -17,6 +17,8 @@
 #include <cstring>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 void Exercise(TBitmap& bitmap) {

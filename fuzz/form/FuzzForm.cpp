@@ -13,10 +13,14 @@
 #include <memory>
 #include <vector>
 
+using enum TOperation;
+using enum TStreamOriginalFormat;
+
 namespace {
 
 TAWO_ENUM(TFuzzKind, fkNone, fkOne, fkTwo)
 using TFuzzKinds = TSet<TFuzzKind>;
+using enum TFuzzKind;
 
 class TFuzzGroup : public TPersistent {
   TAWO_CLASS(TFuzzGroup, TPersistent)

@@ -1,8 +1,7 @@
 // Forms made of the real framework and library classes, text or binary: the properties with
 // readers of their own (picture data, gradient colour lists, image-list records, string lists)
 // get hostile bytes. Loading either succeeds or raises one of the framework's exceptions, and
-// whatever was loaded can be written again. (The framework's TPanel, which has no reader of
-// its own, is left out: its bevel names clash with the library's.)
+// whatever was loaded can be written again.
 #include <windows.h>
 
 #include <Classes.h>
@@ -17,6 +16,7 @@
 #include <TImage.h>
 #include <TImageList.h>
 #include <TLabel.h>
+#include <TPanel.h>
 #include <TPicture.h>
 #include <TStatusBar.h>
 #include <TStringList.h>
@@ -25,6 +25,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+
+using enum TStreamOriginalFormat;
 
 namespace {
 
@@ -56,7 +58,7 @@ TAWO_PUBLISHED(TFuzzHolder, published) {
 
 bool Register() {
   setenv("WINDISPLAY", "headless", 0);
-  RegisterClasses({TFuzzHolder::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(),
+  RegisterClasses({TFuzzHolder::ClassInfo(), TImage::ClassInfo(), TLabel::ClassInfo(), TPanel::ClassInfo(),
                    TButton::ClassInfo(), TBitBtn::ClassInfo(), TStatusBar::ClassInfo(), TImageList::ClassInfo(),
                    TLMDButton::ClassInfo(), TLMDProgressFill::ClassInfo(), TLMDBitmapList::ClassInfo(),
                    TLMDImageList::ClassInfo()});

@@ -4,6 +4,7 @@
 #include <LMDButton.h>
 #include <LMDProgressFill.h>
 #include <TApplication.h>
+#include <TPanel.h>
 #include <TScreen.h>
 #include <TRegistry.h>
 #include <TStatusBar.h>
@@ -115,6 +116,8 @@ TEST_F(MainFormTest, OpensCentredBorderlessWithTheFoldersFixedAndInstalujWithout
   EXPECT_EQ(window.bottom - window.top, 285);
   EXPECT_EQ(window.left, (GetSystemMetrics(SM_CXSCREEN) - 225) / 2);
   EXPECT_EQ(window.top, (GetSystemMetrics(SM_CYSCREEN) - 285) / 2);
+  ASSERT_NE(form->Panel1, nullptr);
+  EXPECT_EQ(form->LMDButton1->Parent(), form->Panel1);
   EXPECT_EQ(form->LMDButton2->Caption(), "Instaluj");
   EXPECT_EQ(form->LMDButton2->Hint(), "Pozwala na szybsze uruchamianie...");
   EXPECT_EQ(form->LMDButton1->Hint(), "Uruchamia program z płyty CD..."_a);

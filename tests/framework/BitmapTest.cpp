@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+using enum TBitmapHandleType;
+using enum TPixelFormat;
+using enum TTransparentMode;
+
 namespace {
 
 struct TChangeCounter : TObject {

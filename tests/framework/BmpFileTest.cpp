@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 TColor PixelOf(TBitmap& bitmap, int x, int y) { return bitmap.Canvas()->Pixel(x, y); }
@@ -282,7 +284,7 @@ TEST(BmpRead, DescriptionsReachingIntoThePixelDataAreDamage) {
 
 TEST(BmpWrite, TrueColourRoundTripsPixelExact) {
   for (TPixelFormat format : {pf24bit, pf32bit}) {
-    SCOPED_TRACE(format);
+    SCOPED_TRACE(static_cast<int>(format));
     TBitmap bitmap;
     bitmap.SetPixelFormat(format);
     bitmap.SetSize(3, 2);

@@ -8,6 +8,11 @@
 #include <filesystem>
 #include <string>
 
+using enum TBitBtnKind;
+using enum TButtonLayout;
+using enum TButtonState;
+using enum TPixelFormat;
+
 namespace {
 
 bool Same(RECT a, RECT b) { return EqualRect(&a, &b) != FALSE; }
@@ -48,7 +53,7 @@ TEST_F(KindGlyphs, EveryKindButCustomHasANormalAndADisabledImageOnOlive) {
   TBitmap sheet;
   sheet.SetPixelFormat(pf24bit);
   sheet.SetSize(2 * 18, 10 * 18);
-  for (int kind = bkOK; kind <= bkAll; ++kind) {
+  for (int kind = static_cast<int>(bkOK); kind <= static_cast<int>(bkAll); ++kind) {
     std::unique_ptr<TBitmap> glyph = TButtonGlyph::KindGlyph(static_cast<TBitBtnKind>(kind));
     ASSERT_NE(glyph, nullptr);
     EXPECT_EQ(glyph->Width(), 36);

@@ -4,6 +4,10 @@
 #include "TBitmap.h"
 #include "TCanvas.h"
 
+using enum TBrushStyle;
+using enum TPenMode;
+using enum TPenStyle;
+
 namespace {
 
 TEST(Canvas, ShapesExcludeTheirRightAndBottomEdges) {

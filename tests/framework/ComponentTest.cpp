@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using enum TComponentStateItem;
+
 using Log = std::vector<std::string>;
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using enum TControlStyleItem;
+
 namespace {
 
 using Controls = VisualTest;

@@ -31,8 +31,8 @@ class TTestGraphic : public TGraphicControl {
  public:
   explicit TTestGraphic(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 20, 20); }
   void SetOpaque(bool opaque) {
-    if (opaque) FControlStyle.Include(csOpaque);
-    else FControlStyle.Exclude(csOpaque);
+    if (opaque) FControlStyle.Include(TControlStyleItem::csOpaque);
+    else FControlStyle.Exclude(TControlStyleItem::csOpaque);
   }
   TColor FillColor = clRed;
 

@@ -4,6 +4,8 @@
 #include "../platform/kernel32/TempPrefix.h"
 #include "TFileStream.h"
 
+using enum TSeekOrigin;
+
 namespace {
 
 class FileStreamTest : public TempPrefix {};

@@ -7,6 +7,14 @@
 #include "TScreen.h"
 #include "TStringStream.h"
 
+using enum TBorderIcon;
+using enum TCloseAction;
+using enum TFontStyle;
+using enum TFormBorderStyle;
+using enum TFormStyle;
+using enum TPosition;
+using enum TWindowState;
+
 namespace {
 
 class TTestForm1;

@@ -13,6 +13,13 @@
 
 #include <memory>
 
+using enum TBrushStyle;
+using enum TFontPitch;
+using enum TFontStyle;
+using enum TPenMode;
+using enum TPenStyle;
+using enum TPixelFormat;
+
 namespace {
 
 struct TChangeCounter : TObject {

@@ -91,7 +91,7 @@ inline std::vector<uint8_t> SavedBytes(TBitmap& bitmap) {
 
 // A pf24bit bitmap filled with one colour.
 inline void MakeFilled(TBitmap& bitmap, int width, int height, TColor color) {
-  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetPixelFormat(TPixelFormat::pf24bit);
   bitmap.SetSize(width, height);
   bitmap.Canvas()->Brush()->SetColor(color);
   bitmap.Canvas()->FillRect(RECT{0, 0, width, height});

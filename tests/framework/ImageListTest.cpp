@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using enum TPixelFormat;
+
 namespace {
 
 struct TChangeCounter : TObject {

@@ -6,6 +6,8 @@
 #include "TRegistryIniFile.h"
 #include "TStringList.h"
 
+using enum TRegDataType;
+
 namespace {
 
 class IniFileTest : public TempPrefix {

@@ -5,6 +5,8 @@
 #include "TRegistry.h"
 #include "TStringList.h"
 
+using enum TRegDataType;
+
 namespace {
 
 class RegistryTest : public TempPrefix {

@@ -22,6 +22,14 @@
 #include <memory>
 #include <string>
 
+using enum TAlign;
+using enum TAlignment;
+using enum TBevelCut;
+using enum TBitBtnKind;
+using enum TControlStyleItem;
+using enum TFormBorderStyle;
+using enum TPixelFormat;
+
 namespace {
 
 class StandardControls : public VisualTest {

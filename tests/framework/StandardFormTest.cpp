@@ -26,6 +26,10 @@
 #include <string>
 #include <vector>
 
+using enum TAlign;
+using enum TBitBtnKind;
+using enum TPixelFormat;
+
 namespace {
 
 const char* const kGolden = TAWO_SOURCE_DIR "/tests/golden/standard-form.png";

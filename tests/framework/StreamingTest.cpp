@@ -12,6 +12,11 @@
 #include <string>
 #include <vector>
 
+using enum TComponentStateItem;
+using enum TStreamOriginalFormat;
+using enum TTestAlign;
+using enum TTestStyle;
+
 namespace {
 
 AnsiString Bytes(TMemoryStream& stream) { return AnsiString(stream.Memory(), static_cast<std::size_t>(stream.Size())); }

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+using enum TDuplicates;
+
 namespace {
 
 struct TCounter : TObject {

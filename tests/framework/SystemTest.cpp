@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using enum TTestStyle;
+
 TEST(AnsiLiteral, PolishLettersBecomeWindows1250Bytes) {
   EXPECT_EQ("Zakończ"_a, "Zako\xF1" "cz");
   EXPECT_EQ("ąęłńóśźż ĄĘŁŃÓŚŹŻ"_a, "\xB9\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xCA\xA3\xD1\xD3\x8C\x8F\xAF");

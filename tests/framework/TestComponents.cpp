@@ -6,6 +6,12 @@
 
 #include <algorithm>
 
+using enum TComponentStateItem;
+using enum TOperation;
+using enum TOrdType;
+using enum TTestAlign;
+using enum TTypeKind;
+
 PTypeInfo TestColorType() {
   static const TTypeInfo info = TTypeInfo::Ordinal(tkInteger, "TTestColor", otSLong, INT32_MIN, INT32_MAX);
   return &info;

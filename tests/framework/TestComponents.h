@@ -58,7 +58,7 @@ class TTestFill : public TPersistent {
 
  private:
   std::unique_ptr<TTestGradient> FGradient;
-  TTestAlign FStyle = taNone;
+  TTestAlign FStyle = TTestAlign::taNone;
 };
 
 class TTestItem : public TCollectionItem {
@@ -89,7 +89,7 @@ class TTestControl : public TComponent {
   int32_t Width = 0;
   int32_t Height = 0;
   int32_t Color = clTestFace;
-  TTestAlign Align = taNone;
+  TTestAlign Align = TTestAlign::taNone;
   TTestStyles Style;
   bool Visible = true;
   double Ratio = 0;

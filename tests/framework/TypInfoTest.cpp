@@ -6,6 +6,11 @@
 
 #include <vector>
 
+using enum TFloatType;
+using enum TTestAlign;
+using enum TTestStyle;
+using enum TTypeKind;
+
 namespace {
 
 // Redeclares an ancestor's property with another default and adds two of its own, one of

@@ -2,6 +2,11 @@
 // colour and font, ownership of children, and the message path that needs no window.
 #include "ControlTestSupport.h"
 
+using enum TAlign;
+using enum TAnchorKind;
+using enum TFontStyle;
+using enum TShiftStateItem;
+
 namespace {
 
 using WinControls = VisualTest;

@@ -14,6 +14,11 @@
 #include <memory>
 #include <regex>
 
+using enum TLMDApplicationOption;
+using enum TLMDEditMode;
+using enum TLMDLogAction;
+using enum TLMDPathPrefix;
+
 namespace {
 
 AnsiString ProgramTitle() { return ChangeFileExt(ExtractFileName(ParamStr(0)), ""); }

@@ -11,6 +11,8 @@
 #include <set>
 #include <vector>
 
+using enum TComponentStyleItem;
+
 namespace {
 
 // Records every notification it receives.

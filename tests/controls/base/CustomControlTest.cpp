@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using enum TControlStyleItem;
+
 namespace {
 
 class TWindowedProbe : public TLMDCustomControl {

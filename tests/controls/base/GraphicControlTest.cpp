@@ -12,6 +12,9 @@
 
 #include <vector>
 
+using enum TControlStyleItem;
+using enum TLMDBoundsChangeState;
+
 namespace {
 
 bool Same(RECT a, RECT b) { return EqualRect(&a, &b) != FALSE; }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using enum TFormStyle;
+
 namespace {
 
 constexpr UINT kProbe = WM_USER + 77;

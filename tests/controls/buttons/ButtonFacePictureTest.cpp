@@ -13,6 +13,9 @@
 #include <filesystem>
 #include <utility>
 
+using enum TLMDButtonState;
+using enum TLMDUserButtonStyle;
+
 namespace {
 
 constexpr int kCellWidth = 64;
@@ -31,8 +34,8 @@ RECT Cell(int column, int row) {
 std::unique_ptr<TBitmap> PaintAllFaces() {
   auto picture = MakeSurface(kGap + kColumns * (kCellWidth + kGap), kGap + kRows * (kCellHeight + kGap), clBtnFace);
   TCanvas* canvas = picture->Canvas();
-  for (int style = ubsAutoDetect; style <= ubsIntegrated; ++style) {
-    for (int state = bsUp; state <= bsDisabledDown; ++state) {
+  for (int style = static_cast<int>(ubsAutoDetect); style <= static_cast<int>(ubsIntegrated); ++style) {
+    for (int state = static_cast<int>(bsUp); state <= static_cast<int>(bsDisabledDown); ++state) {
       RECT rect = Cell(state, style);
       LMDDrawBtnFace(canvas, false, rect, static_cast<TLMDUserButtonStyle>(style),
                      static_cast<TLMDButtonState>(state), kSpeedButtonOptions, clBtnFace);

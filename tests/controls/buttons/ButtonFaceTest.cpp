@@ -9,6 +9,9 @@
 
 #include <vector>
 
+using enum TLMDButtonState;
+using enum TLMDUserButtonStyle;
+
 namespace {
 
 constexpr TColor kGreen = 0x00FF00;  // the surface before painting: shows what a face leaves alone

@@ -16,6 +16,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+using enum TFontStyle;
+using enum TLMDButtonState;
+using enum TLMDNormalButtonStyle;
+
 namespace {
 
 struct ClickCounter : TObject {

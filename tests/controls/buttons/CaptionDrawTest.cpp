@@ -6,6 +6,13 @@
 
 #include "CaptionTestSupport.h"
 
+using enum TBrushStyle;
+using enum TFontStyle;
+using enum TLMDDisabledStyle;
+using enum TLMDDrawTextStyle;
+using enum TLMDThreeDOrientation;
+using enum TLMDThreeDStyle;
+
 namespace {
 
 constexpr int kWidth = 80;

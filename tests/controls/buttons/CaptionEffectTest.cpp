@@ -5,6 +5,10 @@
 #include "../paint/FormTextSupport.h"
 #include "CaptionHolder.h"
 
+using enum TLMDDisabledStyle;
+using enum TLMDThreeDOrientation;
+using enum TLMDThreeDStyle;
+
 namespace {
 
 TEST(TLMD3DCaption, SettersNotifyOnlyRealChangesAndRefuseValuesOutOfRange) {
@@ -97,7 +101,7 @@ TEST(TLMD3DCaption, SummaryNamesTheStyleAndTheAngle) {
                                "{raised shadow}", "{PColor sunken}", "{PColor raised}",
                                "{shadow}",        "{outline}",       "{extrude}", "{extrude enh}"};
   TLMDFxCaption effect;
-  for (int style = tdNone; style <= tdExtrudeEnh; ++style) {
+  for (int style = static_cast<int>(tdNone); style <= static_cast<int>(tdExtrudeEnh); ++style) {
     effect.SetStyle(static_cast<TLMDThreeDStyle>(style));
     EXPECT_EQ(effect.GetSetStr(), words[style]);
   }

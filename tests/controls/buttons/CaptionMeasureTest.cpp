@@ -9,6 +9,9 @@
 
 #include "../paint/PaintTestSupport.h"
 
+using enum TLMDAlignment;
+using enum TLMDThreeDStyle;
+
 namespace {
 
 RECT Measure(const AnsiString& text, TLMD3DCaption* effect, TFont* font, bool accelChar = true, int margins = 0) {
@@ -32,7 +35,7 @@ TEST(LMDDrawTextCalc, EffectsAddTheirDepthAndTracingItsSpacing) {
   TLMD3DCaption effect;
   effect.SetDepth(0, 2);
   effect.SetDepth(1, 3);
-  for (int style = tdNone; style <= tdExtrudeEnh; ++style) {
+  for (int style = static_cast<int>(tdNone); style <= static_cast<int>(tdExtrudeEnh); ++style) {
     effect.SetStyle(static_cast<TLMDThreeDStyle>(style));
     const RECT rect = Measure("Instaluj", &effect, &font);
     EXPECT_EQ(rect.right, plain.right + allowances[style]) << style;
@@ -90,7 +93,7 @@ TEST(LMDDrawTextCalcExt, CanvasGetsItsOwnDeviceContextBack) {
 TEST(LMDAlignRect, PlacesTheObjectInEachOfNinePlaces) {
   const RECT container{10, 20, 110, 60};
   const POINT corners[] = {{10, 20}, {45, 20}, {80, 20}, {10, 34}, {45, 34}, {80, 34}, {10, 49}, {45, 49}, {80, 49}};
-  for (int a = agTopLeft; a <= agBottomRight; ++a) {
+  for (int a = static_cast<int>(agTopLeft); a <= static_cast<int>(agBottomRight); ++a) {
     const RECT placed = LMDAlignRect(static_cast<TLMDAlignment>(a), RECT{0, 0, 30, 11}, container);
     EXPECT_TRUE(SameRect(placed, RECT{corners[a].x, corners[a].y, corners[a].x + 30, corners[a].y + 11})) << a;
   }
@@ -112,7 +115,7 @@ TEST(LMDGet3DTextWidth, TextExtentPlusWhatTheLightAndShadowCopiesAdd) {
   effect.SetDepth(0, 2);
   effect.SetDepth(1, 3);
   const int extras[] = {0, 2, 2, 5, 5, 5, 5, 3, 0, 0, 0};  // outlines and extrusions add nothing
-  for (int style = tdNone; style <= tdExtrudeEnh; ++style) {
+  for (int style = static_cast<int>(tdNone); style <= static_cast<int>(tdExtrudeEnh); ++style) {
     effect.SetStyle(static_cast<TLMDThreeDStyle>(style));
     EXPECT_EQ(LMDGet3DTextWidth("Instaluj", &effect, &font), plain + extras[style]) << style;
     EXPECT_EQ(LMDGet3DTextHeight(&effect, &font), 13 + extras[style]) << style;

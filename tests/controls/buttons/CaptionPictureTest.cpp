@@ -12,6 +12,11 @@
 
 #include <filesystem>
 
+using enum TBrushStyle;
+using enum TFontStyle;
+using enum TLMDDrawTextStyle;
+using enum TLMDThreeDStyle;
+
 namespace {
 
 class CaptionPicture : public VisualTest {
@@ -50,12 +55,12 @@ TEST_F(CaptionPicture, EveryStyleInTheButtonColours) {
   auto arial = BoldFont("Arial", -20);
   TLMDFxCaption effect;
   effect.SetDepth(1, 2);
-  for (int style = tdNone; style <= tdExtrudeEnh; ++style) {
+  for (int style = static_cast<int>(tdNone); style <= static_cast<int>(tdExtrudeEnh); ++style) {
     effect.SetStyle(static_cast<TLMDThreeDStyle>(style));
     const int top = style * 30;
     DrawCell(names[style], nullptr, &label_, RECT{0, top, 100, top + 30});
     // A raster font has no glyph outlines to stroke.
-    EXPECT_EQ(DrawCell("Instaluj", &effect, sansSerif.get(), RECT{100, top, 200, top + 30}), style != tdOutline);
+    EXPECT_EQ(DrawCell("Instaluj", &effect, sansSerif.get(), RECT{100, top, 200, top + 30}), style != static_cast<int>(tdOutline));
     EXPECT_TRUE(DrawCell("Instaluj", &effect, arial.get(), RECT{200, top, 360, top + 30})) << names[style];
   }
   effect.SetStyle(tdNone);

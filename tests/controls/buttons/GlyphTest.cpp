@@ -7,6 +7,10 @@
 #include <memory>
 #include <vector>
 
+using enum TLMDButtonState;
+using enum TLMDGlyphStyle;
+using enum TPixelFormat;
+
 namespace {
 
 constexpr TColor kBackground = clOlive;

@@ -4,6 +4,10 @@
 #include "../paint/FormTextSupport.h"
 #include "LayoutHolder.h"
 
+using enum TLMDAlignment;
+using enum TLMDArrowPosition;
+using enum TLMDTextArrange;
+
 namespace {
 
 TEST(TLMDGlyphTextLayout, SettersNotifyOnlyRealChangesAndRefuseValuesOutOfRange) {

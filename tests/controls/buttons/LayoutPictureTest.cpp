@@ -9,6 +9,14 @@
 
 #include "../paint/PaintTestSupport.h"
 
+using enum TBrushStyle;
+using enum TFontStyle;
+using enum TLMDAlignment;
+using enum TLMDArrowPosition;
+using enum TLMDDisabledStyle;
+using enum TLMDDrawTextStyle;
+using enum TLMDTextArrange;
+
 namespace {
 
 constexpr TColor kTransparent = 0xFF00FF;
@@ -64,7 +72,7 @@ class LayoutPicture : public ::testing::Test {
 
 TEST_F(LayoutPicture, PlacementsArrangementsArrowsAndStates) {
   const AnsiString text = "Instaluj";
-  for (int alignment = agTopLeft; alignment <= agBottomRight; ++alignment) {
+  for (int alignment = static_cast<int>(agTopLeft); alignment <= static_cast<int>(agBottomRight); ++alignment) {
     layout_.SetAlignment(static_cast<TLMDAlignment>(alignment));
     const RECT cell{(alignment % 3) * 160, (alignment / 3) * 50, (alignment % 3) * 160 + 156, (alignment / 3) * 50 + 46};
     const RECT glyph = DrawCell(cell, text).Glyph;
@@ -73,7 +81,7 @@ TEST_F(LayoutPicture, PlacementsArrangementsArrowsAndStates) {
   }
 
   layout_.SetAlignment(agCenter);
-  for (int arrange = taLeft; arrange <= taBottomLeft; ++arrange) {
+  for (int arrange = static_cast<int>(taLeft); arrange <= static_cast<int>(taBottomLeft); ++arrange) {
     layout_.SetAlignText2Glyph(static_cast<TLMDTextArrange>(arrange));
     const RECT cell{(arrange % 4) * 120, 150 + (arrange / 4) * 64, (arrange % 4) * 120 + 116,
                     150 + (arrange / 4) * 64 + 60};
@@ -82,7 +90,7 @@ TEST_F(LayoutPicture, PlacementsArrangementsArrowsAndStates) {
 
   layout_.SetAlignText2Glyph(taRight);
   layout_.SetArrow(true);
-  for (int position = apRightText; position <= apLeftGlyph; ++position) {
+  for (int position = static_cast<int>(apRightText); position <= static_cast<int>(apLeftGlyph); ++position) {
     layout_.SetArrowPosition(static_cast<TLMDArrowPosition>(position));
     DrawCell(RECT{position * 120, 280, position * 120 + 116, 320}, text);
   }

@@ -8,6 +8,11 @@
 
 #include "CaptionTestSupport.h"
 
+using enum TLMDAlignment;
+using enum TLMDArrowPosition;
+using enum TLMDDrawTextStyle;
+using enum TLMDTextArrange;
+
 namespace {
 
 constexpr TColor kGlyph = 0x00FFFF;
@@ -131,9 +136,9 @@ TEST_F(TextGlyphLayoutTest, EachArrangementPutsTextAndGlyphInTheirPlacesOfTheBlo
   for (const auto& c : cases) {
     layout_.SetAlignText2Glyph(c.Arrange);
     const TLMDTextGlyphRects rects = Draw(kText, dest, {dtAutoSize, dtCalculate});
-    EXPECT_TRUE(SameRect(rects.Text, Moved(text, c.Text.x, c.Text.y))) << c.Arrange << RectText(rects.Text);
+    EXPECT_TRUE(SameRect(rects.Text, Moved(text, c.Text.x, c.Text.y))) << static_cast<int>(c.Arrange) << RectText(rects.Text);
     EXPECT_TRUE(SameRect(rects.Glyph, RECT{c.Glyph.x, c.Glyph.y, c.Glyph.x + 16, c.Glyph.y + 16}))
-        << c.Arrange << RectText(rects.Glyph);
+        << static_cast<int>(c.Arrange) << RectText(rects.Glyph);
   }
 
   // A text taller than the glyph is the one that stands at the top.
@@ -147,7 +152,7 @@ TEST_F(TextGlyphLayoutTest, EachArrangementPutsTextAndGlyphInTheirPlacesOfTheBlo
 TEST_F(TextGlyphLayoutTest, TheBlockTakesEachOfNinePlacesAndAnOnlyElementHasNoSpacing) {
   const RECT dest{10, 5, 90, 45};
   const RECT text = Measured(kText, dest);
-  for (int alignment = agTopLeft; alignment <= agBottomRight; ++alignment) {
+  for (int alignment = static_cast<int>(agTopLeft); alignment <= static_cast<int>(agBottomRight); ++alignment) {
     layout_.SetAlignment(static_cast<TLMDAlignment>(alignment));
     const int column = alignment % 3;
     const int row = alignment / 3;
@@ -228,14 +233,14 @@ TEST_F(TextGlyphLayoutTest, TheArrowStandsBesideItsElementAndTakesItsRoom) {
     return RECT{x, y, x + 5, y + 3};
   };
   for (const bool wordBreak : {false, true}) {
-    for (int position = apRightText; position <= apLeftGlyph; ++position) {
+    for (int position = static_cast<int>(apRightText); position <= static_cast<int>(apLeftGlyph); ++position) {
       layout_.SetArrowPosition(static_cast<TLMDArrowPosition>(position));
       surface_ = MakeSurface(kSurfaceWidth, kSurfaceHeight, kBack);
       const TLMDTextGlyphRects rects = Draw(kText, dest, {dtEnabled}, true, wordBreak);
       const RECT arrow = BoundingBox(PixelsOf(*surface_, kArrow));
       const RECT& t = rects.Text;
       const RECT& g = rects.Glyph;
-      switch (position) {
+      switch (static_cast<TLMDArrowPosition>(position)) {
         case apRightText:
           EXPECT_EQ(WidthOf(t), WidthOf(text) + room);
           EXPECT_TRUE(SameRect(arrow, arrowAt(t, wordBreak ? t.right - 4 : t.right - 6))) << RectText(arrow);

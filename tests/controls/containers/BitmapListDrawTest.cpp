@@ -5,6 +5,8 @@
 #include <LMDUtilsBitmap.h>
 #include <SysUtils.h>
 
+using enum TPixelFormat;
+
 namespace {
 
 // A 4 x 4 bitmap: a red 2 x 2 square inside a white ring.

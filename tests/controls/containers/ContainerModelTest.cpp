@@ -5,6 +5,9 @@
 #include <LMDChangeLink.h>
 #include <SysUtils.h>
 
+using enum TLMDContainerSource;
+using enum TLMDSavePixelFormat;
+
 TAWO_IMPLEMENT_CLASS(ContainerListener)
 
 namespace {

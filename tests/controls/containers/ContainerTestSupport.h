@@ -20,7 +20,7 @@ class ContainerListener : public TObject {
 // A 24-bit bitmap whose pixel (x, y) is colour (x * 16 + seed, y * 16, seed).
 inline std::unique_ptr<TBitmap> PatternBitmap(int width, int height, int seed) {
   auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetPixelFormat(pf24bit);
+  bitmap->SetPixelFormat(TPixelFormat::pf24bit);
   bitmap->SetSize(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) bitmap->Canvas()->SetPixel(x, y, RGB((x * 16 + seed) & 0xFF, (y * 16) & 0xFF, seed));
@@ -33,7 +33,7 @@ inline constexpr TColor kPaper = 0x00C0C0C0;
 // A 24-bit drawing surface filled with kPaper.
 inline std::unique_ptr<TBitmap> Surface(int width, int height) {
   auto surface = std::make_unique<TBitmap>();
-  surface->SetPixelFormat(pf24bit);
+  surface->SetPixelFormat(TPixelFormat::pf24bit);
   surface->SetSize(width, height);
   surface->Canvas()->Brush()->SetColor(kPaper);
   surface->Canvas()->FillRect(RECT{0, 0, width, height});

@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <string>
 
+using enum TLMDListItemClassType;
+using enum TLMDSavePixelFormat;
+
 namespace {
 
 // A file in the temporary folder, removed afterwards.

@@ -10,6 +10,9 @@
 
 #include <cstdio>
 
+using enum TDrawingStyle;
+using enum TPixelFormat;
+
 namespace {
 
 // A size x size image in one colour with a white bottom-left corner pixel.

@@ -6,6 +6,8 @@
 
 #include "LMDBaseMeter.h"
 
+using enum TLMDBevelStyle;
+
 namespace {
 
 // Counts the bar redraw requests; without a parent nothing reaches a screen.

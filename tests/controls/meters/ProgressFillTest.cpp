@@ -7,6 +7,7 @@
 #include <Forms.h>
 #include <LMDBitmapList.h>
 #include <TForm.h>
+#include <TPanel.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,16 @@
 #include "../paint/FormTextSupport.h"
 #include "../paint/PaintTestSupport.h"
 #include "LMDProgressFill.h"
+
+using enum TAlignment;
+using enum TFormBorderStyle;
+using enum TLMDBevelMode;
+using enum TLMDBorderStyle;
+using enum TLMDFillStyle;
+using enum TLMDMeterDirection;
+using enum TLMDMeterTextOptions;
+using enum TLMDThreeDStyle;
+using enum TLMDTileMode;
 
 namespace {
 
@@ -181,7 +192,7 @@ TEST_F(ProgressFillTest, TheBarStartsAtTheEdgeTheDirectionNames) {
   };
   fill_->SetPercentValue(50);
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.direction));
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.direction)));
     fill_->SetDirection(c.direction);
     EXPECT_TRUE(SameRect(fill_->Bar, c.bar)) << RectText(fill_->Bar);
     EXPECT_TRUE(SameRect(fill_->Rest, c.rest)) << RectText(fill_->Rest);
@@ -253,6 +264,31 @@ TEST(ProgressFillStreaming, TheInstallersSettingsAndTheTextSettingsRoundTrip) {
   EXPECT_EQ(copy.UserValue(), 81);
   copy.SetIndex(0, -1);
   EXPECT_EQ(copy.GetIndex(0), 0) << "a negative index is ignored";
+}
+
+// The framework's panel bevels and the library's share the names bvNone, bvLowered and bvRaised;
+// in one form text each property reads the name as a value of its own type.
+TEST(ProgressFillStreaming, APanelAndAFillInsideStreamBevelsOfTheSameNames) {
+  RegisterClass(TLMDProgressFill::ClassInfo());
+  auto original = std::make_unique<TPanel>(nullptr);  // deleted as a whole with its child
+  original->SetBevelInner(TBevelCut::bvRaised);
+  original->SetBevelOuter(TBevelCut::bvLowered);
+  auto* fill = new TLMDProgressFill(original.get());
+  fill->SetName("Fill1");
+  fill->SetParent(original.get());
+  fill->Bevel()->SetBevelStyleOuter(TLMDBevelStyle::bvRaised);
+
+  const AnsiString text = FormText(original.get());
+  for (const char* line : {"  BevelInner = bvRaised\n", "  BevelOuter = bvLowered\n", "    Bevel.StyleOuter = bvRaised\n"}) {
+    EXPECT_NE(text.find(Crlf(line)), std::string::npos) << line << text;
+  }
+  auto copy = std::make_unique<TPanel>(nullptr);
+  LoadFormText(text, copy.get());
+  EXPECT_EQ(copy->BevelInner(), TBevelCut::bvRaised);
+  EXPECT_EQ(copy->BevelOuter(), TBevelCut::bvLowered);
+  auto* copiedFill = dynamic_cast<TLMDProgressFill*>(copy->FindComponent("Fill1"));
+  ASSERT_NE(copiedFill, nullptr);
+  EXPECT_EQ(copiedFill->Bevel()->StyleOuter(), TLMDBevelStyle::bvRaised);
 }
 
 // "50%" centred on a half-full bar lies over both parts of the meter.

@@ -7,6 +7,13 @@
 #include "PaintObjectsHolder.h"
 #include "PaintTestSupport.h"
 
+using enum TLMDBevelMode;
+using enum TLMDBevelStyle;
+using enum TLMDBorderStyle;
+using enum TLMDEdgeStyle;
+using enum TLMDFrameSide;
+using enum TLMDSimpleBevelStyle;
+
 namespace {
 
 constexpr TColor kBack = 0x00FF00;

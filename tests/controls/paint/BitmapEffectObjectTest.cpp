@@ -16,6 +16,9 @@
 #include <memory>
 #include <string>
 
+using enum TLMDFillStyle;
+using enum TPixelFormat;
+
 namespace {
 
 TColor Grey(int value) { return RGB(value, value, value); }

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+using enum TPixelFormat;
+
 namespace {
 
 using TRows = std::vector<std::vector<TColor>>;

@@ -13,6 +13,13 @@
 #include <memory>
 #include <string>
 
+using enum TBrushStyle;
+using enum TLMDAlignment;
+using enum TLMDFillOption;
+using enum TLMDFillStyle;
+using enum TLMDGradientStyle;
+using enum TLMDTileMode;
+
 namespace {
 
 const std::map<TColor, char> kLegend{{clWhite, '.'}, {clRed, 'R'}, {clBlue, 'B'}, {clLime, 'G'}, {clYellow, 'Y'}};
@@ -178,7 +185,7 @@ TEST(TLMDFillObject, TransparencyFollowsStyleTileModeAndInnerFill) {
     fill.SetStyle(c.style);
     fill.SetTileMode(c.mode);
     fill.Brush()->SetStyle(c.brush);
-    SCOPED_TRACE(fill.GetSetStr() + " tile mode " + std::to_string(c.mode));
+    SCOPED_TRACE(fill.GetSetStr() + " tile mode " + std::to_string(static_cast<int>(c.mode)));
     EXPECT_EQ(fill.GetTransparent(), c.transparentWithInner);
     fill.SetOptions(TLMDFillOptions{foGrUseBitmap});
     EXPECT_EQ(fill.GetTransparent(), c.transparentWithout);
@@ -233,7 +240,7 @@ TEST(TLMDFillObject, BitmapsArePlacedByTileMode) {
       {tmTile, "........\n.RRBBRR.\n.YYYYYY.\n.RRBBRR.\n.YYYYYY.\n........\n"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.mode));
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.mode)));
     TLMDFillObject fill;
     UseBitmap(fill, c.mode, 4, 2);
     fill.SetAlignment(agBottomRight);

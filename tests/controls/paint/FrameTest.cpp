@@ -4,6 +4,9 @@
 
 #include "PaintTestSupport.h"
 
+using enum TLMDBevelStyle;
+using enum TLMDBorderStyle;
+
 namespace {
 
 constexpr TColor kBack = 0x00FF00;

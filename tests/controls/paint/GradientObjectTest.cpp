@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using enum TLMDGradientStyle;
+
 namespace {
 
 TEST(TLMDGradient, NewObjectHasItsTableAndSummary) {

@@ -9,6 +9,8 @@
 #include <set>
 #include <vector>
 
+using enum TLMDGradientStyle;
+
 namespace {
 
 constexpr TColor kBack = 0xFF00FF;
@@ -127,7 +129,7 @@ TEST(LMDGradientPaintExt, HorizontalColumnsAndTheBufferGiveTheSamePixels) {
 
 TEST(LMDGradientPaintExt, OnlyCentredDiagonalAndSquareShapesReachBeyondWithoutFlags) {
   const std::set<TLMDGradientStyle> outside{gstSquare, gstElliptic, gstTopLeftDiagonal, gstTopRightDiagonal};
-  for (int value = gstHorizontal; value <= gstTopRightDiagonal; ++value) {
+  for (int value = static_cast<int>(gstHorizontal); value <= static_cast<int>(gstTopRightDiagonal); ++value) {
     const auto style = static_cast<TLMDGradientStyle>(value);
     EXPECT_EQ(PaintsOutside(style, 0), outside.count(style) == 1) << "style " << value;
     EXPECT_FALSE(PaintsOutside(style, LMD_GRADIENT_CLIP)) << "style " << value << " clipped";

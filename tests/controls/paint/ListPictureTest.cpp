@@ -9,6 +9,10 @@
 
 #include <map>
 
+using enum TLMDAlignment;
+using enum TLMDFillStyle;
+using enum TLMDTileMode;
+
 namespace {
 
 const std::map<TColor, char> kLegend{{clWhite, '.'}, {clRed, 'R'}, {clBlue, 'B'}, {clLime, 'G'}};

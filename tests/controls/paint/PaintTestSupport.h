@@ -14,7 +14,7 @@
 // A 24-bit bitmap filled with one colour.
 inline std::unique_ptr<TBitmap> MakeSurface(int width, int height, TColor fill) {
   auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetPixelFormat(pf24bit);
+  bitmap->SetPixelFormat(TPixelFormat::pf24bit);
   bitmap->SetSize(width, height);
   bitmap->Canvas()->Brush()->SetColor(fill);
   bitmap->Canvas()->FillRect(RECT{0, 0, width, height});

@@ -5,6 +5,9 @@
 
 #include "PaintTestSupport.h"
 
+using enum TLMDGlyphTextFocusStyle;
+using enum TLMDPathPrefix;
+
 namespace {
 
 TEST(LMDCalcRotRect, BoundingBoxOfTheRotatedRectangleAtTheOrigin) {

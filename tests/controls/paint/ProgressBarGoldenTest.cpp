@@ -17,6 +17,9 @@
 #include <fstream>
 #include <iterator>
 
+using enum TLMDBevelStyle;
+using enum TLMDBorderStyle;
+
 namespace {
 
 const char* const kGolden = TAWO_SOURCE_DIR "/tests/golden/progress-bar-parts.png";

@@ -16,6 +16,12 @@
 
 #include <memory>
 
+using enum TFontStyle;
+using enum TLMDIniTarget;
+using enum TLMDPathPrefix;
+using enum TLMDRegRootKey;
+using enum TSampleAlign;
+
 namespace {
 
 AnsiString ProgramTitle() { return ChangeFileExt(ExtractFileName(ParamStr(0)), ""); }
@@ -143,7 +149,7 @@ TEST_F(SettingsTest, TypedValuesRoundTripInTheRegistry) {
 }
 
 TEST_F(SettingsTest, OtherRootKeys) {
-  EXPECT_EQ(LMDGetRootKey(static_cast<TLMDRegRootKey>(0x80 | rpUsers)), HKEY_USERS);
+  EXPECT_EQ(LMDGetRootKey(static_cast<TLMDRegRootKey>(0x80 | static_cast<int>(rpUsers))), HKEY_USERS);
   EXPECT_EQ(LMDGetRootKey(static_cast<TLMDRegRootKey>(9)), nullptr);
 
   ctrl->SetRegRoot(rpLocalMachine);

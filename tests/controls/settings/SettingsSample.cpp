@@ -1,5 +1,7 @@
 #include "SettingsSample.h"
 
+using enum TSampleAlign;
+
 TAWO_PUBLISHED(TSettingsSample, published) {
   published.Property("Count", &TSettingsSample::Count).Default(5);
   published.Property("Align", &TSettingsSample::Align).Default(saCenter);

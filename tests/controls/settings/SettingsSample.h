@@ -12,8 +12,8 @@ class TSettingsSample : public TPersistent {
 
  public:
   int32_t Count = 5;
-  TSampleAlign Align = saCenter;
-  TSampleAligns Aligns{saLeft};
+  TSampleAlign Align = TSampleAlign::saCenter;
+  TSampleAligns Aligns{TSampleAlign::saLeft};
   bool Flag = false;
   double Ratio = 0;
   AnsiString Caption;

@@ -3,6 +3,8 @@
 
 #include <LMDTextForms.h>
 
+using enum TFontStyle;
+
 namespace {
 
 TEST(TextForms, FontTextHasSevenFields) {

@@ -91,8 +91,13 @@ HBRUSH WINAPI CreatePatternBrush(HBITMAP hbm) {
     SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
+  std::shared_ptr<PixelSurface> pattern = bitmap->Surface()->Clone();  // later edits of the bitmap do not matter
+  if (!pattern) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
   auto brush = std::make_unique<GdiBrush>(BS_PATTERN, 0, reinterpret_cast<ULONG_PTR>(hbm));
-  brush->SetPattern(std::make_shared<PixelSurface>(*bitmap->Surface()));  // later edits of the bitmap do not matter
+  brush->SetPattern(std::move(pattern));
   return static_cast<HBRUSH>(Publish(std::move(brush)));
 }
 

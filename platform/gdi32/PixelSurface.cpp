@@ -57,7 +57,14 @@ std::shared_ptr<PixelSurface> PixelSurface::Create(int width, int height, Format
   if (format.bitsPerPixel <= 8 && format.colorTable.size() > (size_t{1} << format.bitsPerPixel)) {
     format.colorTable.resize(size_t{1} << format.bitsPerPixel);
   }
-  return std::shared_ptr<PixelSurface>(new PixelSurface(width, height, std::move(format)));
+  std::shared_ptr<PixelSurface> surface(new PixelSurface(width, height, std::move(format)));
+  return surface->bits_ ? surface : nullptr;
+}
+
+std::shared_ptr<PixelSurface> PixelSurface::Clone() const {
+  std::shared_ptr<PixelSurface> copy = Create(width_, height_, format_);
+  if (copy) std::memcpy(copy->Bits(), bits_.get(), sizeInBytes_);
+  return copy;
 }
 
 PixelSurface::PixelSurface(int width, int height, Format format)
@@ -65,7 +72,8 @@ PixelSurface::PixelSurface(int width, int height, Format format)
       height_(height),
       stride_(StrideFor(width, format.bitsPerPixel, format.alignment)),
       format_(std::move(format)),
-      bits_(static_cast<size_t>(stride_) * height, 0) {}
+      sizeInBytes_(static_cast<size_t>(stride_) * height),
+      bits_(static_cast<uint8_t*>(std::calloc(sizeInBytes_, 1))) {}
 
 uint32_t PixelSurface::PixelMask() const {
   return format_.bitsPerPixel == 32 ? 0xFFFFFFFFu : (1u << format_.bitsPerPixel) - 1;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -43,10 +44,13 @@ class PixelSurface {
   bool HasCustomMasks() const;
   RECT Bounds() const { return RECT{0, 0, width_, height_}; }
 
-  uint8_t* Bits() { return bits_.data(); }
-  size_t SizeInBytes() const { return bits_.size(); }
-  uint8_t* Row(int y) { return bits_.data() + RowOffset(y); }
-  const uint8_t* Row(int y) const { return bits_.data() + RowOffset(y); }
+  // A copy with its own pixels; null when there is no memory for them.
+  std::shared_ptr<PixelSurface> Clone() const;
+
+  uint8_t* Bits() { return bits_.get(); }
+  size_t SizeInBytes() const { return sizeInBytes_; }
+  uint8_t* Row(int y) { return bits_.get() + RowOffset(y); }
+  const uint8_t* Row(int y) const { return bits_.get() + RowOffset(y); }
 
   uint32_t ReadPixel(int x, int y) const;
   void WritePixel(int x, int y, uint32_t value);
@@ -73,5 +77,11 @@ class PixelSurface {
   int height_;
   int stride_;
   Format format_;
-  std::vector<uint8_t> bits_;
+  // Zeroed by calloc, whose large blocks are fresh pages: a big surface costs memory only
+  // where it is drawn on, so a tiny file describing a huge picture is cheap to reject or hold.
+  struct FreeBits {
+    void operator()(uint8_t* bits) const { std::free(bits); }
+  };
+  size_t sizeInBytes_;
+  std::unique_ptr<uint8_t[], FreeBits> bits_;
 };

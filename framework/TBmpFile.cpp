@@ -87,8 +87,8 @@ struct TDescription {
   bool SameAs(const TDescription& other) const {
     return BitCount() == other.BitCount() && Section.dsBm.bmWidthBytes == other.Section.dsBm.bmWidthBytes &&
            std::memcmp(Section.dsBitfields, other.Section.dsBitfields, sizeof Section.dsBitfields) == 0 &&
-           ColorTable.size() == other.ColorTable.size() &&
-           std::memcmp(ColorTable.data(), other.ColorTable.data(), ColorTable.size() * sizeof(RGBQUAD)) == 0;
+           std::equal(ColorTable.begin(), ColorTable.end(), other.ColorTable.begin(), other.ColorTable.end(),
+                      [](const RGBQUAD& a, const RGBQUAD& b) { return std::memcmp(&a, &b, sizeof a) == 0; });
   }
 };
 

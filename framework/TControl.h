@@ -165,6 +165,8 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Paint() {}
+  // The palette the control's pictures need realised; none for true-colour controls.
+  virtual HPALETTE GetPalette() { return nullptr; }
   virtual TComponent* GetPopupMenu() const { return FPopupMenu; }
   // Takes the action's properties; while loading only into those still at their defaults.
   virtual void ActionChange(TObject* sender, bool checkDefaults);

@@ -17,6 +17,16 @@ constexpr UINT CM_LMDSCROLLBOXSCROLLEVENT = 0xB0D4;
 TAWO_ENUM(TLMDBoundsChangeState, bcSize, bcPos)
 using TLMDBoundsChangeStates = TSet<TLMDBoundsChangeState>;
 
+// Which of position and size differ between two bounds rectangles.
+inline TLMDBoundsChangeStates LMDBoundsChanges(const RECT& before, const RECT& after) {
+  TLMDBoundsChangeStates state;
+  if (after.left != before.left || after.top != before.top) state.Include(TLMDBoundsChangeState::bcPos);
+  if (after.right - after.left != before.right - before.left || after.bottom - after.top != before.bottom - before.top) {
+    state.Include(TLMDBoundsChangeState::bcSize);
+  }
+  return state;
+}
+
 // The extra stream property of the control bases.
 inline constexpr const char* IDS_INTERNAL = "Internal";
 inline constexpr const char* LMD_DEFAULTFONT = "Arial";

@@ -1,7 +1,6 @@
 #include "LMDControl.h"
 
 using enum TBrushStyle;
-using enum TLMDBoundsChangeState;
 using enum TPenMode;
 using enum TPenStyle;
 
@@ -12,9 +11,7 @@ TLMDControl::TLMDControl(TComponent* owner) : TGraphicControl(owner) {}
 void TLMDControl::SetBounds(int left, int top, int width, int height) {
   const RECT old = BoundsRect();
   inherited::SetBounds(left, top, width, height);
-  TLMDBoundsChangeStates state;
-  if (Left() != old.left || Top() != old.top) state.Include(bcPos);
-  if (Width() != old.right - old.left || Height() != old.bottom - old.top) state.Include(bcSize);
+  const TLMDBoundsChangeStates state = LMDBoundsChanges(old, BoundsRect());
   if (!state.Empty() && !IsLoading()) BoundsChange(state);
 }
 

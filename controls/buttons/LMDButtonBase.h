@@ -10,6 +10,8 @@ TAWO_ENUM(TLMDUserButtonStyle, ubsAutoDetect, ubsWin31, ubsWin40, ubsDelphi, ubs
           ubsFlatUnColored, ubsNavigator, ubsExplorer, ubsExplorerColored, ubsIntegrated)
 // The windowed button's styles; each is passed on as the user style of the same number.
 TAWO_ENUM(TLMDNormalButtonStyle, nbsAutoDetect, nbsWin31, nbsWin40)
+// A predefined picture a button can show instead of its own glyph.
+TAWO_ENUM(TLMDGlyphKind, gkCustom, gkEllipsis, gkFile, gkFolder, gkCalculator, gkCalender, gkSearch, gkColor, gkFont)
 TAWO_ENUM(TLMDButtonState, bsUp, bsDisabledUp, bsMouseOver, bsOptionSet, bsDown, bsDragOver, bsDropDownOpen,
           bsDisabledDown)
 

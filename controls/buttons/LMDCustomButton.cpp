@@ -6,6 +6,7 @@
 #include "LMDFXCaption.h"
 #include "LMDCustomImageList.h"
 #include "LMDGlyph.h"
+#include "LMDGlyphKinds.h"
 #include "LMDUtilsButtonFace.h"
 #include "LMDUtilsText.h"
 
@@ -20,6 +21,7 @@
 using enum TComponentStateItem;
 using enum TControlStyleItem;
 using enum TLMDButtonState;
+using enum TLMDGlyphKind;
 using enum TLMDDrawTextStyle;
 using enum TLMDNormalButtonStyle;
 using enum TOperation;
@@ -72,6 +74,20 @@ void TLMDCustomButton::SetNumGlyphs(uint8_t value) {
   Invalidate();
 }
 
+void TLMDCustomButton::SetGlyphKind(TLMDGlyphKind value) {
+  if (value == FGlyphKind) return;
+  FGlyphKind = value;
+  if (value == gkCustom) {
+    if (!ComponentState().Contains(csLoading)) GetIMLChange(nullptr);
+    return;
+  }
+  TBitmap picture;
+  LMDGetGlyphKind(&picture, value);
+  FGlyph->SetNumGlyphs(1);
+  FGlyph->SetGlyph(&picture);
+  Invalidate();
+}
+
 void TLMDCustomButton::SetStyle(TLMDNormalButtonStyle value) {
   if (value == FStyle) return;
   FStyle = value;
@@ -107,6 +123,7 @@ void TLMDCustomButton::SetIndex(int32_t index, int32_t value) {
 }
 
 void TLMDCustomButton::GetIMLChange(TObject*) {
+  if (FGlyphKind != gkCustom) return;
   if (FImageLink.IMLEmpty()) {
     FGlyph->SetGlyph(nullptr);
   } else {
@@ -127,7 +144,9 @@ void TLMDCustomButton::Notification(TComponent* component, TOperation operation)
 void TLMDCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
   inherited::ActionChange(sender, checkDefaults);
   auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (action == nullptr || action->ActionList() == nullptr || !FGlyph->Glyph()->Empty()) return;
+  if (FGlyphKind != gkCustom || action == nullptr || action->ActionList() == nullptr || !FGlyph->Glyph()->Empty()) {
+    return;
+  }
   TCustomImageList* images = action->ActionList()->Images();
   const int32_t index = action->ImageIndex();
   if (images == nullptr || index < 0 || index >= images->Count()) return;
@@ -151,6 +170,17 @@ void TLMDCustomButton::Loaded() {
   inherited::Loaded();
   if (ImageList() != nullptr) GetIMLChange(nullptr);
 }
+
+void TLMDCustomButton::SetBounds(int left, int top, int width, int height) {
+  const RECT old = BoundsRect();
+  inherited::SetBounds(left, top, width, height);
+  const TLMDBoundsChangeStates state = LMDBoundsChanges(old, BoundsRect());
+  if (!state.Empty() && !ComponentState().Contains(csLoading)) BoundsChange(state);
+}
+
+void TLMDCustomButton::BoundsChange(TLMDBoundsChangeStates) {}
+
+HPALETTE TLMDCustomButton::GetPalette() { return FGlyph->Glyph()->Palette(); }
 
 void TLMDCustomButton::Click() {
   if (FDropDownMenu == nullptr || FDropped) {

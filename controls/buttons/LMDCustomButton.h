@@ -5,6 +5,7 @@
 // repeatedly through a timer of the application's timer pool.
 #pragma once
 
+#include "LMDBase.h"
 #include "LMDButtonBase.h"
 #include "LMDImageLink.h"
 
@@ -58,8 +59,12 @@ class TLMDCustomButton : public TButton {
   // 0 ImageIndex, 1 ListIndex; negative values are ignored.
   int32_t GetIndex(int32_t index) const { return FImageLink.GetIndex(index); }
   void SetIndex(int32_t index, int32_t value);
+  // A predefined picture instead of the user's glyph: the kind's picture becomes the glyph (one
+  // picture); gkCustom takes the glyph from the image list again.
+  TLMDGlyphKind GlyphKind() const { return FGlyphKind; }
+  void SetGlyphKind(TLMDGlyphKind value);
   // The glyph is written to the form only when it does not come from an image list.
-  bool GlyphStored() const { return ImageList() == nullptr; }
+  bool GlyphStored() const { return ImageList() == nullptr || FGlyphKind != TLMDGlyphKind::gkCustom; }
 
   TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
   void SetDropDownMenu(TPopupMenu* value);
@@ -70,6 +75,10 @@ class TLMDCustomButton : public TButton {
 
   // With a drop-down menu OnClick runs and the menu opens under the button.
   void Click() override;
+  // Reports through BoundsChange which of position and size changed (not while loading).
+  void SetBounds(int left, int top, int width, int height) override;
+  // The glyph bitmap's palette.
+  HPALETTE GetPalette() override;
 
   // The state of the last paint.
   TLMDButtonState State() const { return FState; }
@@ -93,6 +102,8 @@ class TLMDCustomButton : public TButton {
   void Loaded() override;
   // Shows the drop-down menu with the button held pushed until the menu closes.
   void DropDown();
+  // Told after SetBounds moved or resized the button; nothing here.
+  virtual void BoundsChange(TLMDBoundsChangeStates state);
   // One repeat of a held button: later repeats come at RepeatingInterval.
   virtual void DoRepeatedClick();
 
@@ -124,6 +135,7 @@ class TLMDCustomButton : public TButton {
   int32_t FDropDownIndent = 0;
   bool FDropDownRight = false;
   bool FDropped = false;
+  TLMDGlyphKind FGlyphKind = TLMDGlyphKind::gkCustom;
   std::unique_ptr<TLMDFxCaption> FFontFX;
   bool FActiveDefault = false;
   bool FMouseInside = false;

@@ -41,15 +41,13 @@ void TLMDGlyph::Init() {
 
 void TLMDGlyph::SetGlyph(TBitmap* bitmap) {
   Init();
-  FBitmap->OnChange = nullptr;
-  FBitmap->Assign(bitmap);
-  FBitmap->OnChange = TNotifyEvent(this, &TLMDGlyph::BitmapChanged);
-  if (bitmap == nullptr || bitmap->Height() < 1) return;
-  FTransparentColor = FBitmap->TransparentColor();
-  if (bitmap->Width() % bitmap->Height() == 0) {
+  if (bitmap != nullptr && bitmap->Height() >= 1 && bitmap->Width() % bitmap->Height() == 0) {
     const int32_t pictures = bitmap->Width() / bitmap->Height();
     FNumGlyphs = pictures > kMaxGlyphs ? 1 : static_cast<uint8_t>(pictures);
   }
+  // The copy raises the bitmap's change, which is the glyph's: it takes the transparent colour
+  // and tells OnChange, with NumGlyphs already fitting the new strip.
+  FBitmap->Assign(bitmap);
 }
 
 void TLMDGlyph::SetNumGlyphs(uint8_t value) {

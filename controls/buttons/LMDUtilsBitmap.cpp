@@ -87,9 +87,9 @@ std::vector<RECT> Targets(const RECT& dest, int64_t sw, int64_t sh, uint16_t mod
       const RECT fitted = LMDAffineRect(Sized(0, 0, sw, sh), dest);
       target = Sized(dest.left, dest.top, WidthOf(fitted), HeightOf(fitted));
     } else if (sw > 0 && sh > 0 && keepHeight) {
-      target = Sized(dest.left, dest.top, width, std::llround(static_cast<double>(width) / sw * sh));
+      target = Sized(dest.left, dest.top, width, Round(static_cast<long double>(width) / sw * sh));
     } else if (sw > 0 && sh > 0 && keepWidth) {
-      target = Sized(dest.left, dest.top, std::llround(static_cast<double>(height) / sh * sw), height);
+      target = Sized(dest.left, dest.top, Round(static_cast<long double>(height) / sh * sw), height);
     }
     targets.push_back(target);
   } else if (mode & kLMDBmpCenter) {
@@ -156,6 +156,10 @@ RECT LMDBmpDrawExt(TCanvas* canvas, const RECT& dest, TCanvas* source, const REC
 
 RECT LMDBmpDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, uint16_t mode, TColor transparent) {
   const RECT whole{0, 0, bitmap->Width(), bitmap->Height()};
+  if (HPALETTE palette = bitmap->Palette(); (mode & kLMDBmpPalette) && palette != nullptr) {
+    SelectPalette(canvas->Handle(), palette, FALSE);
+    RealizePalette(canvas->Handle());
+  }
   if (mode & kLMDBmpBrushCopy) return LMDBmpDrawExt(canvas, dest, nullptr, whole, mode, transparent, bitmap);
   return LMDBmpDrawExt(canvas, dest, bitmap->Canvas(), whole, mode, transparent, nullptr);
 }
@@ -182,6 +186,17 @@ RECT LMDBmpClipDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, uint16_t
     return LMDBmpClipDrawExt(canvas, dest, nullptr, whole, mode, offset, transparent, bitmap);
   }
   return LMDBmpClipDrawExt(canvas, dest, bitmap->Canvas(), whole, mode, offset, transparent, nullptr);
+}
+
+RECT LMDBmpStretchDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap) {
+  return LMDBmpDraw(canvas, dest, bitmap, kLMDBmpStretch | kLMDBmpPalette, 0);
+}
+
+RECT LMDMaskBmpDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, TColor transparent, TColor maskColor,
+                    TBitmap* maskImage) {
+  TBitmap mask;
+  LMDBmpCreateMasks(bitmap, &mask, maskImage, maskColor);
+  return LMDBmpDraw(canvas, dest, maskImage, kLMDBmpTransparent | kLMDBmpPalette, transparent);
 }
 
 void LMDBmpCreateMasksExt(TCanvas* canvas, const RECT& rect, TBitmap* mask, TBitmap* image, TColor transparent) {
@@ -255,7 +270,7 @@ void LMDBmpCreateGrayscale(TBitmap* dest, TBitmap* source) {
     }
   }
   const double average = counted == 0 ? 0.0 : static_cast<double>(total) / static_cast<double>(counted);
-  const int64_t base = -std::llround(200.0 - average);
+  const int64_t base = -Round(200.0L - average);
   const TColor highlight = ColorToRGB(clBtnHighlight);
   const TColor shadow = ColorToRGB(clBtnShadow);
   for (int32_t py = 0; py < height; ++py) {

@@ -4,8 +4,9 @@
 //
 // Mode bits: 1 clip (clipped routines only), 8 centre, 16 stretch, 32 tile, 64 leave out the
 // transparent colour, 128 brush-copy the bitmap given as data, 256 draw through the mask
-// canvas given as data, 512/1024 keep the aspect ratio when stretching. Palettes play no part
-// on this system's true-colour surfaces, so the palette bit 4096 changes nothing.
+// canvas given as data, 512/1024 keep the aspect ratio when stretching, 4096 select and
+// realise the bitmap's palette first (LMDBmpDraw; surfaces here are true colour, so the
+// palette only matters to bitmaps that carry one).
 #pragma once
 
 #include <Graphics.h>
@@ -25,6 +26,7 @@ inline constexpr uint16_t kLMDBmpBrushCopy = 128;
 inline constexpr uint16_t kLMDBmpMasked = 256;
 inline constexpr uint16_t kLMDBmpKeepWidth = 512;
 inline constexpr uint16_t kLMDBmpKeepHeight = 1024;
+inline constexpr uint16_t kLMDBmpPalette = 4096;
 
 // Draws `sourceRect` of `source` into `dest` by `mode`; returns the rectangle covered (the
 // first copy's, or `dest` when tiling). `data` is a TBitmap* with 128, a TCanvas* mask with 256.
@@ -38,6 +40,13 @@ RECT LMDBmpClipDrawExt(TCanvas* canvas, const RECT& dest, TCanvas* source, const
                        int32_t offset, TColor transparent, void* data);
 RECT LMDBmpClipDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, uint16_t mode, int32_t offset,
                     TColor transparent);
+// The whole bitmap stretched over `dest`.
+RECT LMDBmpStretchDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap);
+// Draws `bitmap` with its pixels of `maskColor` left out: `maskImage` takes the bitmap's size and
+// its copy with those pixels black, and is drawn at `dest` without its pixels of `transparent`
+// (normally black, so the masked-out pixels show the canvas).
+RECT LMDMaskBmpDraw(TCanvas* canvas, const RECT& dest, TBitmap* bitmap, TColor transparent, TColor maskColor,
+                    TBitmap* maskImage);
 
 // `mask` (monochrome, white where `rect` of `canvas` has the transparent colour) and `image`
 // (the rectangle's copy, black there), both of the rectangle's size.

@@ -37,8 +37,6 @@ void TLMDAlphaObject::Assign(TPersistent* source) {
     inherited::Assign(source);
     return;
   }
-  BeginUpdate();
-  FFillObject->Assign(other->FFillObject.get());
   FFlag = other->FFlag;
   FStrength = other->FStrength;
   FImageIndex = other->FImageIndex;
@@ -46,7 +44,8 @@ void TLMDAlphaObject::Assign(TPersistent* source) {
   // Registered, so that the copy too lets go of a list that is freed.
   if (ImageList() != nullptr) ImageList()->UnRegisterChanges(FChangeLink.get());
   if (other->ImageList() != nullptr) other->ImageList()->RegisterChanges(FChangeLink.get());
-  EndUpdate(false);
+  // Last, so that the one change the fill's Assign raises tells the holder of the whole copy.
+  FFillObject->Assign(other->FFillObject.get());
 }
 
 AnsiString TLMDAlphaObject::GetSetStr() const {
@@ -104,18 +103,21 @@ void TLMDAlphaObject::GetIMLChange(TObject*) {
 }
 
 void TLMDAlphaObject::AlphaBlend(TBitmap* bitmap) {
-  BlendRect(bitmap, RECT{0, 0, bitmap->Width(), bitmap->Height()});
+  BlendRect(bitmap, RECT{0, 0, bitmap->Width(), bitmap->Height()}, SIZE{bitmap->Width(), bitmap->Height()});
 }
 
-void TLMDAlphaObject::BlendRect(TBitmap* bitmap, const RECT& rect) {
+void TLMDAlphaObject::BlendRect(TBitmap* bitmap, const RECT& rect, SIZE fillSize) {
   if (FFillObject->Style() == sfNone) return;
   bitmap->SetPixelFormat(pf24bit);
   TBitmap fill;
   fill.SetPixelFormat(pf24bit);
-  fill.SetSize(bitmap->Width(), bitmap->Height());
-  FFillObject->FillCanvas(fill.Canvas(), RECT{0, 0, fill.Width(), fill.Height()}, clWhite);
-  const POINT topLeft{rect.left, rect.top};
-  LMDBMPAlphaBlend(bitmap, &fill, rect, topLeft, bitmap, FStrength, topLeft);
+  fill.SetSize(fillSize.cx, fillSize.cy);
+  const RECT fillArea{0, 0, fill.Width(), fill.Height()};
+  FFillObject->FillCanvas(fill.Canvas(), fillArea, clWhite);
+  RECT area{};
+  if (!IntersectRect(&area, &rect, &fillArea)) return;
+  const POINT topLeft{area.left, area.top};
+  LMDBMPAlphaBlend(bitmap, &fill, area, topLeft, bitmap, FStrength, topLeft);
 }
 
 void TLMDAlphaObject::ControlBlend(TBitmap* bitmap, const RECT& sourceRect, const RECT& partRect, TCanvas* canvas,

@@ -48,9 +48,10 @@ class TLMDAlphaObject : public TLMDObject {
   // Blends the whole bitmap with the fill painted over its size; the bitmap becomes pf24bit.
   // Nothing happens while the fill's style is sfNone.
   void AlphaBlend(TBitmap* bitmap);
-  // Blends `rect` of the bitmap with the fill painted over the whole bitmap; the bitmap becomes
-  // pf24bit. Nothing happens while the fill's style is sfNone.
-  void BlendRect(TBitmap* bitmap, const RECT& rect);
+  // Blends `rect` of the bitmap, as far as it lies in `fillSize`, with the fill painted over an
+  // area of that size at the bitmap's origin (size-dependent fills such as gradients depend on
+  // it); the bitmap becomes pf24bit. Nothing happens while the fill's style is sfNone.
+  void BlendRect(TBitmap* bitmap, const RECT& rect, SIZE fillSize);
   // Blends a copy of `sourceRect` of the bitmap and copies `partRect` of it (in the copy's
   // coordinates) onto the canvas at `targetRect`.
   void ControlBlend(TBitmap* bitmap, const RECT& sourceRect, const RECT& partRect, TCanvas* canvas,

@@ -196,6 +196,7 @@ void TLMDBitmapEffectObject::DrawCutRect2(TBitmap* source, const RECT& rect, con
   CopyArea(source, rect, dest, POINT{0, 0});
   ApplyPixelEffects(dest, destRect);
   ApplyBrightness(dest, destRect);
-  FAlphaBlend->BlendRect(dest, destRect);
+  // The fill is painted two pixels larger than the source rectangle, as the area it blends with.
+  FAlphaBlend->BlendRect(dest, destRect, SIZE{rect.right - rect.left + 2, rect.bottom - rect.top + 2});
   FillBuffer(dest);
 }

@@ -2,6 +2,7 @@
 
 #include "LMDClipRegion.h"
 #include "LMDUtils.h"
+#include "LMDUtilsBitmap.h"
 
 #include <algorithm>
 #include <memory>
@@ -14,9 +15,6 @@ using enum TLMDTileMode;
 
 namespace {
 
-// How a bitmap is placed in the area.
-enum class TBitmapPlacement { OwnSize, Centered, Stretched, Tiled };
-
 // Copies the bitmap tile by tile from the area's top-left corner; the last tiles of a row
 // and column are cut at the area's edges.
 void DrawTiled(TCanvas* canvas, const RECT& rect, TBitmap* bitmap) {
@@ -26,31 +24,6 @@ void DrawTiled(TCanvas* canvas, const RECT& rect, TBitmap* bitmap) {
       const int32_t height = std::min<int32_t>(bitmap->Height(), rect.bottom - y);
       canvas->CopyRect(RECT{x, y, x + width, y + height}, bitmap->Canvas(), RECT{0, 0, width, height});
     }
-  }
-}
-
-// Draws the bitmap in `rect` as `placement` says, in the bitmap's palette when asked.
-void DrawBitmap(TCanvas* canvas, const RECT& rect, TBitmap* bitmap, TBitmapPlacement placement, bool usePalette) {
-  if (HPALETTE palette = bitmap->Palette(); usePalette && palette != nullptr) {
-    SelectPalette(canvas->Handle(), palette, FALSE);
-    RealizePalette(canvas->Handle());
-  }
-  const RECT own{0, 0, bitmap->Width(), bitmap->Height()};
-  switch (placement) {
-    case TBitmapPlacement::OwnSize:
-      canvas->Draw(rect.left, rect.top, bitmap);
-      break;
-    case TBitmapPlacement::Centered: {
-      const RECT centred = LMDAlignRect(agCenter, own, rect);
-      canvas->Draw(centred.left, centred.top, bitmap);
-      break;
-    }
-    case TBitmapPlacement::Stretched:
-      canvas->StretchDraw(rect, bitmap);
-      break;
-    case TBitmapPlacement::Tiled:
-      DrawTiled(canvas, rect, bitmap);
-      break;
   }
 }
 
@@ -187,24 +160,25 @@ bool TLMDFillObject::FillBitmap(TCanvas* canvas, const RECT& rect, TColor backCo
     FillInner(canvas, rect, backColor);
     return false;
   }
-  const bool usePalette = !FOptions.Contains(foQuickDraw);
+  // A fill bitmap is copied plainly: its own Transparent flag plays no part.
+  const uint16_t palette = FOptions.Contains(foQuickDraw) ? 0 : kLMDBmpPalette;
   switch (TileMode()) {
     case tmNone: {
       FillInner(canvas, rect, backColor);
       RECT placed = LMDAlignRect(FAlignment, RECT{0, 0, bitmap->Width(), bitmap->Height()}, rect);
       OffsetRect(&placed, FOffsetX, FOffsetY);
-      DrawBitmap(canvas, placed, bitmap, TBitmapPlacement::OwnSize, usePalette);
+      LMDBmpDraw(canvas, placed, bitmap, palette, 0);
       break;
     }
     case tmCenter:
       FillInner(canvas, rect, backColor);
-      DrawBitmap(canvas, rect, bitmap, TBitmapPlacement::Centered, usePalette);
+      LMDBmpDraw(canvas, rect, bitmap, kLMDBmpCenter | palette, 0);
       break;
     case tmStretch:
-      DrawBitmap(canvas, rect, bitmap, TBitmapPlacement::Stretched, usePalette);
+      LMDBmpDraw(canvas, rect, bitmap, kLMDBmpStretch | palette, 0);
       break;
     case tmTile:
-      DrawBitmap(canvas, rect, bitmap, TBitmapPlacement::Tiled, usePalette);
+      DrawTiled(canvas, rect, bitmap);
       break;
   }
   return true;

@@ -15,9 +15,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
 
 using enum TFontStyle;
+using enum TLMDBoundsChangeState;
 using enum TLMDButtonState;
+using enum TLMDGlyphKind;
 using enum TLMDNormalButtonStyle;
 
 namespace {
@@ -253,6 +258,61 @@ TEST(LMDButton, TheGlyphFollowsTheImageListUntilOneIsSetDirectly) {
   EXPECT_EQ(button.Glyph()->Width(), 8);
   EXPECT_TRUE(button.GlyphStored());
   delete second;
+}
+
+TEST(LMDButton, GlyphKindsShowTheirOwnPictureInsteadOfTheList) {
+  TLMDButton button(nullptr);
+  TLMDBitmapList list(nullptr);
+  TBitmap wide;
+  wide.SetSize(16, 16);
+  list.Item(list.Add())->SetBitmap(&wide);
+  button.SetImageList(&list);
+  std::set<std::string> pictures;
+  for (int kind = static_cast<int>(gkEllipsis); kind <= static_cast<int>(gkFont); ++kind) {
+    SCOPED_TRACE(kind);
+    button.SetGlyphKind(static_cast<TLMDGlyphKind>(kind));
+    TBitmap* glyph = button.Glyph();
+    ASSERT_EQ(glyph->Width(), 13);
+    ASSERT_EQ(glyph->Height(), 14);
+    EXPECT_EQ(button.NumGlyphs(), 1);
+    EXPECT_EQ(glyph->Canvas()->Pixel(0, 13), clFuchsia) << "the background is the transparent colour";
+    EXPECT_TRUE(button.GlyphStored()) << "the picture is stored although a list is set";
+    std::string pixels;
+    for (int y = 0; y < 14; ++y) {
+      for (int x = 0; x < 13; ++x) pixels += std::to_string(glyph->Canvas()->Pixel(x, y)) + ",";
+    }
+    pictures.insert(pixels);
+    list.Change();
+    EXPECT_EQ(button.Glyph()->Width(), 13) << "the list does not replace a predefined picture";
+  }
+  EXPECT_EQ(pictures.size(), 8u) << "every kind has a picture of its own";
+  button.SetGlyphKind(gkCustom);
+  EXPECT_EQ(button.Glyph()->Width(), 16) << "back to the list's item";
+  EXPECT_FALSE(button.GlyphStored());
+  button.SetImageList(nullptr);
+}
+
+TEST(LMDButton, SetBoundsReportsWhatChanged) {
+  struct Recorder : TLMDButton {
+    using TLMDButton::TLMDButton;
+    void BoundsChange(TLMDBoundsChangeStates state) override { reports.push_back(state); }
+    std::vector<TLMDBoundsChangeStates> reports;
+  };
+  struct Case {
+    RECT bounds;
+    std::vector<TLMDBoundsChangeStates> reports;
+  };
+  const Case cases[] = {
+      {RECT{0, 0, 75, 25}, {}},
+      {RECT{5, 0, 80, 25}, {TLMDBoundsChangeStates{bcPos}}},
+      {RECT{0, 0, 60, 25}, {TLMDBoundsChangeStates{bcSize}}},
+      {RECT{1, 2, 31, 42}, {TLMDBoundsChangeStates{bcPos, bcSize}}},
+  };
+  for (const Case& c : cases) {
+    Recorder button(nullptr);
+    button.SetBounds(c.bounds.left, c.bounds.top, c.bounds.right - c.bounds.left, c.bounds.bottom - c.bounds.top);
+    EXPECT_EQ(button.reports, c.reports) << c.bounds.left << "," << c.bounds.right;
+  }
 }
 
 TEST(LMDButton, AnEmptyGlyphTakesTheActionsImageOnFuchsia) {

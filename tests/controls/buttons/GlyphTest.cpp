@@ -127,6 +127,76 @@ TEST(Glyph, DrawPaintsTheStateImageWithoutItsBackground) {
   EXPECT_EQ(surface.Canvas()->Pixel(at.left, at.top), clWhite);
 }
 
+TEST(Glyph, ANewBitmapIsTheGlyphsChangeWithThePictureCountAlreadySet) {
+  struct Watcher : TObject {
+    void Changed(TObject*) { seen.push_back(glyph->NumGlyphs()); }
+    TLMDGlyph* glyph = nullptr;
+    std::vector<int> seen;
+  } watcher;
+  TLMDGlyph glyph;
+  watcher.glyph = &glyph;
+  glyph.OnChange = TNotifyEvent(&watcher, &Watcher::Changed);
+  glyph.SetGlyph(Strip(8, {clRed, clBlue, clLime}).get());
+  glyph.SetGlyph(nullptr);
+  EXPECT_EQ(watcher.seen, (std::vector<int>{3, 3}));
+}
+
+TEST(BitmapRoutines, GrayscaleRoundsTheBrightnessHalfToEven) {
+  // Beside the reference pixel, sums 202 and 101 average 151.5: the base is -round(48.5) = -48,
+  // so 202 is not above 250 + base and stays at the shadow level.
+  TBitmap picture;
+  picture.SetSize(3, 1);
+  picture.Canvas()->SetPixel(0, 0, clFuchsia);
+  picture.Canvas()->SetPixel(1, 0, RGB(202, 0, 0));
+  picture.Canvas()->SetPixel(2, 0, RGB(101, 0, 0));
+  TBitmap gray;
+  LMDBmpCreateGrayscale(&gray, &picture);
+  EXPECT_EQ(gray.Canvas()->Pixel(1, 0), ColorToRGB(clBtnShadow));
+}
+
+TEST(BitmapRoutines, AspectKeepingStretchRoundsHalfToEven) {
+  struct Case {
+    uint16_t keep;
+    int sourceWidth, sourceHeight;
+    RECT dest, covered;
+  };
+  const Case cases[] = {
+      {kLMDBmpKeepHeight, 2, 1, RECT{0, 0, 5, 8}, RECT{0, 0, 5, 2}},  // 5 / 2 = 2.5
+      {kLMDBmpKeepHeight, 2, 1, RECT{0, 0, 7, 8}, RECT{0, 0, 7, 4}},  // 7 / 2 = 3.5
+      {kLMDBmpKeepWidth, 1, 2, RECT{0, 0, 8, 5}, RECT{0, 0, 2, 5}},
+  };
+  for (const Case& c : cases) {
+    TBitmap source;
+    source.SetSize(c.sourceWidth, c.sourceHeight);
+    TBitmap surface;
+    surface.SetSize(8, 8);
+    const RECT covered = LMDBmpDraw(surface.Canvas(), c.dest, &source, kLMDBmpStretch | c.keep, 0);
+    EXPECT_TRUE(EqualRect(&covered, &c.covered)) << covered.right << " x " << covered.bottom;
+  }
+}
+
+TEST(BitmapRoutines, StretchAndMaskedDrawing) {
+  TBitmap picture;
+  picture.SetSize(3, 1);
+  picture.Canvas()->SetPixel(0, 0, clRed);
+  picture.Canvas()->SetPixel(1, 0, clLime);
+  picture.Canvas()->SetPixel(2, 0, clBlue);
+  TBitmap surface;
+  surface.SetSize(6, 2);
+  surface.Canvas()->Brush()->SetColor(clWhite);
+  surface.Canvas()->FillRect(RECT{0, 0, 6, 2});
+
+  TBitmap masked;
+  LMDMaskBmpDraw(surface.Canvas(), RECT{0, 0, 3, 1}, &picture, clBlack, clLime, &masked);
+  EXPECT_EQ(surface.Canvas()->Pixel(0, 0), clRed);
+  EXPECT_EQ(surface.Canvas()->Pixel(1, 0), clWhite) << "the masked colour lets the canvas show";
+  EXPECT_EQ(surface.Canvas()->Pixel(2, 0), clBlue);
+  EXPECT_EQ(masked.Width(), 3);
+
+  LMDBmpStretchDraw(surface.Canvas(), RECT{0, 0, 6, 2}, &picture);
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(surface.Canvas()->Pixel(x, 1), picture.Canvas()->Pixel(x / 2, 0)) << x;
+}
+
 TEST(BitmapRoutines, GrayscaleKeepsTheReferenceColourAndUsesFourLevels) {
   const auto picture = Strip(8, {clRed});
   TBitmap gray;

@@ -6,6 +6,8 @@
 #include <LMDAlphaObject.h>
 #include <LMDBitmapEffectObject.h>
 #include <LMDBitmapList.h>
+#include <LMDFillObject.h>
+#include <LMDGradient.h>
 
 #include "EffectObjectHolder.h"
 #include "FormTextSupport.h"
@@ -17,6 +19,7 @@
 #include <string>
 
 using enum TLMDFillStyle;
+using enum TLMDGradientStyle;
 using enum TPixelFormat;
 
 namespace {
@@ -84,7 +87,7 @@ TEST(TLMDAlphaObject, AlphaBlendMixesTheWholeBitmapWithTheFill) {
 
   auto part = Quarters(4);
   UseBrush(alpha, clBlack, 0.5f);
-  alpha.BlendRect(part.get(), RECT{2, 2, 4, 4});
+  alpha.BlendRect(part.get(), RECT{2, 2, 4, 4}, SIZE{4, 4});
   EXPECT_EQ(part->Canvas()->Pixel(3, 3), Grey(128));
   EXPECT_EQ(part->Canvas()->Pixel(1, 1), clRed) << "outside the rectangle";
 }
@@ -103,7 +106,7 @@ TEST(TLMDAlphaObject, ControlBlendCopiesPartOfTheBlendedRectangle) {
   EXPECT_EQ(source->Canvas()->Pixel(2, 0), clLime) << "the source stays as it was";
 }
 
-TEST(TLMDAlphaObject, ChangesNotifyAndAssignCopiesWithoutNotifying) {
+TEST(TLMDAlphaObject, ChangesNotifyAndAssignNotifiesOnce) {
   TLMDAlphaObject alpha;
   TChangeCounter counter;
   int& changes = counter.Changes;
@@ -129,7 +132,7 @@ TEST(TLMDAlphaObject, ChangesNotifyAndAssignCopiesWithoutNotifying) {
   source.SetImageList(&list);
   changes = 0;
   alpha.Assign(&source);
-  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(changes, 1) << "the copied fill's change reaches the holder";
   EXPECT_EQ(alpha.Strength(), 0.75f);
   EXPECT_EQ(alpha.ImageIndex(), 2);
   EXPECT_EQ(alpha.ListIndex(), 0);
@@ -138,7 +141,7 @@ TEST(TLMDAlphaObject, ChangesNotifyAndAssignCopiesWithoutNotifying) {
   EXPECT_EQ(alpha.ImageList(), &list);
 
   list.Change();
-  EXPECT_EQ(changes, 1) << "the copy follows the list too";
+  EXPECT_EQ(changes, 2) << "the copy follows the list too";
 }
 
 TEST(TLMDAlphaObject, TheImageListIsFollowedUntilItGoes) {
@@ -345,6 +348,38 @@ TEST(TLMDBitmapEffectObject, CutRectsProcessOnlyTheDestinationRectangle) {
   auto buffered = MakeSurface(4, 4, clGray);
   effect.DrawCutRect2(source.get(), RECT{0, 0, 1, 1}, RECT{0, 0, 1, 1}, buffered.get());
   EXPECT_EQ(PixelMap(*buffered, legend), PixelMap(*cut2, legend)) << "the buffer, not the new rectangles";
+}
+
+TEST(TLMDBitmapEffectObject, AnAssignedAlphaObjectDropsTheBuffer) {
+  TEffectObjectHolder holder(nullptr);
+  TLMDBitmapEffectObject& effect = *holder.Effect();
+  effect.SetBoolean(4, true);
+  effect.Draw(MakeSurface(2, 2, clRed).get());
+  ASSERT_TRUE(effect.BufferValid());
+  holder.Changes = 0;
+
+  TLMDAlphaObject alpha;
+  UseBrush(alpha, clBlue, 0.5f);
+  effect.SetAlphaObject(&alpha);
+  EXPECT_FALSE(effect.BufferValid());
+  EXPECT_EQ(holder.Changes, 1);
+  auto bitmap = MakeSurface(2, 2, clRed);
+  effect.Draw(bitmap.get());
+  EXPECT_EQ(bitmap->Canvas()->Pixel(0, 0), RGB(128, 0, 127)) << "drawn with the new blend, not the old buffer";
+}
+
+TEST(TLMDBitmapEffectObject, CutRect2BlendsWithAFillTwoPixelsLargerThanTheSource) {
+  TLMDBitmapEffectObject effect;
+  TLMDFillObject* fill = effect.AlphaBlend()->FillObject();
+  fill->SetStyle(sfGradient);
+  fill->Gradient()->SetStyle(gstHorizontal);
+  effect.AlphaBlend()->SetSingle(0.0f);  // the result is the fill itself
+
+  auto dest = MakeSurface(12, 4, clGray);
+  effect.DrawCutRect2(Quarters(4).get(), RECT{0, 0, 4, 4}, RECT{0, 0, 6, 4}, dest.get());
+  auto expected = MakeSurface(6, 6, clGray);
+  fill->FillCanvas(expected->Canvas(), RECT{0, 0, 6, 6}, clWhite);
+  for (int x = 0; x < 6; ++x) EXPECT_EQ(dest->Canvas()->Pixel(x, 1), expected->Canvas()->Pixel(x, 1)) << x;
 }
 
 TEST(TLMDBitmapEffectObject, AssignCopiesAllButMonochromeWithOneNotification) {

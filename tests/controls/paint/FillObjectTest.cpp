@@ -251,6 +251,24 @@ TEST(TLMDFillObject, BitmapsArePlacedByTileMode) {
   }
 }
 
+TEST(TLMDFillObject, FillBitmapsAreCopiedPlainlyAndNothingGoesIntoAnEmptyArea) {
+  for (const TLMDTileMode mode : {tmNone, tmCenter, tmStretch, tmTile}) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(mode)));
+    TLMDFillObject fill;
+    UseBitmap(fill, mode, 2, 2);
+    fill.SetOptions(TLMDFillOptions{});
+    fill.Bitmap()->SetTransparentColor(clRed);
+    fill.Bitmap()->SetTransparent(true);
+    auto surface = MakeSurface(2, 2, clWhite);
+    fill.FillCanvas(surface->Canvas(), RECT{0, 0, 2, 2}, clLime);
+    EXPECT_EQ(PixelMap(*surface, kLegend), "RB\nYY\n") << "the bitmap's own transparency plays no part";
+
+    auto untouched = MakeSurface(2, 2, clWhite);
+    fill.FillCanvas(untouched->Canvas(), RECT{1, 0, 1, 2}, clLime);
+    if (mode != tmNone) EXPECT_EQ(PixelMap(*untouched, kLegend), "..\n..\n") << "an empty area";
+  }
+}
+
 TEST(TLMDFillObject, AnEmptyBitmapPaintsOnlyTheInnerFill) {
   TLMDFillObject fill;
   fill.SetStyle(sfBitmap);

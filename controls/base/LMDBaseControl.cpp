@@ -1,5 +1,7 @@
 #include "LMDBaseControl.h"
 
+#include "LMDCustomControl.h"
+
 #include <LMDCustomImageList.h>
 
 #include <TCustomForm.h>
@@ -21,6 +23,11 @@ void TLMDBaseControl::SetImageList(TLMDCustomImageList* value) {
 
 void TLMDBaseControl::SetIndex(int32_t index, int32_t value) {
   if (FImageLink.SetIndex(index, value) && ImageList() != nullptr) GetIMLChange(nullptr);
+}
+
+bool TLMDBaseControl::ParentKeepsBackground() const {
+  auto* parent = dynamic_cast<TLMDCustomControl*>(Parent());
+  return parent != nullptr && parent->HandleAllocated() && parent->BackBitmapCheck();
 }
 
 void TLMDBaseControl::GetIMLChange(TObject* sender) {

@@ -31,6 +31,8 @@ class TLMDBaseControl : public TLMDControl {
  protected:
   // Whether the control copies its background from its parent's bitmap; never in this class.
   virtual bool CheckOptimized() { return false; }
+  // The parent is a library windowed control with a window that hands out its background bitmap.
+  bool ParentKeepsBackground() const;
   // The image container changed; descendants reload their image first.
   virtual void GetIMLChange(TObject* sender);
 

@@ -1,6 +1,6 @@
 #include "LMDBaseGraphicControl.h"
 
-#include "LMDCustomControl.h"
+#include <TWinControl.h>
 
 using enum TControlStyleItem;
 
@@ -45,8 +45,7 @@ void TLMDBaseGraphicControl::GetChange(TObject*) {
 }
 
 bool TLMDBaseGraphicControl::CheckOptimized() {
-  auto* parent = dynamic_cast<TLMDCustomControl*>(Parent());
-  return FTransparent && parent != nullptr && parent->HandleAllocated() && parent->BackBitmapCheck();
+  return FTransparent && ParentKeepsBackground();
 }
 
 bool TLMDBaseGraphicControl::CanPaintNow() const {

@@ -1,12 +1,11 @@
 #include "LMDCustomButton.h"
 
-#include "LMDApplication.h"
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
 #include "LMDFXCaption.h"
 #include "LMDCustomImageList.h"
+#include "LMDDropDownMenu.h"
 #include "LMDGlyph.h"
-#include "LMDGlyphKinds.h"
 #include "LMDUtilsButtonFace.h"
 #include "LMDUtilsText.h"
 
@@ -81,10 +80,7 @@ void TLMDCustomButton::SetGlyphKind(TLMDGlyphKind value) {
     if (!ComponentState().Contains(csLoading)) GetIMLChange(nullptr);
     return;
   }
-  TBitmap picture;
-  LMDGetGlyphKind(&picture, value);
-  FGlyph->SetNumGlyphs(1);
-  FGlyph->SetGlyph(&picture);
+  FGlyph->SetGlyphKind(value);
   Invalidate();
 }
 
@@ -124,13 +120,7 @@ void TLMDCustomButton::SetIndex(int32_t index, int32_t value) {
 
 void TLMDCustomButton::GetIMLChange(TObject*) {
   if (FGlyphKind != gkCustom) return;
-  if (FImageLink.IMLEmpty()) {
-    FGlyph->SetGlyph(nullptr);
-  } else {
-    TBitmap item;
-    ImageList()->GetBitmapItem(GetIndex(1), GetIndex(0), &item);
-    FGlyph->SetGlyph(&item);
-  }
+  FGlyph->TakeListItem(ImageList(), GetIndex(1), GetIndex(0));
   Invalidate();
 }
 
@@ -143,21 +133,7 @@ void TLMDCustomButton::Notification(TComponent* component, TOperation operation)
 
 void TLMDCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
   inherited::ActionChange(sender, checkDefaults);
-  auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (FGlyphKind != gkCustom || action == nullptr || action->ActionList() == nullptr || !FGlyph->Glyph()->Empty()) {
-    return;
-  }
-  TCustomImageList* images = action->ActionList()->Images();
-  const int32_t index = action->ImageIndex();
-  if (images == nullptr || index < 0 || index >= images->Count()) return;
-  TBitmap picture;
-  picture.SetWidth(images->Width());
-  picture.SetHeight(images->Height());
-  picture.Canvas()->Brush()->SetColor(clFuchsia);
-  picture.Canvas()->FillRect(RECT{0, 0, images->Width(), images->Height()});
-  images->Draw(picture.Canvas(), 0, 0, index);
-  FGlyph->SetGlyph(&picture);
-  Invalidate();
+  if (FGlyphKind == gkCustom && FGlyph->TakeActionImage(dynamic_cast<TBasicAction*>(sender))) Invalidate();
 }
 
 void TLMDCustomButton::DefineProperties(TFiler& filer) {
@@ -198,14 +174,7 @@ void TLMDCustomButton::DropDown() {
   Repaint();
   FDropped = true;
   OnDropDown(this);
-  const POINT corner = FDropDownRight ? ClientToScreen(POINT{Width(), FDropDownIndent})
-                                      : ClientToScreen(POINT{FDropDownIndent, Height()});
-  FDropDownMenu->Popup(corner.x, corner.y);
-  // Clicks made to close the menu must not press the button again.
-  MSG pending;
-  while (PeekMessageA(&pending, Handle(), WM_MOUSEFIRST, WM_MOUSEWHEEL, PM_REMOVE)) {
-  }
-  if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+  LMDPopupDropDownMenu(FDropDownMenu, LMDDropDownPoint(this, FDropDownRight, FDropDownIndent), Handle());
   FDropped = false;
   FState = bsUp;
   Perform(BM_SETSTATE, 0, 0);
@@ -228,14 +197,8 @@ void TLMDCustomButton::GetChange(TObject* sender) {
   if (ComponentState().Contains(csLoading)) return;
   if (sender == Font() || sender == FFontFX.get()) {
     SetParentFont(false);
-    if (FFontFX->Angle() != 0 && !LMDIsTrueTypeFont(Font())) {
-      if (sender == FFontFX.get()) {
-        // The new font comes back here through CM_FONTCHANGED.
-        Font()->SetName("Arial");
-        return;
-      }
-      FFontFX->SetAngle(0);
-    }
+    // A new font comes back here through CM_FONTCHANGED.
+    if (FFontFX->KeepFontRotatable(Font(), sender == Font())) return;
   }
   Invalidate();
 }
@@ -315,29 +278,17 @@ void TLMDCustomButton::WMLButtonDblClk(TMessage& message) {
 }
 
 void TLMDCustomButton::StartRepeatTimer() {
-  if (FRepeatTimer != 0) return;
-  FRepeatTimer = LMDApplication->AddTimer(FRepeatingDelay, TNotifyEvent(this, &TLMDCustomButton::RepeatTimerFired));
-  if (FRepeatTimer == 0) throw EOutOfResources("Not enough timers available");
-  LMDApplication->GetTimer(FRepeatTimer)->SetEnabled(true);
+  FRepeatTimer.Start(FRepeatingDelay, TNotifyEvent(this, &TLMDCustomButton::RepeatTimerFired));
 }
 
-void TLMDCustomButton::StopRepeatTimer() {
-  if (FRepeatTimer == 0) return;
-  TLMDTimerItem* timer = LMDApplication->GetTimer(FRepeatTimer);
-  const uint16_t ident = FRepeatTimer;
-  FRepeatTimer = 0;
-  if (timer == nullptr) return;
-  timer->OnTimer = nullptr;
-  timer->SetEnabled(false);
-  LMDApplication->RemoveTimer(ident);
-}
+void TLMDCustomButton::StopRepeatTimer() { FRepeatTimer.Stop(); }
 
 void TLMDCustomButton::RepeatTimerFired(TObject*) {
   if (FMouseInside) DoRepeatedClick();
 }
 
 void TLMDCustomButton::DoRepeatedClick() {
-  if (TLMDTimerItem* timer = LMDApplication->GetTimer(FRepeatTimer)) timer->SetInterval(FRepeatingInterval);
+  FRepeatTimer.SetInterval(FRepeatingInterval);
   Click();
 }
 

@@ -8,6 +8,7 @@
 #include "LMDBase.h"
 #include "LMDButtonBase.h"
 #include "LMDImageLink.h"
+#include "LMDPoolTimer.h"
 
 #include <StdCtrls.h>
 #include <TBitmap.h>
@@ -145,7 +146,7 @@ class TLMDCustomButton : public TButton {
   uint16_t FRepeatingInterval = 100;
   TLMDButtonState FState;
   TLMDNormalButtonStyle FStyle;
-  uint16_t FRepeatTimer = 0;
+  TLMDPoolTimer FRepeatTimer;
   bool FHideHint = true;
   bool FUseCaption = true;
   TLMDImageLink FImageLink;

@@ -1,5 +1,8 @@
 #include "LMDFXCaption.h"
 
+#include "LMDUtilsText.h"
+
+#include <LMDBase.h>
 #include <SysUtils.h>
 
 namespace {
@@ -69,4 +72,14 @@ void TLMDFxCaption::SetPosXY(int32_t x, int32_t y) {
   FPosX = posX;
   FPosY = posY;
   Change();
+}
+
+bool TLMDFxCaption::KeepFontRotatable(TFont* font, bool fontChanged) {
+  if (FAngle == 0 || LMDIsTrueTypeFont(font)) return false;
+  if (fontChanged) {
+    SetAngle(0);
+    return false;
+  }
+  font->SetName(LMD_DEFAULTFONT);
+  return true;
 }

@@ -4,6 +4,8 @@
 
 #include "LMD3DCaption.h"
 
+#include <TFont.h>
+
 #include <cstdint>
 
 // Whole degrees, counter-clockwise, 0..360 (360 is stored as 0).
@@ -29,6 +31,11 @@ class TLMDFxCaption : public TLMD3DCaption {
   int32_t PosY() const { return FPosY; }
   // Both positions with one notification.
   void SetPosXY(int32_t x, int32_t y);
+
+  // A rotated caption needs a TrueType font. When the angle is not 0 and `font` is not
+  // TrueType, a change of the font (`fontChanged`) turns the angle back to 0 and any other
+  // change sets the font to Arial; true in that last case, whose font change follows on its own.
+  bool KeepFontRotatable(TFont* font, bool fontChanged);
 
  private:
   TLMDAngle FAngle = 0;

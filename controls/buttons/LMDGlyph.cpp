@@ -1,8 +1,12 @@
 #include "LMDGlyph.h"
 
 #include "LMDGlyphCache.h"
+#include "LMDGlyphKinds.h"
 #include "LMDUtilsBitmap.h"
 
+#include <ActnList.h>
+#include <ImgList.h>
+#include <LMDCustomImageList.h>
 #include <TypInfo.h>
 
 using enum TLMDButtonState;
@@ -48,6 +52,38 @@ void TLMDGlyph::SetGlyph(TBitmap* bitmap) {
   // The copy raises the bitmap's change, which is the glyph's: it takes the transparent colour
   // and tells OnChange, with NumGlyphs already fitting the new strip.
   FBitmap->Assign(bitmap);
+}
+
+void TLMDGlyph::SetGlyphKind(TLMDGlyphKind kind) {
+  TBitmap picture;
+  LMDGetGlyphKind(&picture, kind);
+  SetNumGlyphs(1);
+  SetGlyph(&picture);
+}
+
+void TLMDGlyph::TakeListItem(TLMDCustomImageList* list, int32_t listIndex, int32_t imageIndex) {
+  if (list == nullptr || !list->IsValidItem(listIndex, imageIndex)) {
+    SetGlyph(nullptr);
+    return;
+  }
+  TBitmap item;
+  list->GetBitmapItem(listIndex, imageIndex, &item);
+  SetGlyph(&item);
+}
+
+bool TLMDGlyph::TakeActionImage(TBasicAction* action) {
+  auto* custom = dynamic_cast<TCustomAction*>(action);
+  if (custom == nullptr || custom->ActionList() == nullptr || !FBitmap->Empty()) return false;
+  TCustomImageList* images = custom->ActionList()->Images();
+  const int32_t index = custom->ImageIndex();
+  if (images == nullptr || index < 0 || index >= images->Count()) return false;
+  TBitmap picture;
+  picture.SetSize(images->Width(), images->Height());
+  picture.Canvas()->Brush()->SetColor(clFuchsia);
+  picture.Canvas()->FillRect(RECT{0, 0, images->Width(), images->Height()});
+  images->Draw(picture.Canvas(), 0, 0, index);
+  SetGlyph(&picture);
+  return true;
 }
 
 void TLMDGlyph::SetNumGlyphs(uint8_t value) {

@@ -15,6 +15,9 @@
 
 TAWO_ENUM(TLMDGlyphStyle, gsStandard, gsExplorer)
 
+class TBasicAction;
+class TLMDCustomImageList;
+
 class TLMDGlyph : public TObject {
   TAWO_CLASS(TLMDGlyph, TObject)
 
@@ -29,6 +32,13 @@ class TLMDGlyph : public TObject {
   TBitmap* Glyph() const { return FBitmap.get(); }
   // Takes a copy; a square-multiple strip of at most five pictures sets NumGlyphs.
   void SetGlyph(TBitmap* bitmap);
+  // One picture: the predefined one of `kind` (not gkCustom).
+  void SetGlyphKind(TLMDGlyphKind kind);
+  // The bitmap of the list's item, or none when the list is missing or lacks the item.
+  void TakeListItem(TLMDCustomImageList* list, int32_t listIndex, int32_t imageIndex);
+  // An empty glyph takes the action's image from its action list, drawn on clFuchsia (the
+  // transparent colour); true when it did.
+  bool TakeActionImage(TBasicAction* action);
   uint8_t NumGlyphs() const { return FNumGlyphs; }
   // 0, more than five and the current count are ignored; another count releases the images.
   void SetNumGlyphs(uint8_t value);

@@ -535,9 +535,9 @@ void TControl::SetParentShowHint(bool value) {
 }
 
 void TControl::SetBiDiMode(TBiDiMode value) {
-  FParentBiDiMode = false;
   if (FBiDiMode == value) return;
   FBiDiMode = value;
+  FParentBiDiMode = false;
   Perform(CM_BIDIMODECHANGED, 0, 0);
 }
 

@@ -1,5 +1,7 @@
 #include "TMouse.h"
 
+#include "TypInfo.h"
+
 TAWO_IMPLEMENT_CLASS(TMouse)
 
 namespace {

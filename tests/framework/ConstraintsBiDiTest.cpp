@@ -77,14 +77,18 @@ TEST_F(ConstraintsAndBiDi, AWindowSizedByTheUserStopsAtItsConstraints) {
   delete form;
 }
 
-// The leftmost and rightmost columns of dark (text) pixels in a control's area on the screen.
-std::pair<int, int> TextColumns(TControl* control) {
-  const POINT origin = control->ClientToScreen(POINT{0, 0});
+// The gaps left and right of the dark (text) pixels in a control's area, read through a DC of
+// its window (a graphic control's parent's).
+std::pair<int, int> TextGaps(TControl* control) {
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  HWND window = windowed != nullptr ? windowed->Handle() : control->Parent()->Handle();
+  const POINT origin = windowed != nullptr ? POINT{0, 0} : POINT{control->Left(), control->Top()};
+  HDC dc = GetDC(window);
   int first = -1;
   int last = -1;
   for (int x = 0; x < control->Width(); ++x) {
     for (int y = 2; y < control->Height() - 2; ++y) {
-      const COLORREF pixel = WinportScreenPixel(origin.x + x, origin.y + y);
+      const COLORREF pixel = GetPixel(dc, origin.x + x, origin.y + y);
       if (GetRValue(pixel) < 64 && GetGValue(pixel) < 64 && GetBValue(pixel) < 64) {
         if (first < 0) first = x;
         last = x;
@@ -92,6 +96,7 @@ std::pair<int, int> TextColumns(TControl* control) {
       }
     }
   }
+  ReleaseDC(window, dc);
   return {first, control->Width() - 1 - last};
 }
 
@@ -132,7 +137,7 @@ TEST_F(ConstraintsAndBiDi, RightToLeftModesMirrorTheAlignmentOfDrawnCaptions) {
     EXPECT_EQ(label->BiDiMode(), c.mode) << "follows the form";
     form->Update();
     for (TControl* control : {static_cast<TControl*>(label), static_cast<TControl*>(panel)}) {
-      const auto [leftGap, rightGap] = TextColumns(control);
+      const auto [leftGap, rightGap] = TextGaps(control);
       ASSERT_GE(leftGap, 0) << control->ClassName().c_str();
       switch (c.side) {
         case Side::Left: EXPECT_LT(leftGap, 4) << control->ClassName().c_str(); break;

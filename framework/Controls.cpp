@@ -1,16 +1,69 @@
 #include "Controls.h"
 
+#include "Classes.h"
 #include "TControl.h"
 #include "TWinControl.h"
 
+#include <array>
+
+using enum TOrdType;
 using enum TShiftStateItem;
+using enum TTypeKind;
 
 namespace {
+
+struct TCursorName {
+  TCursor Value;
+  const char* Name;
+};
+
+constexpr std::array<TCursorName, 22> kCursorNames{{
+    {crDefault, "crDefault"},     {crNone, "crNone"},         {crArrow, "crArrow"},
+    {crCross, "crCross"},         {crIBeam, "crIBeam"},       {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"}, {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},     {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},     {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},   {crNo, "crNo"},
+    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},         {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},
+}};
 
 // A graphic control holding the mouse: its parent's window has the capture.
 TControl* CaptureControl = nullptr;
 
 }  // namespace
+
+bool CursorToIdent(int32_t cursor, AnsiString& ident) {
+  for (const TCursorName& entry : kCursorNames) {
+    if (entry.Value == cursor) {
+      ident = entry.Name;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IdentToCursor(const AnsiString& ident, int32_t& cursor) {
+  for (const TCursorName& entry : kCursorNames) {
+    if (SameText(ident, entry.Name)) {
+      cursor = entry.Value;
+      return true;
+    }
+  }
+  // crSize is crSizeAll's other name.
+  if (SameText(ident, "crSize")) {
+    cursor = crSize;
+    return true;
+  }
+  return false;
+}
+
+PTypeInfo TCursorTypeInfo() {
+  static const TTypeInfo info = TTypeInfo::Ordinal(tkInteger, "TCursor", otSWord, INT16_MIN, INT16_MAX);
+  static const bool registered = (RegisterIntegerConsts(&info, IdentToCursor, CursorToIdent), true);
+  (void)registered;
+  return &info;
+}
 
 TControl* GetCaptureControl() {
   TControl* control = FindControl(GetCapture());

@@ -77,6 +77,13 @@ inline constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 inline constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
 inline constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 inline constexpr UINT CM_CHANGED = CM_BASE + 55;
+inline constexpr UINT CM_DOCKCLIENT = CM_BASE + 56;
+inline constexpr UINT CM_UNDOCKCLIENT = CM_BASE + 57;
+inline constexpr UINT CM_FLOAT = CM_BASE + 58;
+inline constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
+inline constexpr UINT CM_ALLCHILDRENFLIPPED = CM_BASE + 62;
 inline constexpr UINT CM_ACTIONUPDATE = CM_BASE + 63;
 inline constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 64;
 inline constexpr UINT CM_HINTSHOWPAUSE = CM_BASE + 65;
@@ -136,6 +143,16 @@ using TShiftState = TSet<TShiftStateItem>;
 
 using TCaption = AnsiString;
 
+// Dragging and docking.
+TAWO_ENUM(TDragMode, dmManual, dmAutomatic)
+TAWO_ENUM(TDragKind, dkDrag, dkDock)
+TAWO_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+// What a CM_DRAG message (WParam) asks of the control it is sent to; LParam is a TDragRec*.
+TAWO_ENUM(TDragMessage, dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCancel, dmFindTarget)
+
+// Right-to-left support: reading order and alignment of text and controls.
+TAWO_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+
 // Cursors: negative numbers are built in, positive ones registered by the application.
 using TCursor = int16_t;
 inline constexpr TCursor crDefault = 0;
@@ -161,6 +178,11 @@ inline constexpr TCursor crAppStart = -19;
 inline constexpr TCursor crHelp = -20;
 inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
+
+// TCursor properties are written as these identifiers (crDrag, crHandPoint ...).
+PTypeInfo TCursorTypeInfo();
+bool CursorToIdent(int32_t cursor, AnsiString& ident);
+bool IdentToCursor(const AnsiString& ident, int32_t& cursor);
 
 // Results of modal forms and dialog buttons.
 using TModalResult = int32_t;
@@ -195,6 +217,32 @@ using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
 
+class TDragObject;
+class TDragDockObject;
+
+// The drag messages' record: the pointer in screen coordinates, the drag object, and the
+// control that a dmFindTarget answers.
+struct TDragRec {
+  POINT Pos{};
+  TDragObject* Source = nullptr;
+  TControl* Target = nullptr;
+  bool Docking = false;
+};
+
+// Sender is the control; Source the dragged control (or the drag object a handler made).
+using TDragOverEvent = TEvent<TObject*, TObject*, int, int, TDragState, bool&>;
+using TDragDropEvent = TEvent<TObject*, TObject*, int, int>;
+// Target is null when the drop was refused or cancelled.
+using TEndDragEvent = TEvent<TObject*, TObject*, int, int>;
+// The handler may make its own drag object; null leaves the framework's.
+using TStartDragEvent = TEvent<TObject*, TDragObject*&>;
+using TStartDockEvent = TEvent<TObject*, TDragDockObject*&>;
+using TDockOverEvent = TEvent<TObject*, TDragDockObject*, int, int, TDragState, bool&>;
+using TDockDropEvent = TEvent<TObject*, TDragDockObject*, int, int>;
+// Sender is the site the client leaves; NewTarget the site it goes to (null: floating).
+using TUnDockEvent = TEvent<TObject*, TControl*, TWinControl*, bool&>;
+using TGetSiteInfoEvent = TEvent<TObject*, TControl*, RECT&, POINT, bool&>;
+
 // ---------------------------------------------------------------------------------------------
 // Texts.
 
@@ -212,6 +260,9 @@ TWinControl* FindControl(HWND handle);
 // The control under a screen point: the window there, then its graphic child at the point;
 // with AllowDisabled, disabled graphic children count.
 TControl* FindDragTarget(POINT screenPos, bool allowDisabled);
+// The control being dragged or docked now, or null; CancelDrag ends that drag without a drop.
+TControl* DragControl();
+void CancelDrag();
 // The control that has the mouse captured, or null.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);

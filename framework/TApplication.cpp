@@ -171,13 +171,12 @@ bool TApplication::ProcessMessage(MSG& msg) {
 // Keys go to the nearest framework control first as CN_ messages (dialog keys, accelerators).
 bool TApplication::IsKeyMsg(const MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  // A window holding the mouse (a drag's hidden window too) hears the keys first.
   HWND target = GetCapture();
   if (target == nullptr) {
     target = msg.hwnd;
     while (target != nullptr && FindControl(target) == nullptr) target = GetParent(target);
     if (target == nullptr) target = msg.hwnd;
-  } else if (FindControl(target) == nullptr) {
-    return false;
   }
   return SendMessageA(target, CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }

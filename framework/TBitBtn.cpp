@@ -153,7 +153,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     InflateRect(&rect, -1, -1);
   }
   if (isDown) OffsetRect(&rect, 1, 1);
-  FGlyph->Draw(FCanvas.get(), rect, POINT{0, 0}, Caption(), FLayout, FMargin, FSpacing, state);
+  FGlyph->Draw(FCanvas.get(), rect, POINT{0, 0}, Caption(), BiDiLayout(), FMargin, FSpacing, state,
+               DrawTextBiDiModeFlagsReadingOnly());
   if (FIsFocused && hasFocus) {
     rect = client;
     InflateRect(&rect, -4, -4);
@@ -184,5 +185,14 @@ void TBitBtn::Dispatch(TMessage& message) {
       Invalidate();
       break;
     default: inherited::Dispatch(message); break;
+  }
+}
+
+TButtonLayout TBitBtn::BiDiLayout() const {
+  if (!UseRightToLeftAlignment()) return FLayout;
+  switch (FLayout) {
+    case TButtonLayout::blGlyphLeft: return TButtonLayout::blGlyphRight;
+    case TButtonLayout::blGlyphRight: return TButtonLayout::blGlyphLeft;
+    default: return FLayout;
   }
 }

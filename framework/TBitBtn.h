@@ -50,6 +50,8 @@ class TBitBtn : public TButton {
   void Dispatch(TMessage& message) override;
 
  private:
+  // The glyph beside the caption goes to the other side when aligning right to left.
+  TButtonLayout BiDiLayout() const;
   void GlyphChanged(TObject* sender);
   void DrawItem(const DRAWITEMSTRUCT& item);
 

@@ -336,23 +336,25 @@ std::unique_ptr<TBitmap> TButtonGlyph::StateImage(TButtonState state) const {
   return image;
 }
 
-void TButtonGlyph::DrawCaption(TCanvas* canvas, RECT bounds, const AnsiString& caption, TButtonState state) const {
+void TButtonGlyph::DrawCaption(TCanvas* canvas, RECT bounds, const AnsiString& caption, TButtonState state,
+                               UINT biDiFlags) const {
   if (caption.empty()) return;
+  const UINT format = kCaptionFormat | biDiFlags;
   canvas->Brush()->SetStyle(bsClear);
   const TColor textColor = canvas->Font()->Color();
   if (state == bsDisabled) {
     RECT shifted = bounds;
     OffsetRect(&shifted, 1, 1);
     canvas->Font()->SetColor(clBtnHighlight);
-    DrawTextA(canvas->Handle(), caption.c_str(), -1, &shifted, kCaptionFormat);
+    DrawTextA(canvas->Handle(), caption.c_str(), -1, &shifted, format);
     canvas->Font()->SetColor(clBtnShadow);
   }
-  DrawTextA(canvas->Handle(), caption.c_str(), -1, &bounds, kCaptionFormat);
+  DrawTextA(canvas->Handle(), caption.c_str(), -1, &bounds, format);
   canvas->Font()->SetColor(textColor);
 }
 
 RECT TButtonGlyph::Draw(TCanvas* canvas, const RECT& client, POINT offset, const AnsiString& caption,
-                        TButtonLayout layout, int margin, int spacing, TButtonState state) {
+                        TButtonLayout layout, int margin, int spacing, TButtonState state, UINT biDiFlags) {
   SIZE text{0, 0};
   if (!caption.empty()) {
     RECT measure{0, 0, client.right - client.left, 0};
@@ -369,7 +371,7 @@ RECT TButtonGlyph::Draw(TCanvas* canvas, const RECT& client, POINT offset, const
     canvas->Draw(placed.GlyphPos.x + dx, placed.GlyphPos.y + dy, image.get());
   }
   OffsetRect(&placed.TextBounds, dx, dy);
-  DrawCaption(canvas, placed.TextBounds, caption, state);
+  DrawCaption(canvas, placed.TextBounds, caption, state, biDiFlags);
   return placed.TextBounds;
 }
 

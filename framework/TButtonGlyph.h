@@ -47,8 +47,9 @@ class TButtonGlyph : public TObject {
                                               int margin, int spacing);
   // Lays out and paints the glyph (its transparent pixels show the face) and the caption
   // (embossed when disabled) inside `client`, moved by `offset`. Returns the text bounds.
+  // `biDiFlags` are added to the caption's DrawText flags (DT_RTLREADING).
   RECT Draw(TCanvas* canvas, const RECT& client, POINT offset, const AnsiString& caption, TButtonLayout layout,
-            int margin, int spacing, TButtonState state);
+            int margin, int spacing, TButtonState state, UINT biDiFlags = 0);
 
   // A greyed copy of `image` for a disabled face: its opaque pixels in the shadow colour, a
   // highlight copy one pixel down and right, the rest in the image's transparent colour.
@@ -63,7 +64,8 @@ class TButtonGlyph : public TObject {
   void GlyphChanged(TObject* sender);
   // The strip's image for the state, as its own bitmap (disabled made when not in the strip).
   std::unique_ptr<TBitmap> StateImage(TButtonState state) const;
-  void DrawCaption(TCanvas* canvas, RECT bounds, const AnsiString& caption, TButtonState state) const;
+  void DrawCaption(TCanvas* canvas, RECT bounds, const AnsiString& caption, TButtonState state,
+                   UINT biDiFlags) const;
 
   std::unique_ptr<TBitmap> FGlyph;
   TNumGlyphs FNumGlyphs = 1;

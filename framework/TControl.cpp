@@ -3,15 +3,26 @@
 #include "TApplication.h"
 #include "TControlActionLink.h"
 #include "TCustomAction.h"
+#include "TCustomDockForm.h"
 #include "TCustomForm.h"
+#include "TDragDockObject.h"
+#include "TDragSession.h"
 #include "TFinally.h"
+#include "TMouse.h"
 #include "TPopupMenu.h"
+#include "TSizeConstraints.h"
 #include "TWinControl.h"
 
 #include <algorithm>
 #include <cstring>
 
+using enum TAlignment;
 using enum TAnchorKind;
+using enum TBiDiMode;
+using enum TDragKind;
+using enum TDragMessage;
+using enum TDragMode;
+using enum TDragState;
 using enum TComponentStateItem;
 using enum TControlStateItem;
 using enum TControlStyleItem;
@@ -26,12 +37,17 @@ TAWO_PUBLISHED(TControl, published) {
   published.Property("Height", &TControl::Height, &TControl::SetHeight);
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), FFont(std::make_unique<TFont>()), FConstraints(std::make_unique<TSizeConstraints>(this)) {
   WindowProc = TWndMethod(this, &TControl::WndProc);
   FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+  FConstraints->OnChange = TNotifyEvent(this, &TControl::ConstraintsChanged);
 }
 
-TControl::~TControl() { FFont->OnChange.Clear(); }
+TControl::~TControl() {
+  FFont->OnChange.Clear();
+  FConstraints->OnChange.Clear();
+}
 
 TBasicAction* TControl::Action() const { return FActionLink != nullptr ? FActionLink->Action() : nullptr; }
 
@@ -60,7 +76,9 @@ void TControl::ActionChange(TObject* sender, bool checkDefaults) {
 void TControl::BeforeDestruction() {
   inherited::BeforeDestruction();
   Application->ControlDestroyed(this);
+  if (Dragging()) CancelDrag();
   if (GetCaptureControl() == this) SetCaptureControl(nullptr);
+  LeaveHostDockSite();
   if (FParent != nullptr) FParent->RemoveControl(this);
 }
 
@@ -83,12 +101,22 @@ void TControl::WndProc(TMessage& message) {
     if (message.Msg == WM_MOUSEMOVE) {
       Application->HintMouseMessage(this, message);
     } else if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+      // An immediate automatic drag takes the press; a threshold drag lets it through, so a
+      // press released before the pointer moves away is still a click.
+      if (FDragMode == dmAutomatic && Mouse->DragImmediate()) {
+        BeginDrag(true, Mouse->DragThreshold());
+        return;
+      }
       FControlState.Include(csLButtonDown);
     } else if (message.Msg == WM_LBUTTONUP) {
       FControlState.Exclude(csLButtonDown);
     }
   }
   Dispatch(message);
+  if (FDragMode == dmAutomatic && !Mouse->DragImmediate() &&
+      (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)) {
+    BeginDrag(false, Mouse->DragThreshold());
+  }
 }
 
 void TControl::Dispatch(TMessage& message) {
@@ -115,6 +143,9 @@ void TControl::Dispatch(TMessage& message) {
     case WM_CONTEXTMENU: WMContextMenu(message); break;
     case WM_CANCELMODE:
     case CM_CANCELMODE: WMCancelMode(message); break;
+    case CM_DRAG: CMDrag(message); break;
+    case CM_BIDIMODECHANGED: CMBiDiModeChanged(message); break;
+    case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(message); break;
     default: DefaultHandler(message); break;
   }
 }
@@ -163,6 +194,14 @@ void TControl::CMParentFontChanged(TMessage& message) {
   if (message.WParam != 0) SetFont(reinterpret_cast<TFont*>(message.LParam));
   else if (FParent != nullptr) SetFont(FParent->Font());
   FParentFont = true;
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+  if (!FParentBiDiMode || FParent == nullptr) return;
+  SetBiDiMode(FParent->BiDiMode());
+  FParentBiDiMode = true;
 }
 
 void TControl::CMParentShowHintChanged(TMessage&) {
@@ -308,8 +347,7 @@ void TControl::SetParentComponent(TComponent* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+  ConstrainSize(width, height);
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   InvalidateControl(FVisible, false);
   UpdateBoundsFields(left, top, width, height);
@@ -334,7 +372,20 @@ void TControl::SetAnchors(TAnchors value) {
 
 void TControl::Loaded() {
   inherited::Loaded();
+  SetBounds(FLeft, FTop, FWidth, FHeight);
   UpdateAnchorRules();
+}
+
+void TControl::ConstrainSize(int& width, int& height) const {
+  FConstraints->Apply(width, height);
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+}
+
+void TControl::SetConstraints(TSizeConstraints* value) { FConstraints->Assign(value); }
+
+void TControl::ConstraintsChanged(TObject*) {
+  if (!ComponentState().Contains(csLoading)) SetBounds(FLeft, FTop, FWidth, FHeight);
 }
 
 void TControl::UpdateAnchorRules() {
@@ -483,6 +534,38 @@ void TControl::SetParentShowHint(bool value) {
   if (FParent != nullptr && !ComponentState().Contains(csReading)) Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
 }
 
+void TControl::SetBiDiMode(TBiDiMode value) {
+  if (FBiDiMode == value) return;
+  FBiDiMode = value;
+  FParentBiDiMode = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+  if (FParentBiDiMode == value) return;
+  FParentBiDiMode = value;
+  if (FParent != nullptr && !ComponentState().Contains(csReading)) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
+UINT TControl::DrawTextBiDiModeFlags(UINT flags) const {
+  if (UseRightToLeftAlignment()) {
+    if ((flags & DT_RIGHT) != 0) flags &= ~static_cast<UINT>(DT_RIGHT);
+    else if ((flags & DT_CENTER) == 0) flags |= DT_RIGHT;
+  }
+  return flags | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+UINT TControl::DrawTextBiDiModeFlagsReadingOnly() const { return UseRightToLeftReading() ? DT_RTLREADING : 0; }
+
+TAlignment TControl::BiDiAlignment(TAlignment alignment) const {
+  if (!UseRightToLeftAlignment()) return alignment;
+  switch (alignment) {
+    case taLeftJustify: return taRightJustify;
+    case taRightJustify: return taLeftJustify;
+    default: return alignment;
+  }
+}
+
 void TControl::SetCursor(TCursor value) {
   if (FCursor == value) return;
   FCursor = value;
@@ -520,6 +603,7 @@ void TControl::ReadState(TReader& reader) {
     Perform(CM_PARENTCOLORCHANGED, 0, 0);
     Perform(CM_PARENTFONTCHANGED, 0, 0);
     Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
   }
 }
 
@@ -552,4 +636,105 @@ void TControl::Repaint() {
   IntersectClipRect(dc, FLeft, FTop, FLeft + FWidth, FTop + FHeight);
   const TFinally releaseDc([&] { ReleaseDC(parentHandle, dc); });
   FParent->PaintControls(dc, this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dragging and docking.
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+  if (DragControl() != nullptr) return;
+  TDragSession::Begin(this, immediate, threshold < 0 ? Mouse->DragThreshold() : threshold);
+}
+
+void TControl::EndDrag(bool drop) {
+  if (Dragging()) TDragSession::End(drop);
+}
+
+bool TControl::Dragging() const { return DragControl() == this; }
+
+void TControl::DoStartDrag(TDragObject*& dragObject) { OnStartDrag(this, dragObject); }
+void TControl::DoStartDock(TDragDockObject*& dragObject) { OnStartDock(this, dragObject); }
+void TControl::DoEndDrag(TObject* target, int x, int y) { OnEndDrag(this, target, x, y); }
+void TControl::DoEndDock(TObject* target, int x, int y) { OnEndDock(this, target, x, y); }
+
+void TControl::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+  accept = OnDragOver.Assigned();
+  if (accept) OnDragOver(this, source, x, y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, int x, int y) { OnDragDrop(this, source, x, y); }
+
+// The drag messages of a plain drag; dock sites answer the docking ones (TWinControl).
+void TControl::CMDrag(TMessage& message) {
+  auto* drag = reinterpret_cast<TDragRec*>(message.LParam);
+  if (drag == nullptr || drag->Docking) return;
+  const POINT at = ScreenToClient(drag->Pos);
+  TObject* source = drag->Source->EventSource();
+  switch (static_cast<TDragMessage>(message.WParam)) {
+    case dmDragEnter:
+    case dmDragLeave:
+    case dmDragMove: {
+      bool accept = false;
+      DragOver(source, at.x, at.y, static_cast<TDragState>(message.WParam), accept);
+      message.Result = accept ? 1 : 0;
+      break;
+    }
+    case dmDragDrop: DragDrop(source, at.x, at.y); break;
+    default: break;
+  }
+}
+
+bool TControl::Floating() const { return dynamic_cast<TCustomDockForm*>(FHostDockSite) != nullptr; }
+
+bool TControl::ManualDock(TWinControl* newDockSite, TControl* dropControl, TAlign controlSide) {
+  if (newDockSite == nullptr) {
+    const POINT origin = FParent != nullptr ? ClientToScreen(POINT{0, 0}) : POINT{FLeft, FTop};
+    return ManualFloat(RECT{origin.x, origin.y, origin.x + FWidth, origin.y + FHeight});
+  }
+  if (FHostDockSite != nullptr && FHostDockSite != newDockSite && !FHostDockSite->DoUnDock(newDockSite, this)) {
+    return false;
+  }
+  TDragDockObject dock(this);
+  const RECT place{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+  dock.SetDropAlign(controlSide);
+  dock.SetDropOnControl(dropControl);
+  DockInto(newDockSite, place);
+  if (controlSide != TAlign::alNone) SetAlign(controlSide);
+  newDockSite->DoDockDrop(&dock, FLeft, FTop);
+  return true;
+}
+
+bool TControl::ManualFloat(const RECT& screenPos) {
+  if (FHostDockSite != nullptr && !Floating() && !FHostDockSite->DoUnDock(nullptr, this)) return false;
+  FloatInto(screenPos);
+  return true;
+}
+
+void TControl::FloatInto(const RECT& screenPos) {
+  if (auto* host = dynamic_cast<TCustomDockForm*>(FHostDockSite)) {
+    host->PlaceClientArea(screenPos);
+    return;
+  }
+  auto* host = new TCustomDockForm(Application);
+  host->PlaceClientArea(screenPos);
+  DockInto(host, RECT{0, 0, screenPos.right - screenPos.left, screenPos.bottom - screenPos.top});
+  host->Show();
+}
+
+void TControl::DockInto(TWinControl* site, const RECT& rect) {
+  if (FHostDockSite != site) {
+    LeaveHostDockSite();
+    FHostDockSite = site;
+    site->AddDockClient(this);
+  }
+  SetParent(site);
+  SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  if (!FVisible) SetVisible(true);
+}
+
+void TControl::LeaveHostDockSite() {
+  TWinControl* site = FHostDockSite;
+  if (site == nullptr) return;
+  FHostDockSite = nullptr;
+  site->RemoveDockClient(this);
 }

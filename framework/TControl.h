@@ -13,6 +13,7 @@
 
 class TBasicAction;
 class TControlActionLink;
+class TSizeConstraints;
 
 class TControl : public TComponent {
   TAWO_CLASS(TControl, TComponent)
@@ -135,12 +136,61 @@ class TControl : public TComponent {
   // An action may be offered to each visible control; the base handles none.
   virtual bool ExecuteAction(TBasicAction* action);
 
+  // Dragging: with dmAutomatic a left press starts a drag (Mouse.DragImmediate, else once the
+  // pointer moved Mouse.DragThreshold pixels); BeginDrag starts one by code (a negative
+  // threshold takes Mouse's), EndDrag ends it with or without a drop.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode value) { FDragMode = value; }
+  TDragKind DragKind() const { return FDragKind; }
+  void SetDragKind(TDragKind value) { FDragKind = value; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor value) { FDragCursor = value; }
+  void BeginDrag(bool immediate, int threshold = -1);
+  void EndDrag(bool drop);
+  bool Dragging() const;
+
+  // Docking: the site the control is docked in (null when it was never docked), whether that
+  // is a floating window, and docking by code. ManualDock with no site floats the control.
+  TWinControl* HostDockSite() const { return FHostDockSite; }
+  bool Floating() const;
+  bool ManualDock(TWinControl* newDockSite, TControl* dropControl = nullptr,
+                  TAlign controlSide = TAlign::alNone);
+  // Puts the control into a new floating window whose client area is `screenPos`.
+  bool ManualFloat(const RECT& screenPos);
+
+  TSizeConstraints* Constraints() const { return FConstraints.get(); }
+  void SetConstraints(TSizeConstraints* value);
+
+  // Right-to-left: BiDiMode follows the parent's while ParentBiDiMode.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool value);
+  bool UseRightToLeftAlignment() const { return FBiDiMode == TBiDiMode::bdRightToLeft; }
+  bool UseRightToLeftReading() const { return FBiDiMode != TBiDiMode::bdLeftToRight; }
+  // DrawText flags for the control's text: left and right alignment swapped when aligning
+  // right to left, DT_RTLREADING when reading right to left.
+  UINT DrawTextBiDiModeFlags(UINT flags) const;
+  UINT DrawTextBiDiModeFlagsReadingOnly() const;
+  // The alignment the control shows: left and right swapped when aligning right to left.
+  TAlignment BiDiAlignment(TAlignment alignment) const;
+
+  // The drag events; the dock events' targets are the site and the dragged control.
+  void DoEndDrag(TObject* target, int x, int y);
+  void DoEndDock(TObject* target, int x, int y);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TNotifyEvent OnResize;
+  TStartDragEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
+  TStartDockEvent OnStartDock;
+  TEndDragEvent OnEndDock;
 
  protected:
   virtual void WndProc(TMessage& message);
@@ -179,6 +229,18 @@ class TControl : public TComponent {
   void AnchorTo(POINT parentSize);
   void Loaded() override;
 
+  // A drag over the control (Accept: OnDragOver is assigned and agrees) and a drop on it.
+  virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoStartDrag(TDragObject*& dragObject);
+  virtual void DoStartDock(TDragDockObject*& dragObject);
+  // BiDiMode is written only where it is the control's own.
+  bool IsBiDiModeStored() const { return !FParentBiDiMode; }
+  // Brings a new size into Constraints.
+  void ConstrainSize(int& width, int& height) const;
+  // Docks into `site` at `rect` (the site's client coordinates), leaving the old site.
+  void DockInto(TWinControl* site, const RECT& rect);
+
   void CMFontChanged(TMessage& message);
   void CMColorChanged(TMessage& message);
   void CMParentColorChanged(TMessage& message);
@@ -200,6 +262,9 @@ class TControl : public TComponent {
   void WMMouseMove(TMessage& message);
   void WMContextMenu(TMessage& message);
   void WMCancelMode(TMessage& message);
+  void CMDrag(TMessage& message);
+  void CMBiDiModeChanged(TMessage& message);
+  void CMParentBiDiModeChanged(TMessage& message);
 
   TControlStyle FControlStyle{TControlStyleItem::csCaptureMouse, TControlStyleItem::csClickEvents,
                               TControlStyleItem::csSetCaption, TControlStyleItem::csDoubleClicks};
@@ -207,11 +272,17 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+  friend class TDragSession;
 
   void FontChanged(TObject* sender);
   void DoMouseDown(const TMessage& message, TMouseButton button, TShiftState shift);
   void DoMouseUp(const TMessage& message, TMouseButton button);
   void SetZOrder(bool topMost);
+  void ConstraintsChanged(TObject* sender);
+  // Leaves the dock site without asking it.
+  void LeaveHostDockSite();
+  // Docks into a new floating window, or moves the one that holds the control already.
+  void FloatInto(const RECT& screenPos);
 
   TWinControl* FParent = nullptr;
   int FLeft = 0;
@@ -238,4 +309,11 @@ class TControl : public TComponent {
   TCursor FCursor = crDefault;
   TComponent* FPopupMenu = nullptr;
   std::unique_ptr<TControlActionLink> FActionLink;
+  TDragMode FDragMode = TDragMode::dmManual;
+  TDragKind FDragKind = TDragKind::dkDrag;
+  TCursor FDragCursor = crDrag;
+  TWinControl* FHostDockSite = nullptr;
+  std::unique_ptr<TSizeConstraints> FConstraints;
+  TBiDiMode FBiDiMode = TBiDiMode::bdLeftToRight;
+  bool FParentBiDiMode = true;
 };

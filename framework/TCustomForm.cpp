@@ -4,6 +4,7 @@
 #include "TFinally.h"
 #include "TForm.h"
 #include "TScreen.h"
+#include "TSizeConstraints.h"
 
 #include <algorithm>
 #include <vector>
@@ -222,6 +223,7 @@ void TCustomForm::Dispatch(TMessage& message) {
     case WM_ACTIVATE: WMActivate(message); return;
     case WM_CLOSE: WMClose(message); return;
     case WM_SIZE: WMSize(message); return;
+    case WM_GETMINMAXINFO: WMGetMinMaxInfo(message); return;
     case CM_SHOWINGCHANGED: CMShowingChanged(message); return;
     case CM_ACTIVATE: CMActivate(message); return;
     case CM_DEACTIVATE: CMDeactivate(message); return;
@@ -234,6 +236,18 @@ void TCustomForm::Dispatch(TMessage& message) {
 void TCustomForm::WMClose(TMessage&) { Close(); }
 
 // The window's own minimising and maximising show in WindowState.
+// The window manager's sizing keeps to the constraints.
+void TCustomForm::WMGetMinMaxInfo(TMessage& message) {
+  inherited::Dispatch(message);
+  auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+  if (info == nullptr) return;
+  const TSizeConstraints* limits = Constraints();
+  if (limits->MinWidth() > 0) info->ptMinTrackSize.x = limits->MinWidth();
+  if (limits->MinHeight() > 0) info->ptMinTrackSize.y = limits->MinHeight();
+  if (limits->MaxWidth() > 0) info->ptMaxTrackSize.x = limits->MaxWidth();
+  if (limits->MaxHeight() > 0) info->ptMaxTrackSize.y = limits->MaxHeight();
+}
+
 void TCustomForm::WMSize(TMessage& message) {
   if (message.WParam == SIZE_MINIMIZED) FWindowState = wsMinimized;
   else if (message.WParam == SIZE_MAXIMIZED) FWindowState = wsMaximized;

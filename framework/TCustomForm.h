@@ -106,6 +106,7 @@ class TCustomForm : public TWinControl {
   void WMActivate(TMessage& message);
   void WMClose(TMessage& message);
   void WMSize(TMessage& message);
+  void WMGetMinMaxInfo(TMessage& message);
   void ApplyBorderStyle(TCreateParams& params) const;
   void SetActive(bool value);
   void SetWindowFocus();

@@ -1,4 +1,5 @@
 #include "TForm.h"
+#include "TSizeConstraints.h"
 
 #include "Graphics.h"
 #include "TFiler.h"
@@ -14,15 +15,22 @@ TAWO_PUBLISHED(TForm, published) {
   published.Redeclare("Width").Stored(false);
   published.Redeclare("Height").Stored(false);
   published.Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
+  published.Property("Anchors", &TForm::Anchors, &TForm::SetAnchors).Default(TAnchors{TAnchorKind::akLeft, TAnchorKind::akTop});
+  published.Property("BiDiMode", &TForm::BiDiMode, &TForm::SetBiDiMode).Stored(&TForm::IsBiDiModeStored);
   published.Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
       .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
   published.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
   published.Property("Caption", &TForm::Caption, &TForm::SetCaption);
   published.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight);
   published.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth);
+  published.Property("Constraints", &TForm::Constraints, &TForm::SetConstraints);
   published.Property("Color", &TForm::Color, &TForm::SetColor).Type(TColorTypeInfo());
   published.Property("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true);
+  published.Property("DockSite", &TForm::DockSite, &TForm::SetDockSite).Default(false);
+  published.Property("DragKind", &TForm::DragKind, &TForm::SetDragKind).Default(TDragKind::dkDrag);
+  published.Property("DragMode", &TForm::DragMode, &TForm::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);
+  published.Property("ParentBiDiMode", &TForm::ParentBiDiMode, &TForm::SetParentBiDiMode).Default(true);
   published.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false);
   published.Property("Font", &TForm::Font, &TForm::SetFont);
   published.Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal);
@@ -42,6 +50,12 @@ TAWO_PUBLISHED(TForm, published) {
   published.Property("OnDblClick", &TForm::OnDblClick);
   published.Property("OnDestroy", &TForm::OnDestroy);
   published.Property("OnDeactivate", &TForm::OnDeactivate);
+  published.Property("OnDockDrop", &TForm::OnDockDrop);
+  published.Property("OnDockOver", &TForm::OnDockOver);
+  published.Property("OnDragDrop", &TForm::OnDragDrop);
+  published.Property("OnDragOver", &TForm::OnDragOver);
+  published.Property("OnEndDock", &TForm::OnEndDock);
+  published.Property("OnGetSiteInfo", &TForm::OnGetSiteInfo);
   published.Property("OnHide", &TForm::OnHide);
   published.Property("OnKeyDown", &TForm::OnKeyDown);
   published.Property("OnKeyPress", &TForm::OnKeyPress);
@@ -52,6 +66,8 @@ TAWO_PUBLISHED(TForm, published) {
   published.Property("OnPaint", &TForm::OnPaint);
   published.Property("OnResize", &TForm::OnResize);
   published.Property("OnShow", &TForm::OnShow);
+  published.Property("OnStartDock", &TForm::OnStartDock);
+  published.Property("OnUnDock", &TForm::OnUnDock);
 }
 
 // TextHeight, which form descriptions carry for scaling, is read and ignored.

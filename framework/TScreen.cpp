@@ -17,7 +17,7 @@ void TScreen::LoadCursors() const {
       {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},        {crSizeNWSE, IDC_SIZENWSE},
       {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},      {crHourGlass, IDC_WAIT},
       {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
-      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL}};
+      {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},      {crNoDrop, IDC_NO}};
   for (const auto& [index, name] : builtIn) FCursors.try_emplace(index, LoadCursorA(nullptr, name));
   FCursors.try_emplace(crNone, nullptr);
 }

@@ -4,6 +4,7 @@
 #include "TApplication.h"
 #include "TControlCanvas.h"
 #include "TCustomForm.h"
+#include "TDragDockObject.h"
 #include "TFinally.h"
 #include "TScreen.h"
 
@@ -14,6 +15,7 @@ using enum TAlign;
 using enum TComponentStateItem;
 using enum TControlStateItem;
 using enum TControlStyleItem;
+using enum TDragMessage;
 
 TAWO_IMPLEMENT_CLASS(TWinControl)
 
@@ -89,6 +91,8 @@ void TWinControl::BeforeDestruction() {
     RemoveControl(child);
     delete child;
   }
+  for (TControl* client : FDockClients) client->FHostDockSite = nullptr;
+  FDockClients.clear();
   inherited::BeforeDestruction();
 }
 
@@ -263,6 +267,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
       windowed->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
       windowed->UpdateControlState();
@@ -423,8 +428,7 @@ void TWinControl::Loaded() {
 // Bounds and alignment.
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+  ConstrainSize(width, height);
   if (left == Left() && top == Top() && width == Width() && height == Height()) return;
   if (FHandle != nullptr && !IsIconic(FHandle)) {
     SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -499,25 +503,26 @@ void TWinControl::AlignControls(TControl* control, RECT& rect) {
       if (position(a) != position(b)) return position(a) < position(b);
       return a == control && b != control;
     });
+    // A side takes what the child's constraints left it, not what it was offered.
     for (TControl* child : list) {
       const int width = child->Width();
       const int height = child->Height();
       switch (align) {
         case alTop:
           child->SetBounds(rect.left, rect.top, rect.right - rect.left, height);
-          rect.top += height;
+          rect.top += child->Height();
           break;
         case alBottom:
           child->SetBounds(rect.left, rect.bottom - height, rect.right - rect.left, height);
-          rect.bottom -= height;
+          rect.bottom -= child->Height();
           break;
         case alLeft:
           child->SetBounds(rect.left, rect.top, width, rect.bottom - rect.top);
-          rect.left += width;
+          rect.left += child->Width();
           break;
         case alRight:
           child->SetBounds(rect.right - width, rect.top, width, rect.bottom - rect.top);
-          rect.right -= width;
+          rect.right -= child->Width();
           break;
         case alClient:
           child->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
@@ -694,6 +699,7 @@ void TWinControl::Dispatch(TMessage& message) {
     case WM_ERASEBKGND: WMEraseBkgnd(message); return;
     case WM_SIZE: WMSize(message); return;
     case WM_WINDOWPOSCHANGED: WMWindowPosChanged(message); return;
+    case WM_WINDOWPOSCHANGING: WMWindowPosChanging(message); return;
     case WM_SETCURSOR: WMSetCursor(message); return;
     case WM_NCDESTROY: WMNCDestroy(message); return;
     case WM_CONTEXTMENU: WMContextMenu(message); return;
@@ -754,6 +760,8 @@ void TWinControl::Dispatch(TMessage& message) {
     case CM_CTL3DCHANGED: CMCtl3DChanged(message); return;
     case CM_PARENTCTL3DCHANGED: CMParentCtl3DChanged(message); return;
     case CM_RECREATEWND: CMRecreateWnd(message); return;
+    case CM_DRAG: CMDockDrag(message); return;
+    case CM_BIDIMODECHANGED: CMBiDiModeChanged(message); return;
     case CM_SYSCOLORCHANGE:
     case CM_FOCUSCHANGED:
     case CM_DIALOGKEY:
@@ -807,6 +815,17 @@ void TWinControl::WMWindowPosChanged(TMessage& message) {
   if (!FControlState.Contains(csDestroyingHandle)) UpdateBounds();
   DefaultHandler(message);
   if (framed) InvalidateFrame();
+}
+
+// A size given to the window directly (by the window manager, or SetWindowPos) keeps to the
+// constraints too.
+void TWinControl::WMWindowPosChanging(TMessage& message) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+  if (pos != nullptr && (pos->flags & SWP_NOSIZE) == 0 &&
+      !ComponentState().Contains(csReading) && !ComponentState().Contains(csDestroying)) {
+    ConstrainSize(pos->cx, pos->cy);
+  }
+  DefaultHandler(message);
 }
 
 void TWinControl::WMSetCursor(TMessage& message) {
@@ -910,6 +929,11 @@ void TWinControl::CMFontChanged(TMessage& message) {
   inherited::Dispatch(message);
   if (FHandle != nullptr) Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
   NotifyControls(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::CMBiDiModeChanged(TMessage& message) {
+  inherited::Dispatch(message);
+  NotifyControls(CM_PARENTBIDIMODECHANGED);
 }
 
 void TWinControl::CMShowHintChanged(TMessage& message) {
@@ -1060,3 +1084,59 @@ void TWinControl::CMEnter(TMessage&) { DoEnter(); }
 void TWinControl::CMExit(TMessage&) { DoExit(); }
 void TWinControl::DoEnter() { OnEnter(this); }
 void TWinControl::DoExit() { OnExit(this); }
+
+// ---------------------------------------------------------------------------------------------
+// Docking.
+
+TControl* TWinControl::DockClients(int index) const {
+  if (index < 0 || index >= DockClientCount()) throw EListError(Format(SListIndexError, {index}));
+  return FDockClients[static_cast<std::size_t>(index)];
+}
+
+void TWinControl::AddDockClient(TControl* client) { FDockClients.push_back(client); }
+
+void TWinControl::RemoveDockClient(TControl* client) { ListRemove(FDockClients, client); }
+
+void TWinControl::GetSiteInfo(TControl* client, RECT& influenceRect, POINT mousePos, bool& canDock) {
+  GetWindowRect(Handle(), &influenceRect);
+  OnGetSiteInfo(this, client, influenceRect, mousePos, canDock);
+}
+
+bool TWinControl::DoUnDock(TWinControl* newTarget, TControl* client) {
+  bool allow = true;
+  OnUnDock(this, client, newTarget, allow);
+  return allow;
+}
+
+void TWinControl::DoDockDrop(TDragDockObject* source, int x, int y) { OnDockDrop(this, source, x, y); }
+
+// The docking half of CM_DRAG: a site accepts unless OnDockOver refuses; a drop docks the
+// control where its dock rectangle lies.
+void TWinControl::CMDockDrag(TMessage& message) {
+  auto* drag = reinterpret_cast<TDragRec*>(message.LParam);
+  if (drag == nullptr || !drag->Docking) {
+    inherited::Dispatch(message);
+    return;
+  }
+  auto* source = static_cast<TDragDockObject*>(drag->Source);
+  const POINT at = ScreenToClient(drag->Pos);
+  switch (static_cast<TDragMessage>(message.WParam)) {
+    case dmDragEnter:
+    case dmDragLeave:
+    case dmDragMove: {
+      bool accept = true;
+      OnDockOver(this, source, at.x, at.y, static_cast<TDragState>(message.WParam), accept);
+      message.Result = accept ? 1 : 0;
+      break;
+    }
+    case dmDragDrop: {
+      RECT place = source->DockRect();
+      MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+      source->Control()->DockInto(this, place);
+      if (source->DropAlign() != alNone) source->Control()->SetAlign(source->DropAlign());
+      DoDockDrop(source, at.x, at.y);
+      break;
+    }
+    default: break;
+  }
+}

@@ -103,6 +103,24 @@ class TWinControl : public TControl {
   // The entry of the window procedure; exceptions go to Application.HandleException.
   void MainWndProc(TMessage& message);
 
+  // Docking: a dock site takes controls dragged onto it with DragKind dkDock; DockClients are
+  // the controls docked here (HostDockSite = this), in the order they came.
+  bool DockSite() const { return FDockSite; }
+  void SetDockSite(bool value) { FDockSite = value; }
+  int DockClientCount() const { return static_cast<int>(FDockClients.size()); }
+  TControl* DockClients(int index) const;
+  // Where the site takes `client` (screen coordinates) and whether it does; OnGetSiteInfo may
+  // change both.
+  virtual void GetSiteInfo(TControl* client, RECT& influenceRect, POINT mousePos, bool& canDock);
+  // Asks OnUnDock whether `client` may leave for `newTarget` (null: floating).
+  bool DoUnDock(TWinControl* newTarget, TControl* client);
+  void DoDockDrop(TDragDockObject* source, int x, int y);
+
+  TDockOverEvent OnDockOver;
+  TDockDropEvent OnDockDrop;
+  TUnDockEvent OnUnDock;
+  TGetSiteInfoEvent OnGetSiteInfo;
+
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
   TKeyEvent OnKeyDown;
@@ -169,6 +187,13 @@ class TWinControl : public TControl {
   void CMParentCtl3DChanged(TMessage& message);
   void CMRecreateWnd(TMessage& message);
   void CNCtlColor(TMessage& message);
+  void CMDockDrag(TMessage& message);
+  void CMBiDiModeChanged(TMessage& message);
+  void WMWindowPosChanging(TMessage& message);
+
+  // A client docked here or left; the base keeps the list.
+  virtual void AddDockClient(TControl* client);
+  virtual void RemoveDockClient(TControl* client);
 
   WNDPROC FDefWndProc = &DefWindowProcA;
 
@@ -199,4 +224,6 @@ class TWinControl : public TControl {
   int FTabOrder = -1;  // the tab order a description gave, applied once its siblings are read
   bool FCtl3D = true;
   bool FParentCtl3D = true;
+  bool FDockSite = false;
+  std::vector<TControl*> FDockClients;
 };

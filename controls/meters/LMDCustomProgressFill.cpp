@@ -2,6 +2,7 @@
 
 #include <LMDCustomImageList.h>
 #include <LMDUtils.h>
+#include <TSizeConstraints.h>
 
 using enum TAlign;
 using enum TAlignment;
@@ -44,6 +45,8 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
       .Default(toNoText);
   published.Property("UseFontColor", &TLMDCustomProgressFill::UseFontColor, &TLMDCustomProgressFill::SetUseFontColor)
       .Default(false);
+  published.Property("DragCursor", &TLMDCustomProgressFill::DragCursor, &TLMDCustomProgressFill::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
+  published.Property("DragMode", &TLMDCustomProgressFill::DragMode, &TLMDCustomProgressFill::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TLMDCustomProgressFill::Enabled, &TLMDCustomProgressFill::SetEnabled).Default(true);
   published.Property("ParentColor", &TLMDCustomProgressFill::ParentColor, &TLMDCustomProgressFill::SetParentColor)
       .Default(true);
@@ -57,11 +60,23 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint)
       .Default(false);
   published.Property("Visible", &TLMDCustomProgressFill::Visible, &TLMDCustomProgressFill::SetVisible).Default(true);
+  published.Property("BiDiMode", &TLMDCustomProgressFill::BiDiMode, &TLMDCustomProgressFill::SetBiDiMode).Stored(&TLMDCustomProgressFill::IsBiDiModeStored);
+  published.Property("DragKind", &TLMDCustomProgressFill::DragKind, &TLMDCustomProgressFill::SetDragKind).Default(TDragKind::dkDrag);
+  published.Property("Constraints", &TLMDCustomProgressFill::Constraints, &TLMDCustomProgressFill::SetConstraints);
+  published.Property("ParentBiDiMode", &TLMDCustomProgressFill::ParentBiDiMode, &TLMDCustomProgressFill::SetParentBiDiMode).Default(true);
   published.Property("OnClick", &TLMDCustomProgressFill::OnClick);
   published.Property("OnDblClick", &TLMDCustomProgressFill::OnDblClick);
+  published.Property("OnDragDrop", &TLMDCustomProgressFill::OnDragDrop);
+  published.Property("OnDragOver", &TLMDCustomProgressFill::OnDragOver);
+  published.Property("OnEndDrag", &TLMDCustomProgressFill::OnEndDrag);
   published.Property("OnMouseDown", &TLMDCustomProgressFill::OnMouseDown);
+  published.Property("OnMouseEnter", &TLMDCustomProgressFill::OnMouseEnter);
+  published.Property("OnMouseExit", &TLMDCustomProgressFill::OnMouseExit);
   published.Property("OnMouseMove", &TLMDCustomProgressFill::OnMouseMove);
   published.Property("OnMouseUp", &TLMDCustomProgressFill::OnMouseUp);
+  published.Property("OnStartDrag", &TLMDCustomProgressFill::OnStartDrag);
+  published.Property("OnEndDock", &TLMDCustomProgressFill::OnEndDock);
+  published.Property("OnStartDock", &TLMDCustomProgressFill::OnStartDock);
 }
 
 TLMDCustomProgressFill::TLMDCustomProgressFill(TComponent* owner)

@@ -2,8 +2,14 @@
 # unit (one .h/.cpp pair) needs no edit of the build files.
 
 # The SDK-named headers (<windows.h> and friends): all that code above platform/ sees of it.
+# On Windows the SDK is the compiler's; only the project's code page table comes along.
 add_library(win32_sdk INTERFACE)
-target_include_directories(win32_sdk INTERFACE ${PROJECT_SOURCE_DIR}/platform/include)
+if(WIN32)
+  configure_file(${PROJECT_SOURCE_DIR}/platform/include/cp1250.h ${PROJECT_BINARY_DIR}/sdk-extra/cp1250.h COPYONLY)
+  target_include_directories(win32_sdk INTERFACE ${PROJECT_BINARY_DIR}/sdk-extra)
+else()
+  target_include_directories(win32_sdk INTERFACE ${PROJECT_SOURCE_DIR}/platform/include)
+endif()
 
 # tawo_dll(<name> [DEPS <targets>...] [SYSTEM_LIBS <targets>...])
 # One system library of the Win32 subset, a static library from every .cpp in the calling

@@ -1,5 +1,5 @@
 #include "TButton.h"
-#include "TSizeConstraints.h"
+#include "PublishedGroups.h"
 
 #include "Forms.h"
 #include "StdCtrls.h"
@@ -8,20 +8,13 @@
 using enum TControlStyleItem;
 
 TAWO_PUBLISHED(TButton, published) {
-  published.Property("Anchors", &TButton::Anchors, &TButton::SetAnchors).Default(TAnchors{TAnchorKind::akLeft, TAnchorKind::akTop});
-  published.Property("BiDiMode", &TButton::BiDiMode, &TButton::SetBiDiMode).Stored(&TButton::IsBiDiModeStored);
   published.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
   published.Property("Caption", &TButton::Caption, &TButton::SetCaption);
-  published.Property("Constraints", &TButton::Constraints, &TButton::SetConstraints);
   published.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
-  published.Property("DragCursor", &TButton::DragCursor, &TButton::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragKind", &TButton::DragKind, &TButton::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("DragMode", &TButton::DragMode, &TButton::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true);
   published.Property("Font", &TButton::Font, &TButton::SetFont);
   published.Property("Hint", &TButton::Hint, &TButton::SetHint);
   published.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone);
-  published.Property("ParentBiDiMode", &TButton::ParentBiDiMode, &TButton::SetParentBiDiMode).Default(true);
   published.Property("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true);
   published.Property("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint).Default(true);
   published.Property("PopupMenu", &TButton::PopupMenuComponent, &TButton::SetPopupMenuComponent);
@@ -30,17 +23,13 @@ TAWO_PUBLISHED(TButton, published) {
   published.Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
   published.Property("Visible", &TButton::Visible, &TButton::SetVisible).Default(true);
   published.Property("OnClick", &TButton::OnClick);
-  published.Property("OnDragDrop", &TButton::OnDragDrop);
-  published.Property("OnDragOver", &TButton::OnDragOver);
-  published.Property("OnEndDock", &TButton::OnEndDock);
-  published.Property("OnEndDrag", &TButton::OnEndDrag);
   published.Property("OnEnter", &TButton::OnEnter);
   published.Property("OnExit", &TButton::OnExit);
   published.Property("OnMouseDown", &TButton::OnMouseDown);
   published.Property("OnMouseMove", &TButton::OnMouseMove);
   published.Property("OnMouseUp", &TButton::OnMouseUp);
-  published.Property("OnStartDock", &TButton::OnStartDock);
-  published.Property("OnStartDrag", &TButton::OnStartDrag);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 namespace {

@@ -166,6 +166,8 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode value);
   bool ParentBiDiMode() const { return FParentBiDiMode; }
   void SetParentBiDiMode(bool value);
+  // BiDiMode is written only when it does not follow the parent.
+  bool IsBiDiModeStored() const { return !FParentBiDiMode; }
   bool UseRightToLeftAlignment() const { return FBiDiMode == TBiDiMode::bdRightToLeft; }
   bool UseRightToLeftReading() const { return FBiDiMode != TBiDiMode::bdLeftToRight; }
   // DrawText flags for the control's text: left and right alignment swapped when aligning
@@ -235,7 +237,6 @@ class TControl : public TComponent {
   virtual void DoStartDrag(TDragObject*& dragObject);
   virtual void DoStartDock(TDragDockObject*& dragObject);
   // BiDiMode is written only where it is the control's own.
-  bool IsBiDiModeStored() const { return !FParentBiDiMode; }
   // Brings a new size into Constraints.
   void ConstrainSize(int& width, int& height) const;
   // Docks into `site` at `rect` (the site's client coordinates), leaving the old site.

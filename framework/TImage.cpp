@@ -1,5 +1,5 @@
 #include "TImage.h"
-#include "TSizeConstraints.h"
+#include "PublishedGroups.h"
 
 #include "TGraphic.h"
 
@@ -12,9 +12,6 @@ TAWO_PUBLISHED(TImage, published) {
   published.Property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false);
   published.Property("Center", &TImage::Center, &TImage::SetCenter).Default(false);
   published.Property("Constraints", &TImage::Constraints, &TImage::SetConstraints);
-  published.Property("DragCursor", &TImage::DragCursor, &TImage::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragKind", &TImage::DragKind, &TImage::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("DragMode", &TImage::DragMode, &TImage::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TImage::Enabled, &TImage::SetEnabled).Default(true);
   published.Property("Hint", &TImage::Hint, &TImage::SetHint);
   published.Property("ParentShowHint", &TImage::ParentShowHint, &TImage::SetParentShowHint).Default(true);
@@ -26,15 +23,10 @@ TAWO_PUBLISHED(TImage, published) {
   published.Property("Visible", &TImage::Visible, &TImage::SetVisible).Default(true);
   published.Property("OnClick", &TImage::OnClick);
   published.Property("OnDblClick", &TImage::OnDblClick);
-  published.Property("OnDragDrop", &TImage::OnDragDrop);
-  published.Property("OnDragOver", &TImage::OnDragOver);
-  published.Property("OnEndDock", &TImage::OnEndDock);
-  published.Property("OnEndDrag", &TImage::OnEndDrag);
   published.Property("OnMouseDown", &TImage::OnMouseDown);
   published.Property("OnMouseMove", &TImage::OnMouseMove);
   published.Property("OnMouseUp", &TImage::OnMouseUp);
-  published.Property("OnStartDock", &TImage::OnStartDock);
-  published.Property("OnStartDrag", &TImage::OnStartDrag);
+  PublishDragging(published);
 }
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner), FPicture(std::make_unique<TPicture>()) {

@@ -1,5 +1,5 @@
 #include "TLabel.h"
-#include "TSizeConstraints.h"
+#include "PublishedGroups.h"
 
 #include "StdCtrls.h"
 #include "TWinControl.h"
@@ -14,20 +14,13 @@ using enum TOperation;
 TAWO_PUBLISHED(TLabel, published) {
   published.Property("Align", &TLabel::Align, &TLabel::SetAlign).Default(alNone);
   published.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify);
-  published.Property("Anchors", &TLabel::Anchors, &TLabel::SetAnchors).Default(TAnchors{TAnchorKind::akLeft, TAnchorKind::akTop});
   published.Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
-  published.Property("BiDiMode", &TLabel::BiDiMode, &TLabel::SetBiDiMode).Stored(&TLabel::IsBiDiModeStored);
   published.Property("Caption", &TLabel::Caption, &TLabel::SetCaption);
   published.Property("Color", &TLabel::Color, &TLabel::SetColor).Type(TColorTypeInfo());
-  published.Property("Constraints", &TLabel::Constraints, &TLabel::SetConstraints);
-  published.Property("DragCursor", &TLabel::DragCursor, &TLabel::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragKind", &TLabel::DragKind, &TLabel::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("DragMode", &TLabel::DragMode, &TLabel::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true);
   published.Property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
   published.Property("Font", &TLabel::Font, &TLabel::SetFont);
   published.Property("Hint", &TLabel::Hint, &TLabel::SetHint);
-  published.Property("ParentBiDiMode", &TLabel::ParentBiDiMode, &TLabel::SetParentBiDiMode).Default(true);
   published.Property("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true);
   published.Property("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(true);
   published.Property("ParentShowHint", &TLabel::ParentShowHint, &TLabel::SetParentShowHint).Default(true);
@@ -39,15 +32,11 @@ TAWO_PUBLISHED(TLabel, published) {
   published.Property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);
   published.Property("OnClick", &TLabel::OnClick);
   published.Property("OnDblClick", &TLabel::OnDblClick);
-  published.Property("OnDragDrop", &TLabel::OnDragDrop);
-  published.Property("OnDragOver", &TLabel::OnDragOver);
-  published.Property("OnEndDock", &TLabel::OnEndDock);
-  published.Property("OnEndDrag", &TLabel::OnEndDrag);
   published.Property("OnMouseDown", &TLabel::OnMouseDown);
   published.Property("OnMouseMove", &TLabel::OnMouseMove);
   published.Property("OnMouseUp", &TLabel::OnMouseUp);
-  published.Property("OnStartDock", &TLabel::OnStartDock);
-  published.Property("OnStartDrag", &TLabel::OnStartDrag);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 namespace {

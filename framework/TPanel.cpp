@@ -1,5 +1,5 @@
 #include "TPanel.h"
-#include "TSizeConstraints.h"
+#include "PublishedGroups.h"
 
 #include "ExtCtrls.h"
 
@@ -13,25 +13,18 @@ using enum TFormBorderStyle;
 TAWO_PUBLISHED(TPanel, published) {
   published.Property("Align", &TPanel::Align, &TPanel::SetAlign).Default(alNone);
   published.Property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment).Default(taCenter);
-  published.Property("Anchors", &TPanel::Anchors, &TPanel::SetAnchors).Default(TAnchors{TAnchorKind::akLeft, TAnchorKind::akTop});
   published.Property("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner).Default(bvNone);
   published.Property("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter).Default(bvRaised);
   published.Property("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1);
-  published.Property("BiDiMode", &TPanel::BiDiMode, &TPanel::SetBiDiMode).Stored(&TPanel::IsBiDiModeStored);
   published.Property("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0);
   published.Property("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle).Default(bsNone);
   published.Property("Caption", &TPanel::Caption, &TPanel::SetCaption);
   published.Property("Color", &TPanel::Color, &TPanel::SetColor).Type(TColorTypeInfo());
-  published.Property("Constraints", &TPanel::Constraints, &TPanel::SetConstraints);
   published.Property("Ctl3D", &TPanel::Ctl3D, &TPanel::SetCtl3D).Default(true);
   published.Property("DockSite", &TPanel::DockSite, &TPanel::SetDockSite).Default(false);
-  published.Property("DragCursor", &TPanel::DragCursor, &TPanel::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragKind", &TPanel::DragKind, &TPanel::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("DragMode", &TPanel::DragMode, &TPanel::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true);
   published.Property("Font", &TPanel::Font, &TPanel::SetFont);
   published.Property("Hint", &TPanel::Hint, &TPanel::SetHint);
-  published.Property("ParentBiDiMode", &TPanel::ParentBiDiMode, &TPanel::SetParentBiDiMode).Default(true);
   published.Property("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(false);
   published.Property("ParentFont", &TPanel::ParentFont, &TPanel::SetParentFont).Default(true);
   published.Property("ParentShowHint", &TPanel::ParentShowHint, &TPanel::SetParentShowHint).Default(true);
@@ -44,10 +37,6 @@ TAWO_PUBLISHED(TPanel, published) {
   published.Property("OnDockDrop", &TPanel::OnDockDrop);
   published.Property("OnDockOver", &TPanel::OnDockOver);
   published.Property("OnDblClick", &TPanel::OnDblClick);
-  published.Property("OnDragDrop", &TPanel::OnDragDrop);
-  published.Property("OnDragOver", &TPanel::OnDragOver);
-  published.Property("OnEndDock", &TPanel::OnEndDock);
-  published.Property("OnEndDrag", &TPanel::OnEndDrag);
   published.Property("OnEnter", &TPanel::OnEnter);
   published.Property("OnExit", &TPanel::OnExit);
   published.Property("OnGetSiteInfo", &TPanel::OnGetSiteInfo);
@@ -55,9 +44,9 @@ TAWO_PUBLISHED(TPanel, published) {
   published.Property("OnMouseMove", &TPanel::OnMouseMove);
   published.Property("OnMouseUp", &TPanel::OnMouseUp);
   published.Property("OnResize", &TPanel::OnResize);
-  published.Property("OnStartDock", &TPanel::OnStartDock);
-  published.Property("OnStartDrag", &TPanel::OnStartDrag);
   published.Property("OnUnDock", &TPanel::OnUnDock);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 namespace {

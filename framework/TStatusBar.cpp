@@ -1,5 +1,5 @@
 #include "TStatusBar.h"
-#include "TSizeConstraints.h"
+#include "PublishedGroups.h"
 
 #include "Forms.h"
 #include "TCanvas.h"
@@ -15,19 +15,12 @@ using enum TStatusPanelBevel;
 
 TAWO_PUBLISHED(TStatusBar, published) {
   published.Property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).Default(alBottom);
-  published.Property("Anchors", &TStatusBar::Anchors, &TStatusBar::SetAnchors).Default(TAnchors{TAnchorKind::akLeft, TAnchorKind::akTop});
   published.Property("AutoHint", &TStatusBar::AutoHint, &TStatusBar::SetAutoHint).Default(false);
-  published.Property("BiDiMode", &TStatusBar::BiDiMode, &TStatusBar::SetBiDiMode).Stored(&TStatusBar::IsBiDiModeStored);
   published.Property("Color", &TStatusBar::Color, &TStatusBar::SetColor).Type(TColorTypeInfo());
-  published.Property("Constraints", &TStatusBar::Constraints, &TStatusBar::SetConstraints);
-  published.Property("DragCursor", &TStatusBar::DragCursor, &TStatusBar::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragKind", &TStatusBar::DragKind, &TStatusBar::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("DragMode", &TStatusBar::DragMode, &TStatusBar::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TStatusBar::Enabled, &TStatusBar::SetEnabled).Default(true);
   published.Property("Font", &TStatusBar::Font, &TStatusBar::SetFont);
   published.Property("Hint", &TStatusBar::Hint, &TStatusBar::SetHint);
   published.Property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
-  published.Property("ParentBiDiMode", &TStatusBar::ParentBiDiMode, &TStatusBar::SetParentBiDiMode).Default(true);
   published.Property("ParentColor", &TStatusBar::ParentColor, &TStatusBar::SetParentColor).Default(false);
   published.Property("ParentFont", &TStatusBar::ParentFont, &TStatusBar::SetParentFont).Default(true);
   published.Property("ParentShowHint", &TStatusBar::ParentShowHint, &TStatusBar::SetParentShowHint).Default(true);
@@ -39,17 +32,13 @@ TAWO_PUBLISHED(TStatusBar, published) {
   published.Property("Visible", &TStatusBar::Visible, &TStatusBar::SetVisible).Default(true);
   published.Property("OnClick", &TStatusBar::OnClick);
   published.Property("OnDblClick", &TStatusBar::OnDblClick);
-  published.Property("OnDragDrop", &TStatusBar::OnDragDrop);
-  published.Property("OnDragOver", &TStatusBar::OnDragOver);
-  published.Property("OnEndDock", &TStatusBar::OnEndDock);
-  published.Property("OnEndDrag", &TStatusBar::OnEndDrag);
   published.Property("OnHint", &TStatusBar::OnHint);
   published.Property("OnMouseDown", &TStatusBar::OnMouseDown);
   published.Property("OnMouseMove", &TStatusBar::OnMouseMove);
   published.Property("OnMouseUp", &TStatusBar::OnMouseUp);
   published.Property("OnResize", &TStatusBar::OnResize);
-  published.Property("OnStartDock", &TStatusBar::OnStartDock);
-  published.Property("OnStartDrag", &TStatusBar::OnStartDrag);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 namespace {

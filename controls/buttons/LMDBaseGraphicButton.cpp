@@ -9,6 +9,7 @@
 #include <LMDCustomImageList.h>
 
 #include <ActnList.h>
+#include <PublishedGroups.h>
 #include <Forms.h>
 #include <StdCtrls.h>
 #include <TApplication.h>
@@ -61,6 +62,9 @@ TAWO_PUBLISHED(TLMDBaseGraphicButton, published) {
   published.Property("OnMouseExit", &T::OnMouseExit);
   published.Property("OnMouseMove", &T::OnMouseMove);
   published.Property("OnMouseUp", &T::OnMouseUp);
+  published.Property("PopupMenu", &T::PopupMenuComponent, &T::SetPopupMenuComponent);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 namespace {
@@ -484,7 +488,7 @@ void TLMDBaseGraphicButton::DrawGlyphAndText(TCanvas* canvas, const RECT& rect) 
   const TLMDDrawTextStyles styles =
       Enabled() ? TLMDDrawTextStyles{dtEnabled, dt3DDisabled} : TLMDDrawTextStyles{dtDisabled, dt3DDisabled};
   FGlyph->DrawButtonGlyphAndText(canvas, GetCaption(), FFontFX.get(), rect, FState, FButtonLayout.get(), styles,
-                                 FMultiLine, 0);
+                                 FMultiLine, DrawTextBiDiModeFlagsReadingOnly());
 }
 
 bool TLMDBaseGraphicButton::BackDrawArea(TCanvas* canvas, const RECT& rect, POINT point) {

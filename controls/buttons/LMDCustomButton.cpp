@@ -326,5 +326,5 @@ void TLMDCustomButton::Paint(const DRAWITEMSTRUCT& item) {
   const TLMDDrawTextStyles styles =
       Enabled() ? TLMDDrawTextStyles{dtEnabled, dt3DDisabled} : TLMDDrawTextStyles{dtDisabled, dt3DDisabled};
   FGlyph->DrawButtonGlyphAndText(FCanvas.get(), PaintedCaption(), FFontFX.get(), rect, FState, FButtonLayout.get(),
-                                 styles, FMultiLine, 0);
+                                 styles, FMultiLine, DrawTextBiDiModeFlagsReadingOnly());
 }

@@ -2,7 +2,7 @@
 
 #include <LMDCustomImageList.h>
 #include <LMDUtils.h>
-#include <TSizeConstraints.h>
+#include <PublishedGroups.h>
 
 using enum TAlign;
 using enum TAlignment;
@@ -18,8 +18,6 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("Align", &TLMDCustomProgressFill::Align, &TLMDCustomProgressFill::SetAlign).Default(alNone);
   published.Property("Alignment", &TLMDCustomProgressFill::Alignment, &TLMDCustomProgressFill::SetAlignment)
       .Default(taCenter);
-  published.Property("Anchors", &TLMDCustomProgressFill::Anchors, &TLMDCustomProgressFill::SetAnchors)
-      .Default(TAnchors{akLeft, akTop});
   published.Property("Bar3D", &TLMDCustomProgressFill::Bar3D, &TLMDCustomProgressFill::SetBar3D).Default(lsNone);
   published.Property("Bevel", &TLMDCustomProgressFill::Bevel, &TLMDCustomProgressFill::SetBevel);
   published.Property("BrushBackColor", &TLMDCustomProgressFill::BrushBackColor, &TLMDCustomProgressFill::SetBack)
@@ -45,8 +43,6 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
       .Default(toNoText);
   published.Property("UseFontColor", &TLMDCustomProgressFill::UseFontColor, &TLMDCustomProgressFill::SetUseFontColor)
       .Default(false);
-  published.Property("DragCursor", &TLMDCustomProgressFill::DragCursor, &TLMDCustomProgressFill::SetDragCursor).Type(TCursorTypeInfo()).Default(crDrag);
-  published.Property("DragMode", &TLMDCustomProgressFill::DragMode, &TLMDCustomProgressFill::SetDragMode).Default(TDragMode::dmManual);
   published.Property("Enabled", &TLMDCustomProgressFill::Enabled, &TLMDCustomProgressFill::SetEnabled).Default(true);
   published.Property("ParentColor", &TLMDCustomProgressFill::ParentColor, &TLMDCustomProgressFill::SetParentColor)
       .Default(true);
@@ -60,23 +56,15 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
   published.Property("ShowHint", &TLMDCustomProgressFill::ShowHint, &TLMDCustomProgressFill::SetShowHint)
       .Default(false);
   published.Property("Visible", &TLMDCustomProgressFill::Visible, &TLMDCustomProgressFill::SetVisible).Default(true);
-  published.Property("BiDiMode", &TLMDCustomProgressFill::BiDiMode, &TLMDCustomProgressFill::SetBiDiMode).Stored(&TLMDCustomProgressFill::IsBiDiModeStored);
-  published.Property("DragKind", &TLMDCustomProgressFill::DragKind, &TLMDCustomProgressFill::SetDragKind).Default(TDragKind::dkDrag);
-  published.Property("Constraints", &TLMDCustomProgressFill::Constraints, &TLMDCustomProgressFill::SetConstraints);
-  published.Property("ParentBiDiMode", &TLMDCustomProgressFill::ParentBiDiMode, &TLMDCustomProgressFill::SetParentBiDiMode).Default(true);
   published.Property("OnClick", &TLMDCustomProgressFill::OnClick);
   published.Property("OnDblClick", &TLMDCustomProgressFill::OnDblClick);
-  published.Property("OnDragDrop", &TLMDCustomProgressFill::OnDragDrop);
-  published.Property("OnDragOver", &TLMDCustomProgressFill::OnDragOver);
-  published.Property("OnEndDrag", &TLMDCustomProgressFill::OnEndDrag);
   published.Property("OnMouseDown", &TLMDCustomProgressFill::OnMouseDown);
   published.Property("OnMouseEnter", &TLMDCustomProgressFill::OnMouseEnter);
   published.Property("OnMouseExit", &TLMDCustomProgressFill::OnMouseExit);
   published.Property("OnMouseMove", &TLMDCustomProgressFill::OnMouseMove);
   published.Property("OnMouseUp", &TLMDCustomProgressFill::OnMouseUp);
-  published.Property("OnStartDrag", &TLMDCustomProgressFill::OnStartDrag);
-  published.Property("OnEndDock", &TLMDCustomProgressFill::OnEndDock);
-  published.Property("OnStartDock", &TLMDCustomProgressFill::OnStartDock);
+  PublishDragging(published);
+  PublishLayout(published);
 }
 
 TLMDCustomProgressFill::TLMDCustomProgressFill(TComponent* owner)

@@ -6,6 +6,8 @@
 #include "../paint/FormTextSupport.h"
 
 #include <LMDConst.h>
+#include <LMDApplication.h>
+#include <LMDPoolTimer.h>
 #include <LMDTimerPool.h>
 
 #include <TApplication.h>
@@ -215,6 +217,35 @@ TEST_F(TimerPoolTest, ItemRules) {
   EXPECT_EQ(item->Counter(), 2);
   delete item;
   EXPECT_EQ(list.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PoolTimer, RunsOnceAndSaysSoWhenThePoolIsFull) {
+  TLMDPoolTimer timer;
+  timer.Start(100, nullptr);
+  ASSERT_TRUE(timer.Running());
+  const int used = LMDApplication->TimerPool()->Count();
+  timer.Start(100, nullptr);
+  EXPECT_EQ(LMDApplication->TimerPool()->Count(), used) << "a running timer is not started twice";
+  timer.Stop();
+  EXPECT_FALSE(timer.Running());
+  EXPECT_EQ(LMDApplication->TimerPool()->Count(), used - 1);
+
+  std::vector<uint16_t> taken;
+  for (uint16_t ident; (ident = LMDApplication->AddTimer(100, nullptr)) != 0;) taken.push_back(ident);
+  try {
+    timer.Start(100, nullptr);
+    ADD_FAILURE() << "a full pool gave a timer";
+  } catch (const EOutOfResources& error) {
+    EXPECT_EQ(error.Message(), "Not enough timers available");
+  }
+  EXPECT_FALSE(timer.Running());
+  for (uint16_t ident : taken) LMDApplication->RemoveTimer(ident);
+  timer.Start(100, nullptr);
+  EXPECT_TRUE(timer.Running()) << "a free ident again";
 }
 
 }  // namespace

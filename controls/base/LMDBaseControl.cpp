@@ -1,5 +1,6 @@
 #include "LMDBaseControl.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <TCustomForm.h>
@@ -46,7 +47,13 @@ POINT TLMDBaseControl::BackMapPoint(int x, int y) {
 
 void TLMDBaseControl::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
+}
+
+// A connector's items are complete only once the form is loaded.
+void TLMDBaseControl::Loaded() {
+  inherited::Loaded();
+  if (LMDIsCollectionImageList(ImageList())) GetIMLChange(nullptr);
 }
 
 void TLMDBaseControl::Notification(TComponent* component, TOperation operation) {

@@ -35,6 +35,7 @@ class TLMDBaseControl : public TLMDControl {
   virtual void GetIMLChange(TObject* sender);
 
   void DefineProperties(TFiler& filer) override;
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void Dispatch(TMessage& message) override;
 

@@ -1,5 +1,6 @@
 #include "LMDCustomControl.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <TBitmap.h>
@@ -205,7 +206,13 @@ void TLMDCustomControl::RestoreBorderFront() {
 
 void TLMDCustomControl::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
+}
+
+// A connector's items are complete only once the form is loaded.
+void TLMDCustomControl::Loaded() {
+  inherited::Loaded();
+  if (LMDIsCollectionImageList(ImageList())) GetIMLChange(nullptr);
 }
 
 void TLMDCustomControl::Notification(TComponent* component, TOperation operation) {

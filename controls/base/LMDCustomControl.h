@@ -83,6 +83,7 @@ class TLMDCustomControl : public TCustomControl {
   void DrawDashedFrame();
 
   void DefineProperties(TFiler& filer) override;
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void CreateParams(TCreateParams& params) override;
   void Paint() override;

@@ -3,6 +3,7 @@
 #include "LMDApplication.h"
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
+#include "LMDContainer.h"
 #include "LMDFXCaption.h"
 #include "LMDCustomImageList.h"
 #include "LMDGlyph.h"
@@ -143,7 +144,7 @@ void TLMDCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
 
 void TLMDCustomButton::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
 // The glyph was not taken from the list while the indices were still being read.

@@ -2,6 +2,7 @@
 
 #include "LMDBmp.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <algorithm>
@@ -47,6 +48,11 @@ void TLMDAlphaObject::Assign(TPersistent* source) {
   if (ImageList() != nullptr) ImageList()->UnRegisterChanges(FChangeLink.get());
   if (other->ImageList() != nullptr) other->ImageList()->RegisterChanges(FChangeLink.get());
   EndUpdate(false);
+}
+
+void TLMDAlphaObject::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
 AnsiString TLMDAlphaObject::GetSetStr() const {

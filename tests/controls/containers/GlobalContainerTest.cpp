@@ -20,7 +20,7 @@
 
 using enum TLMDListItemClassType;
 
-// The control bases publish ImageList as the library's controls do.
+// The control bases publish ImageList and BackFX as the library's controls do.
 class TGraphicHolder : public TLMDGraphicControl {
   TAWO_CLASS(TGraphicHolder, TLMDGraphicControl)
 
@@ -28,6 +28,7 @@ class TGraphicHolder : public TLMDGraphicControl {
   explicit TGraphicHolder(TComponent* owner) : TLMDGraphicControl(owner) {}
 };
 TAWO_PUBLISHED(TGraphicHolder, published) {
+  published.Property("BackFX", &TGraphicHolder::BackFX, &TGraphicHolder::SetBackFX);
   published.Property("ImageList", &TGraphicHolder::ImageList, &TGraphicHolder::SetImageList);
 }
 
@@ -38,6 +39,7 @@ class TWindowedHolder : public TLMDCustomControl {
   explicit TWindowedHolder(TComponent* owner) : TLMDCustomControl(owner) {}
 };
 TAWO_PUBLISHED(TWindowedHolder, published) {
+  published.Property("BackFX", &TWindowedHolder::BackFX, &TWindowedHolder::SetBackFX);
   published.Property("ImageList", &TWindowedHolder::ImageList, &TWindowedHolder::SetImageList);
 }
 
@@ -61,7 +63,12 @@ THolderKind ControlKind(const char* className) {
 
 std::vector<THolderKind> HolderKinds() {
   return {ControlKind<TGraphicHolder>("TGraphicHolder"), ControlKind<TWindowedHolder>("TWindowedHolder"),
-          ControlKind<TLMDButton>("TLMDButton")};
+          ControlKind<TLMDButton>("TLMDButton"),
+          {"TGraphicHolder", "BackFX.AlphaBlend.Internal", [] { return new TGraphicHolder(nullptr); },
+           [](TComponent* holder) { return static_cast<TGraphicHolder*>(holder)->BackFX()->AlphaBlend()->ImageList(); },
+           [](TComponent* holder, TLMDCustomImageList* list) {
+             static_cast<TGraphicHolder*>(holder)->BackFX()->AlphaBlend()->SetImageList(list);
+           }}};
 }
 
 AnsiString Line(const THolderKind& kind, const AnsiString& value) {

@@ -1014,11 +1014,16 @@ TDateTime StrToDateTime(const AnsiString& text) {
 
 namespace {
 
-// Index just after the last '\' or ':' (0 when there is none).
+// Both separators delimit names, as the file system takes either.
+bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Index just after the last separator or ':' (0 when there is none).
 std::size_t NameStart(const AnsiString& fileName) {
-  const std::size_t last = fileName.find_last_of("\\:");
+  const std::size_t last = fileName.find_last_of("\\/:");
   return last == AnsiString::npos ? 0 : last + 1;
 }
+
+bool EndsWithSeparator(const AnsiString& path) { return !path.empty() && IsPathSeparator(path.back()); }
 
 std::size_t ExtensionStart(const AnsiString& fileName) {
   const std::size_t dot = fileName.rfind('.');
@@ -1031,7 +1036,9 @@ AnsiString ExtractFilePath(const AnsiString& fileName) { return fileName.substr(
 
 AnsiString ExtractFileDir(const AnsiString& fileName) {
   std::size_t end = NameStart(fileName);
-  if (end > 1 && fileName[end - 1] == '\\' && fileName[end - 2] != ':' && fileName[end - 2] != '\\') --end;
+  if (end > 1 && IsPathSeparator(fileName[end - 1]) && fileName[end - 2] != ':' && !IsPathSeparator(fileName[end - 2])) {
+    --end;
+  }
   return fileName.substr(0, end);
 }
 
@@ -1048,11 +1055,11 @@ AnsiString ChangeFileExt(const AnsiString& fileName, const AnsiString& extension
 }
 
 AnsiString IncludeTrailingBackslash(const AnsiString& path) {
-  return !path.empty() && path.back() == '\\' ? path : path + '\\';
+  return EndsWithSeparator(path) ? path : path + '\\';
 }
 
 AnsiString ExcludeTrailingBackslash(const AnsiString& path) {
-  return !path.empty() && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+  return EndsWithSeparator(path) ? path.substr(0, path.size() - 1) : path;
 }
 
 // =============================================================================================

@@ -223,7 +223,7 @@ TDateTime StrToTime(const AnsiString& text);
 TDateTime StrToDateTime(const AnsiString& text);
 
 // ---------------------------------------------------------------------------------------------
-// File names (string routines only; nothing touches the disk).
+// File names (string routines only; nothing touches the disk). Both '\' and '/' separate names.
 
 AnsiString ExtractFilePath(const AnsiString& fileName);
 AnsiString ExtractFileDir(const AnsiString& fileName);

@@ -1,8 +1,14 @@
 #include "TBitmap.h"
 
+#include "Classes.h"
+#include "RTLConsts.h"
+#include "SysUtils.h"
 #include "TBitmapCanvas.h"
 #include "TBmpFile.h"
 #include "TMemoryStream.h"
+
+#include <algorithm>
+#include <cstdint>
 
 using enum TBitmapHandleType;
 using enum TPixelFormat;
@@ -187,6 +193,49 @@ void TBitmap::LoadFromStream(TStream& stream) {
     ReplaceImage(std::move(image), format, width, height);
   }
   Changed();
+}
+
+namespace {
+
+// The offset of the bits behind a packed BITMAPINFO: the header, the masks of an info header
+// with bit fields, and the colour table.
+uint64_t PackedBitsOffset(const uint8_t* info, std::size_t size) {
+  auto field = [&](std::size_t at, std::size_t bytes) -> uint64_t {
+    uint64_t value = 0;
+    for (std::size_t i = 0; i < bytes && at + i < size; ++i) value |= uint64_t{info[at + i]} << (8 * i);
+    return value;
+  };
+  const uint64_t headerSize = field(0, 4);
+  if (headerSize == sizeof(BITMAPCOREHEADER)) {
+    const uint64_t bits = field(10, 2);
+    return headerSize + (bits <= 8 ? (uint64_t{1} << bits) * sizeof(RGBTRIPLE) : 0);
+  }
+  const uint64_t bits = field(14, 2);
+  const uint64_t compression = field(16, 4);
+  const uint64_t used = headerSize >= 36 ? field(32, 4) : 0;
+  const uint64_t colors = used != 0 ? used : (bits <= 8 ? uint64_t{1} << bits : 0);
+  uint64_t masks = 0;
+  if (headerSize == sizeof(BITMAPINFOHEADER) && compression == BI_BITFIELDS) masks = 3 * sizeof(DWORD);
+  return headerSize + masks + colors * sizeof(RGBQUAD);
+}
+
+}  // namespace
+
+void TBitmap::LoadFromResourceID(HINSTANCE instance, int32_t resourceId) {
+  HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), RT_BITMAP);
+  if (resource == nullptr) throw EResNotFound(Format(SResNotFound, {IntToStr(resourceId)}));
+  const auto* info = static_cast<const uint8_t*>(LockResource(LoadResource(instance, resource)));
+  const std::size_t size = SizeofResource(instance, resource);
+  // The file header a BMP file puts in front; an offset past the data makes the reader refuse.
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;
+  header.bfSize = static_cast<DWORD>(sizeof header + size);
+  header.bfOffBits = static_cast<DWORD>(std::min<uint64_t>(sizeof header + PackedBitsOffset(info, size), UINT32_MAX));
+  TMemoryStream file;
+  file.WriteBuffer(&header, sizeof header);
+  if (size > 0) file.WriteBuffer(info, static_cast<int64_t>(size));
+  file.SetPosition(0);
+  LoadFromStream(file);
 }
 
 void TBitmap::SaveToStream(TStream& stream) {

@@ -65,6 +65,10 @@ class TBitmap : public TGraphic {
   // stream.
   void LoadFromStream(TStream& stream) override;
   void SaveToStream(TStream& stream) override;
+  // The bitmap resource (RT_BITMAP: a BITMAPINFO and its bits, without file header) of the
+  // module with this number; EResNotFound when there is none, EInvalidGraphic when it is
+  // damaged (the bitmap is then left as it was).
+  void LoadFromResourceID(HINSTANCE instance, int32_t resourceId);
 
   // While a monochrome image is copied from `source` onto `dest`, its 0-bits take dest's text
   // colour and its 1-bits dest's background colour, as a monochrome device bitmap's do; the

@@ -1,5 +1,6 @@
 #include "TPopupMenu.h"
 
+#include "Classes.h"
 #include "Controls.h"
 #include "TControl.h"
 #include "TMenuItem.h"
@@ -15,20 +16,13 @@ TAWO_PUBLISHED(TPopupMenu, published) {
 
 namespace {
 
-constexpr const char* kOwnerClass = "TPUtilWindow";
-
-// The platform menu needs a window to belong to; a hidden one serves for each showing.
+// The platform menu needs a window to belong to; a hidden utility window serves for each
+// showing. It answers nothing itself (the menu's choice is returned), so it keeps the default
+// procedure.
 class TMenuOwnerWindow {
  public:
-  TMenuOwnerWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = kOwnerClass;
-    if (!GetClassInfoA(nullptr, kOwnerClass, &windowClass)) RegisterClassA(&windowClass);
-    FHandle = CreateWindowExA(0, kOwnerClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    if (FHandle == nullptr) throw EOutOfResources();
-  }
-  ~TMenuOwnerWindow() { DestroyWindow(FHandle); }
+  TMenuOwnerWindow() : FHandle(AllocateHWnd(TWndMethod())) {}
+  ~TMenuOwnerWindow() { DeallocateHWnd(FHandle); }
   TMenuOwnerWindow(const TMenuOwnerWindow&) = delete;
   TMenuOwnerWindow& operator=(const TMenuOwnerWindow&) = delete;
 

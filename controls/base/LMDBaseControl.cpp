@@ -2,6 +2,7 @@
 
 #include "LMDCustomControl.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <TCustomForm.h>
@@ -12,9 +13,13 @@ using enum TOperation;
 TAWO_IMPLEMENT_CLASS(TLMDBaseControl)
 
 TLMDBaseControl::TLMDBaseControl(TComponent* owner)
-    : TLMDControl(owner), FImageLink(TNotifyEvent(this, &TLMDBaseControl::GetIMLChange)) {}
+    : TLMDControl(owner),
+      FImageLink(TNotifyEvent(this, &TLMDBaseControl::GetIMLChange)),
+      FBackFX(std::make_unique<TLMDBitmapEffectObject>()) {
+  FBackFX->OnChange = TNotifyEvent(this, &TLMDBaseControl::GetChange);
+}
 
-TLMDBaseControl::~TLMDBaseControl() = default;
+TLMDBaseControl::~TLMDBaseControl() { FBackFX->OnChange = nullptr; }
 
 void TLMDBaseControl::SetImageList(TLMDCustomImageList* value) {
   FImageLink.SetImageList(value, this);
@@ -53,16 +58,30 @@ POINT TLMDBaseControl::BackMapPoint(int x, int y) {
 
 void TLMDBaseControl::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
+// A connector's items are complete only once the form is loaded.
+void TLMDBaseControl::Loaded() {
+  inherited::Loaded();
+  if (LMDIsCollectionImageList(ImageList())) GetIMLChange(nullptr);
+}
+
+// A container being destroyed is no longer a container when its removal is announced, so the
+// lists are recognised by identity alone.
 void TLMDBaseControl::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == opRemove && component != nullptr && component == ImageList()) SetImageList(nullptr);
+  if (operation != opRemove || component == nullptr) return;
+  if (component == ImageList()) SetImageList(nullptr);
+  TLMDAlphaObject* alpha = FBackFX->AlphaBlend();
+  if (!ComponentState().Contains(TComponentStateItem::csDestroying) && component == alpha->ImageList()) {
+    alpha->SetImageList(nullptr);
+  }
 }
 
 void TLMDBaseControl::Dispatch(TMessage& message) {
   if (message.Msg == CM_LMDBACKCHANGED) {
+    FBackFX->DestroyBuffer();
     if (!IsLoading() && CheckOptimized()) GetChange(nullptr);
     return;
   }

@@ -1,10 +1,15 @@
 // Unit LMDBaseControl: TLMDBaseControl, the windowless control base that links to an image
 // container: the control registers its change link with the container, hears of its changes
-// through GetIMLChange and lets go of it when the container is destroyed.
+// through GetIMLChange and lets go of it when the container is destroyed. It also owns the
+// background bitmap effect (BackFX), whose cached result goes stale when the background does.
 #pragma once
 
 #include "LMDControl.h"
 #include "LMDImageLink.h"
+
+#include <LMDBitmapEffectObject.h>
+
+#include <memory>
 
 class TLMDBaseControl : public TLMDControl {
   TAWO_CLASS(TLMDBaseControl, TLMDControl)
@@ -22,6 +27,9 @@ class TLMDBaseControl : public TLMDControl {
   void SetIndex(int32_t index, int32_t value);
   // True unless ImageList is set and holds the item (ListIndex, ImageIndex).
   bool IMLEmpty() const { return FImageLink.IMLEmpty(); }
+  TLMDBitmapEffectObject* BackFX() const { return FBackFX.get(); }
+  // Copies into the owned object.
+  void SetBackFX(TLMDBitmapEffectObject* value) { FBackFX->Assign(value); }
 
   // The rectangle of client coordinates in screen coordinates.
   RECT GetScreenRect(const RECT& rect);
@@ -37,9 +45,11 @@ class TLMDBaseControl : public TLMDControl {
   virtual void GetIMLChange(TObject* sender);
 
   void DefineProperties(TFiler& filer) override;
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void Dispatch(TMessage& message) override;
 
  private:
   TLMDImageLink FImageLink;
+  std::unique_ptr<TLMDBitmapEffectObject> FBackFX;
 };

@@ -1,5 +1,6 @@
 #include "LMDCustomControl.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <TBitmap.h>
@@ -14,13 +15,16 @@ using enum TPenStyle;
 TAWO_IMPLEMENT_CLASS(TLMDCustomControl)
 
 TLMDCustomControl::TLMDCustomControl(TComponent* owner)
-    : TCustomControl(owner), FImageLink(TNotifyEvent(this, &TLMDCustomControl::GetIMLChange)) {
+    : TCustomControl(owner),
+      FImageLink(TNotifyEvent(this, &TLMDCustomControl::GetIMLChange)),
+      FBackFX(std::make_unique<TLMDBitmapEffectObject>()) {
+  FBackFX->OnChange = TNotifyEvent(this, &TLMDCustomControl::GetChange);
   SetWidth(100);
   SetHeight(40);
   SetTabStop(false);
 }
 
-TLMDCustomControl::~TLMDCustomControl() = default;
+TLMDCustomControl::~TLMDCustomControl() { FBackFX->OnChange = nullptr; }
 
 void TLMDCustomControl::SetMouseAbove(bool) {
   FMouseAbove = true;
@@ -205,12 +209,23 @@ void TLMDCustomControl::RestoreBorderFront() {
 
 void TLMDCustomControl::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
+// A connector's items are complete only once the form is loaded.
+void TLMDCustomControl::Loaded() {
+  inherited::Loaded();
+  if (LMDIsCollectionImageList(ImageList())) GetIMLChange(nullptr);
+}
+
+// A container being destroyed is no longer a container when its removal is announced, so the
+// lists are recognised by identity alone.
 void TLMDCustomControl::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == opRemove && component != nullptr && component == ImageList()) SetImageList(nullptr);
+  if (operation != opRemove || component == nullptr) return;
+  if (component == ImageList()) SetImageList(nullptr);
+  TLMDAlphaObject* alpha = FBackFX->AlphaBlend();
+  if (!ComponentState().Contains(csDestroying) && component == alpha->ImageList()) alpha->SetImageList(nullptr);
 }
 
 void TLMDCustomControl::BroadcastBackChanged() {
@@ -220,6 +235,7 @@ void TLMDCustomControl::BroadcastBackChanged() {
 
 void TLMDCustomControl::BackChanged() {
   if (IsLoading() || ComponentState().Contains(csDestroying)) return;
+  FBackFX->DestroyBuffer();
   if (CheckOptimized()) {
     Repaint();
     BroadcastBackChanged();
@@ -230,6 +246,7 @@ void TLMDCustomControl::BackChanged() {
 
 void TLMDCustomControl::AfterMove() {
   if (CheckOptimized()) {
+    FBackFX->DestroyBuffer();
     Repaint();
     PaintControls(Canvas()->Handle(), nullptr);
   }
@@ -240,6 +257,7 @@ void TLMDCustomControl::AfterMove() {
 }
 
 void TLMDCustomControl::AfterSize() {
+  FBackFX->DestroyBuffer();
   if ((FTransparentMode == 1 && FTransparent) || CheckOptimized()) {
     Repaint();
     BroadcastBackChanged();

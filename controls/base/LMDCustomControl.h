@@ -2,13 +2,17 @@
 // a window. Beside the mouse, image-container and transparency concerns of the windowless
 // bases it paints a "flat" border in the face colour while the control is idle, raises
 // OnAfterEnter / OnAfterExit once a focus change is complete, and answers the background
-// queries of transparent children.
+// queries of transparent children. It owns a background bitmap effect (BackFX) whose cached
+// result is dropped whenever the background may have changed.
 #pragma once
 
 #include "LMDBase.h"
 #include "LMDImageLink.h"
 
+#include <LMDBitmapEffectObject.h>
 #include <TCustomControl.h>
+
+#include <memory>
 
 class TLMDCustomControl : public TCustomControl {
   TAWO_CLASS(TLMDCustomControl, TCustomControl)
@@ -42,6 +46,9 @@ class TLMDCustomControl : public TCustomControl {
   void SetIndex(int32_t index, int32_t value);
   // True unless ImageList is set and holds the item (ListIndex, ImageIndex).
   bool IMLEmpty() const { return FImageLink.IMLEmpty(); }
+  TLMDBitmapEffectObject* BackFX() const { return FBackFX.get(); }
+  // Copies into the owned object.
+  void SetBackFX(TLMDBitmapEffectObject* value) { FBackFX->Assign(value); }
 
   // The handler of the owned sub-objects.
   virtual void GetChange(TObject* sender);
@@ -83,6 +90,7 @@ class TLMDCustomControl : public TCustomControl {
   void DrawDashedFrame();
 
   void DefineProperties(TFiler& filer) override;
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
   void CreateParams(TCreateParams& params) override;
   void Paint() override;
@@ -107,5 +115,6 @@ class TLMDCustomControl : public TCustomControl {
   bool FTransparent = false;
   bool FRepaintOnChange = true;
   TLMDImageLink FImageLink;
+  std::unique_ptr<TLMDBitmapEffectObject> FBackFX;
   uint8_t FTransparentMode = 0;
 };

@@ -1,10 +1,6 @@
 #include "LMDImageLink.h"
 
-#include "LMDBase.h"
-
 #include <LMDCustomImageList.h>
-
-#include <TReader.h>
 
 TLMDImageLink::TLMDImageLink(TNotifyEvent onChange) : FChangeLink(std::make_unique<TLMDChangeLink>()) {
   FChangeLink->OnChange = onChange;
@@ -33,14 +29,4 @@ bool TLMDImageLink::SetIndex(int32_t index, int32_t value) {
 
 bool TLMDImageLink::IMLEmpty() const {
   return FImageList == nullptr || !FImageList->IsValidItem(FListIndex, FImageIndex);
-}
-
-void TLMDImageLink::DefineInternal(TFiler& filer, const std::function<void()>& clear) {
-  filer.DefineProperty(
-      IDS_INTERNAL,
-      [clear](TReader& reader) {
-        reader.ReadString();
-        clear();
-      },
-      nullptr, false);
 }

@@ -6,7 +6,6 @@
 #include "LMDChangeLink.h"
 
 #include <TComponent.h>
-#include <TFiler.h>
 
 #include <memory>
 
@@ -30,12 +29,6 @@ class TLMDImageLink {
   bool SetIndex(int32_t index, int32_t value);
   // True unless a container is linked and holds the item (ListIndex, ImageIndex).
   bool IMLEmpty() const;
-
-  // The "Internal" stream property. It names one of the application-wide lists instead of a
-  // component reference; no such list is linked into this library, so it is never written,
-  // and a name read back leaves the control without a container (`clear`) rather than
-  // pointing it at a foreign one.
-  static void DefineInternal(TFiler& filer, const std::function<void()>& clear);
 
  private:
   TLMDCustomImageList* FImageList = nullptr;

@@ -2,6 +2,7 @@
 
 #include "LMDConst.h"
 
+#include <Classes.h>
 #include <RTLConsts.h>
 #include <TApplication.h>
 
@@ -18,17 +19,7 @@ TAWO_PUBLISHED(TLMDTimerPool, published) {
 
 namespace {
 
-constexpr const char* kUtilityWindowClass = "TPUtilWindow";
 constexpr UINT_PTR kMainTimerId = 1;
-
-void RegisterUtilityWindowClass(WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), kUtilityWindowClass, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kUtilityWindowClass;
-  RegisterClassA(&windowClass);
-}
 
 }  // namespace
 
@@ -129,28 +120,32 @@ void TLMDTimerPool::HandleTimers() {
   FPCounter = FPCounter == std::numeric_limits<int32_t>::max() ? 0 : FPCounter + 1;
 }
 
+// The utility window class is shared with the framework's other utility windows; each
+// window gets its own procedure, bound to this pool, whichever of them registered the class.
 void TLMDTimerPool::CreateUtilityWindow() {
   if (FWindow != nullptr) return;
-  RegisterUtilityWindowClass(&UtilityWindowProc);
-  FWindow = CreateWindowExA(0, kUtilityWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  if (FWindow == nullptr) throw EOutOfResources("Not enough timers available");
-  SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  try {
+    FWindow = AllocateHWnd(TWndMethod(this, &TLMDTimerPool::UtilityWndProc));
+  } catch (const EOutOfResources&) {
+    throw EOutOfResources("Not enough timers available");
+  }
 }
 
 // Without timers the pool keeps no window, so none is left to destroy when the program ends
 // and the window system may already be gone.
 void TLMDTimerPool::ReleaseUtilityWindow() {
   if (FWindow == nullptr) return;
-  DestroyWindow(FWindow);
+  DeallocateHWnd(FWindow);
   FWindow = nullptr;
 }
 
-LRESULT CALLBACK TLMDTimerPool::UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* pool = reinterpret_cast<TLMDTimerPool*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message != WM_TIMER || pool == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  pool->Tick();
-  return 0;
+void TLMDTimerPool::UtilityWndProc(TMessage& message) {
+  if (message.Msg == WM_TIMER) {
+    Tick();
+    message.Result = 0;
+    return;
+  }
+  message.Result = DefWindowProcA(FWindow, message.Msg, message.WParam, message.LParam);
 }
 
 // A tick that arrives while a timer event is still running (it pumped messages) is dropped.

@@ -49,7 +49,7 @@ class TLMDTimerPool : public TLMDCustomComponent {
   void HandleTimers();
 
  private:
-  static LRESULT CALLBACK UtilityWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void UtilityWndProc(TMessage& message);
   void CreateUtilityWindow();
   void ReleaseUtilityWindow();
   void Tick();

@@ -2,6 +2,7 @@
 
 #include "LMDButtonBase.h"
 #include "LMDButtonLayout.h"
+#include "LMDContainer.h"
 #include "LMDFXCaption.h"
 #include "LMDCustomImageList.h"
 #include "LMDDropDownMenu.h"
@@ -138,7 +139,7 @@ void TLMDCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
 
 void TLMDCustomButton::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  TLMDImageLink::DefineInternal(filer, [this] { SetImageList(nullptr); });
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
 // The glyph was not taken from the list while the indices were still being read.

@@ -78,6 +78,9 @@ void TLMDBitmapListItem::LoadFromSource() {
     case sdFile:
       LMDBMLGetItem(prefixFolder + list->FileName(), Ident(), FBitmap.get());
       break;
+    case sdAppResource:
+      FBitmap->LoadFromResourceID(GetModuleHandleA(nullptr), Ident());
+      break;
     case sdPath: {
       const AnsiString folder = list->Prefix() == ppFixed ? ExtractFilePath(list->FileName()) : prefixFolder;
       const AnsiString stem = ExtractFileName(list->FileName()).substr(0, 3);

@@ -2,6 +2,7 @@
 
 #include "LMDBitmapListItem.h"
 #include "LMDImageListItem.h"
+#include "LMDWaveListItem.h"
 
 #include <SysUtils.h>
 #include <TFileStream.h>
@@ -54,6 +55,10 @@ AnsiString LMDICGetSuffix(TLMDListItemClassType type, bool withDot) { return Wit
 
 AnsiString LMDICGetItemSuffix(TLMDListItemClassType type, bool withDot) {
   return WithDot(kItemExtensions, type, withDot);
+}
+
+AnsiString LMDICGetSignature(TLMDListItemClassType type) {
+  return type == icInvalid ? AnsiString() : AnsiString(kSignatures[static_cast<size_t>(type)]);
 }
 
 void LMDWriteSignature(TStream& stream, TLMDListItemClassType type) {
@@ -113,5 +118,12 @@ bool LMDIMLGetItem(const AnsiString& fileName, int32_t index, TLMDImageListItem*
   TLMDImageListItem item(nullptr);
   LMDListGetItemFromFile(fileName, icImageList, nullptr, item, index);
   if (strip != nullptr) strip->Assign(&item);
+  return true;
+}
+
+bool LMDWVLGetItem(const AnsiString& fileName, int32_t index, TMemoryStream* wave) {
+  TLMDWaveListItem item(nullptr);
+  LMDListGetItemFromFile(fileName, icWave, nullptr, item, index);
+  if (wave != nullptr) wave->LoadFromStream(*item.Wave());
   return true;
 }

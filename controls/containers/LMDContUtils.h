@@ -5,6 +5,7 @@
 #include "LMDCustomContainer.h"
 
 #include <TBitmap.h>
+#include <TMemoryStream.h>
 #include <TStream.h>
 
 #include <cstdint>
@@ -16,6 +17,8 @@ inline constexpr const char* LMDCannotOpenFile = "Cannot open file %s";
 AnsiString LMDICGetSuffix(TLMDListItemClassType type, bool withDot);
 AnsiString LMDICGetItemSuffix(TLMDListItemClassType type, bool withDot);
 
+// The eight characters of a list type's signature ("LMDBML30"); empty for icInvalid.
+AnsiString LMDICGetSignature(TLMDListItemClassType type);
 void LMDWriteSignature(TStream& stream, TLMDListItemClassType type);
 // Reads the 9-byte signature; true when it is the one of `type`.
 bool LMDReadSignature(TStream& stream, TLMDListItemClassType type);
@@ -35,3 +38,5 @@ bool LMDBMLGetItem(const AnsiString& fileName, int32_t index, TBitmap* bitmap);
 // Strip number `index` of an image-list file, assigned into `strip`.
 class TLMDImageListItem;
 bool LMDIMLGetItem(const AnsiString& fileName, int32_t index, TLMDImageListItem* strip);
+// The wave bytes of item `index` of a wave-list file.
+bool LMDWVLGetItem(const AnsiString& fileName, int32_t index, TMemoryStream* wave);

@@ -102,7 +102,7 @@ void TLMDImageListItem::Clear() {
 
 bool TLMDImageListItem::CheckImage(TBitmap* bitmap) const {
   if (bitmap == nullptr) return false;
-  if (bitmap->Height() == FHeight && bitmap->Width() > 0 && bitmap->Width() % FWidth == 0) return true;
+  if (bitmap->Height() == FHeight && bitmap->Width() % FWidth == 0) return true;
   throw EInvalidGraphicOperation(kInvalidImageSize);
 }
 

@@ -171,6 +171,16 @@ void TLMDListItem::WriteBitmap(TStream& stream, TBitmap* bitmap, TLMDSavePixelFo
     reduced.SetPixelFormat(kSaveFormats[static_cast<size_t>(format)]);
     reduced.SaveToStream(raw);
   }
+  WriteBlock(stream, raw);
+}
+
+void TLMDListItem::ReadBitmap(TStream& stream, TBitmap* bitmap) {
+  TMemoryStream raw;
+  ReadBlock(stream, raw);
+  bitmap->LoadFromStream(raw);
+}
+
+void TLMDListItem::WriteBlock(TStream& stream, TMemoryStream& raw) {
   if (FCompressed) {
     WriteCompressed(stream, raw);
     return;
@@ -179,8 +189,7 @@ void TLMDListItem::WriteBitmap(TStream& stream, TBitmap* bitmap, TLMDSavePixelFo
   stream.WriteBuffer(raw.Memory(), raw.Size());
 }
 
-void TLMDListItem::ReadBitmap(TStream& stream, TBitmap* bitmap) {
-  TMemoryStream raw;
+void TLMDListItem::ReadBlock(TStream& stream, TMemoryStream& raw) {
   if (FCompressed) {
     ReadCompressed(stream, raw);
   } else {
@@ -188,5 +197,4 @@ void TLMDListItem::ReadBitmap(TStream& stream, TBitmap* bitmap) {
     if (length > 0) raw.CopyFrom(stream, length);
   }
   raw.SetPosition(0);
-  bitmap->LoadFromStream(raw);
 }

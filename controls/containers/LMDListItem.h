@@ -6,6 +6,7 @@
 #include <LMDBase.h>
 #include <LMDCustomComponent.h>
 #include <TBitmap.h>
+#include <TMemoryStream.h>
 #include <TStream.h>
 
 #include <cstdint>
@@ -63,6 +64,10 @@ class TLMDListItem : public TLMDCustomComponent {
   // bitmap for the other pixel formats, length-prefixed or in compressed blocks.
   void WriteBitmap(TStream& stream, TBitmap* bitmap, TLMDSavePixelFormat format);
   void ReadBitmap(TStream& stream, TBitmap* bitmap);
+  // Data bytes as stored in records: length-prefixed, or in compressed blocks when Compressed.
+  // Reading leaves `raw` at position 0.
+  void WriteBlock(TStream& stream, TMemoryStream& raw);
+  void ReadBlock(TStream& stream, TMemoryStream& raw);
 
  private:
   AnsiString FDescription;

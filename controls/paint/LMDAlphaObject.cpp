@@ -2,6 +2,7 @@
 
 #include "LMDBmp.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <algorithm>
@@ -46,6 +47,11 @@ void TLMDAlphaObject::Assign(TPersistent* source) {
   if (other->ImageList() != nullptr) other->ImageList()->RegisterChanges(FChangeLink.get());
   // Last, so that the one change the fill's Assign raises tells the holder of the whole copy.
   FFillObject->Assign(other->FFillObject.get());
+}
+
+void TLMDAlphaObject::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  LMDDefineInternal(filer, ImageList(), [this](TLMDCustomImageList* list) { SetImageList(list); });
 }
 
 AnsiString TLMDAlphaObject::GetSetStr() const {

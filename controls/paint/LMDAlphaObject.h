@@ -60,6 +60,10 @@ class TLMDAlphaObject : public TLMDObject {
   // Refreshes the fill's list bitmap from the image list, then notifies.
   void GetIMLChange(TObject* sender);
 
+ protected:
+  // "Internal" names a global image list, which has no reference to write.
+  void DefineProperties(TFiler& filer) override;
+
  private:
   float FStrength = 0.6f;
   int32_t FImageIndex = 0;

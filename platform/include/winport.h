@@ -100,6 +100,12 @@ BOOL WINAPI WinportWindowScreenshot(HWND hwnd, LPCSTR path);
 // The colour of a pixel of the composed screen.
 COLORREF WINAPI WinportScreenPixel(int x, int y);
 
+// Adds a resource of the program module, as the resource section of an executable holds it:
+// `type` and `name` are numbers (MAKEINTRESOURCE) or names (case-insensitive); the bytes are
+// copied. A second resource of the same type and name replaces the first, whose locked bytes
+// are then no longer valid.
+BOOL WINAPI WinportAddResource(LPCSTR type, LPCSTR name, LPCVOID data, DWORD size);
+
 // Debug counts for leak checks: live windows, window DCs not released, live GDI objects
 // (stock objects excluded; window DCs and private DCs included).
 UINT WINAPI WinportLiveWindowCount(void);

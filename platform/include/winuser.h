@@ -216,6 +216,8 @@ typedef VOID(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
+#define RT_BITMAP MAKEINTRESOURCE(2)
+#define RT_RCDATA MAKEINTRESOURCE(10)
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
@@ -1195,8 +1197,14 @@ BOOL WINAPI TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved
 BOOL WINAPI TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hwnd, LPTPMPARAMS lptpm);
 BOOL WINAPI EndMenu(void);
 
-// Module handle of the program (declared with USER until kernel32 carries modules)
+// Module handle of the program and the program's resources (declared with USER until kernel32
+// carries modules)
 HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
+HRSRC WINAPI FindResourceA(HMODULE hModule, LPCSTR lpName, LPCSTR lpType);
+HGLOBAL WINAPI LoadResource(HMODULE hModule, HRSRC hResInfo);
+LPVOID WINAPI LockResource(HGLOBAL hResData);
+DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
+BOOL WINAPI FreeResource(HGLOBAL hResData);
 
 }  // extern "C"
 
@@ -1243,4 +1251,5 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR lpModuleName);
 #define AppendMenu AppendMenuA
 #define InsertMenu InsertMenuA
 #define GetModuleHandle GetModuleHandleA
+#define FindResource FindResourceA
 #define TabbedTextOut TabbedTextOutA

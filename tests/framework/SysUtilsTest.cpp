@@ -145,6 +145,19 @@ TEST(FileNames, PathPartsAndExtensions) {
   EXPECT_EQ(ExcludeTrailingBackslash("C:\\TAWO"), "C:\\TAWO");
 }
 
+// The file system takes '/' as well as '\\', so host-style names split the same way.
+TEST(FileNames, ForwardSlashesSeparateNamesToo) {
+  EXPECT_EQ(ExtractFilePath("/tmp/lists/icons.bml"), "/tmp/lists/");
+  EXPECT_EQ(ExtractFilePath("Z:/tmp\\mixed/a.bmp"), "Z:/tmp\\mixed/");
+  EXPECT_EQ(ExtractFileName("/tmp/lists/icons.bml"), "icons.bml");
+  EXPECT_EQ(ExtractFileDir("/tmp/lists/icons.bml"), "/tmp/lists");
+  EXPECT_EQ(ExtractFileDir("C:/tawo.exe"), "C:/");
+  EXPECT_EQ(ExtractFileExt("/tmp/dir.v2/file"), "");
+  EXPECT_EQ(ChangeFileExt("/tmp/dir.v2/file", ".ini"), "/tmp/dir.v2/file.ini");
+  EXPECT_EQ(IncludeTrailingBackslash("/tmp/"), "/tmp/");
+  EXPECT_EQ(ExcludeTrailingBackslash("/tmp/"), "/tmp");
+}
+
 TEST(Dates, EncodeDecodeAndText) {
   EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
   EXPECT_EQ(EncodeDate(2000, 1, 1), 36526);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <LMDBitmapList.h>
+#include <LMDContainer.h>
 #include <LMDCustomControl.h>
 #include <LMDGraphicControl.h>
 
@@ -118,11 +119,11 @@ TEST_F(GraphicControlTest, DefaultsAreNotStreamedAndChangedValuesAre) {
   EXPECT_EQ(text.find("Internal"), AnsiString::npos) << text;
 }
 
-TEST_F(GraphicControlTest, ReadingAnInternalListNameLeavesTheControlWithoutAContainer) {
+TEST_F(GraphicControlTest, ReadingAnInternalListNameLinksTheGlobalList) {
   TLMDBitmapList container(form_);
   probe_->SetImageList(&container);
   LoadFormText("object Probe: TGraphicProbe\n  Internal = 'LMDIML30'\nend\n", probe_);
-  EXPECT_EQ(probe_->ImageList(), nullptr);
+  EXPECT_EQ(probe_->ImageList(), LMDContainer->ImageList());
   EXPECT_EQ(container.Clients()->Count(), 0);
 }
 

@@ -10,6 +10,7 @@
 #include <LMDPoolTimer.h>
 #include <LMDTimerPool.h>
 
+#include <Menus.h>
 #include <TApplication.h>
 
 #include <memory>
@@ -180,6 +181,22 @@ TEST_F(TimerPoolTest, AnEventsExceptionGoesToTheApplicationAndTheTicksGoOn) {
   EXPECT_EQ(listener.senders.size(), 3u);
   EXPECT_EQ(listener.failures, (std::vector<TObject*>(3, pool.get())));
   EXPECT_EQ(listener.messages[0], "boom");
+}
+
+// The popup menu's owner window and the pool's window are utility windows of one window class;
+// the pool's window hears its timer whichever of them registered the class first.
+TEST_F(TimerPoolTest, ATimerMadeAfterAPopupMenuWasShownFires) {
+  TComponent owner(nullptr);
+  TPopupMenu menu(nullptr);
+  auto* item = new TMenuItem(&owner);
+  item->SetCaption("Pozycja");
+  menu.Items()->Add(item);
+  WinportMouseClick(WINPORT_BUTTON_LEFT, 900, 700);  // closes the menu again
+  menu.Popup(300, 300);
+
+  pool->AddTimer(1, 50, Handler());
+  Advance(100);
+  EXPECT_EQ(listener.senders.size(), 2u);
 }
 
 TEST(TimerPoolStreaming, MinIntervalChangesOnlyWhileLoading) {

@@ -3,6 +3,7 @@
 #include <Classes.h>
 #include <LMDProcsLZRW.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -71,14 +72,21 @@ TEST(LZRW, RunsAndCopiesHaveTheirByteLayout) {
 }
 
 TEST(LZRW, DamagedBlocksRaiseInsteadOfOverrunning) {
-  const std::vector<uint8_t> good = Compressed(Mixed());
+  const std::vector<uint8_t> input = Mixed();
+  const std::vector<uint8_t> good = Compressed(input);
+  int shorterBlocks = 0;
   for (size_t cut = 1; cut < good.size(); cut += 37) {
     std::vector<uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut));
     try {
-      Restored(truncated);  // a cut between items is a shorter valid block
+      // A cut between items is a shorter valid block: the start of the input.
+      const std::vector<uint8_t> restored = Restored(truncated);
+      ASSERT_LE(restored.size(), input.size()) << "cut at " << cut;
+      EXPECT_TRUE(std::equal(restored.begin(), restored.end(), input.begin())) << "cut at " << cut;
+      ++shorterBlocks;
     } catch (const EReadError&) {
     }
   }
+  EXPECT_GT(shorterBlocks, 0);
   // A copy reaching before the start of the output.
   EXPECT_THROW(Restored({0x40, 0x40, 0x00, 0x41, 0x23, 0x00}), EReadError);
   // A run larger than the room given.

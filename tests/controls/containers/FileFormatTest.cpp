@@ -156,8 +156,10 @@ TEST(ContainerFile, DamagedRecordsRaiseAndLeaveAConsistentList) {
   for (size_t cut = 0; cut < good.size(); ++cut) {
     TLMDBitmapList list(nullptr);
     EXPECT_THROW(LoadBytes(list, good.substr(0, cut)), Exception) << "cut at " << cut;
-    for (int i = 0; i < list.Count(); ++i) list.IsValidItem(i, 0);
+    EXPECT_LE(list.Count(), 2) << "cut at " << cut;
   }
+  // A flipped byte either raises or gives a list that saves and reads back as it is.
+  int readLists = 0;
   for (size_t at = 0; at < good.size(); ++at) {
     std::string flipped = good;
     flipped[at] = static_cast<char>(flipped[at] ^ 0xA5);
@@ -165,8 +167,15 @@ TEST(ContainerFile, DamagedRecordsRaiseAndLeaveAConsistentList) {
     try {
       LoadBytes(list, flipped);
     } catch (const Exception&) {
+      continue;
     }
+    ++readLists;
+    TLMDBitmapList again(nullptr);
+    LoadBytes(again, Saved(list));
+    ASSERT_EQ(again.Count(), list.Count()) << "flip at " << at;
+    for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(again.Items(i)->Description(), list.Items(i)->Description());
   }
+  EXPECT_GT(readLists, 0);
   TLMDBitmapList list(nullptr);
   EXPECT_THROW(LoadBytes(list, std::string("\xFF\xFF\xFF\x7F\x00", 5)), EReadError);
   EXPECT_THROW(LoadBytes(list, std::string("\xFF\xFF\xFF\xFF", 4)), EReadError);

@@ -47,6 +47,35 @@ TEST(ImageStrip, GrowsInStepsAndRefusesWrongSizes) {
   EXPECT_EQ(strip.Add(nullptr, nullptr), 5);
 }
 
+// A strip of several images (or of none) is taken; Add keeps the first image of it.
+TEST(ImageStrip, ImagesMayBeAnyMultipleOfTheWidthIncludingNone) {
+  const struct {
+    int width;
+    int height;
+    bool accepted;
+  } cases[] = {{0, 16, true}, {16, 16, true}, {48, 16, true}, {10, 16, false},
+               {17, 16, false}, {16, 15, false}, {0, 15, false}};
+  TLMDImageListItem strip(16, 16);
+  for (const auto& c : cases) {
+    TBitmap image;
+    image.SetPixelFormat(pf24bit);
+    image.SetSize(c.width, c.height);
+    if (c.accepted) {
+      EXPECT_TRUE(strip.CheckImage(&image)) << c.width << " x " << c.height;
+    } else {
+      EXPECT_THROW(strip.CheckImage(&image), EInvalidGraphicOperation) << c.width << " x " << c.height;
+    }
+  }
+  TBitmap none;
+  none.SetSize(0, 16);
+  EXPECT_EQ(strip.Add(&none, nullptr), 0);
+  auto wide = Square(32, clBlue);
+  wide->SetHeight(16);
+  EXPECT_EQ(strip.Add(wide.get(), nullptr), 1);
+  EXPECT_EQ(strip.Count(), 2);
+  EXPECT_EQ(StripPixel(strip, 1), clBlue);
+}
+
 TEST(ImageStrip, DeleteInsertAndMoveKeepImagesAtTheirSlots) {
   TLMDImageListItem strip(16, 16);
   const auto red = Square(16, clRed);

@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev
   fonts-wine fonts-liberation2 fonts-dejavu-core
   xvfb xdotool x11-apps liblnk-utils twm xfonts-base
-  g++-mingw-w64-x86-64-posix wine wine64
+  g++-mingw-w64-x86-64-posix wine wine64 locales
 )
 
 missing=()
@@ -20,15 +20,20 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "setup: installing ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The Windows programs run in Wine under a Polish locale, whose ANSI code page is Windows-1250.
+if ! locale -a | grep -qi '^pl_PL\.utf-\?8$'; then
+  echo "setup: generating the pl_PL.UTF-8 locale"
+  "${as_root[@]}" localedef -i pl_PL -c -f UTF-8 pl_PL.UTF-8
+fi

@@ -2,11 +2,11 @@
 
 #include "LMDUtilsBitmap.h"
 
+#include <LMDContainer.h>
 #include <LMDCustomImageList.h>
 
 #include <TFiler.h>
 #include <TPopupMenu.h>
-#include <TReader.h>
 #include <TStream.h>
 
 #include <algorithm>
@@ -259,13 +259,8 @@ void TLMDCustomMMButton::WriteIndicesNew2(TStream& stream) {
 
 void TLMDCustomMMButton::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  filer.DefineProperty(
-      "ButtonFace",
-      [this](TReader& reader) {
-        reader.ReadString();
-        SetButtonFaceImageList(nullptr);
-      },
-      nullptr, false);
+  LMDDefineInternal(
+      filer, ButtonFaceImageList(), [this](TLMDCustomImageList* list) { SetButtonFaceImageList(list); }, "ButtonFace");
   filer.DefineBinaryProperty("ButtonFaceIndices", [this](TStream& stream) { ReadIndices(stream, true, 7); }, nullptr,
                              false);
   filer.DefineBinaryProperty("ButtonFaceIndicesNew", [this](TStream& stream) { ReadIndices(stream, false, 7); },

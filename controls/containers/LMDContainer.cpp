@@ -99,9 +99,9 @@ TLMDCustomContainer* LMDReadGlobalIdent(TReader& reader) {
 }
 
 void LMDDefineInternal(TFiler& filer, const TLMDCustomImageList* list,
-                       const std::function<void(TLMDCustomImageList*)>& setImageList) {
+                       const std::function<void(TLMDCustomImageList*)>& setImageList, const char* name) {
   filer.DefineProperty(
-      IDS_INTERNAL,
+      name,
       [setImageList](TReader& reader) {
         setImageList(dynamic_cast<TLMDCustomImageList*>(LMDReadGlobalIdent(reader)));
       },

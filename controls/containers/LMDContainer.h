@@ -9,6 +9,7 @@
 #include "LMDStringList.h"
 #include "LMDWaveList.h"
 
+#include <LMDBase.h>
 #include <LMDBaseContainer.h>
 #include <TFiler.h>
 #include <TReader.h>
@@ -60,11 +61,13 @@ void LMDWriteGlobalIdent(TWriter& writer, const TComponent* list);
 // Reads a signature and returns the global list it names; none for any other text.
 TLMDCustomContainer* LMDReadGlobalIdent(TReader& reader);
 class TLMDCustomImageList;
-// The hidden "Internal" stream property of a holder of an image list: written, as the list's
-// global ident, only when `list` is a global list; read back, it hands `setImageList` the global
-// image list named, or none for any other text.
+// The hidden "Internal" stream property of a holder of an image list (or another property of
+// that kind, named `name`): written, as the list's global ident, only when `list` is a global
+// list; read back, it hands `setImageList` the global image list named, or none for any other
+// text.
 void LMDDefineInternal(TFiler& filer, const TLMDCustomImageList* list,
-                       const std::function<void(TLMDCustomImageList*)>& setImageList);
+                       const std::function<void(TLMDCustomImageList*)>& setImageList,
+                       const char* name = IDS_INTERNAL);
 // Lists holding one picture per item: the bitmap list and the picture list.
 bool LMDIsSingleItemImageList(const TComponent* list);
 // Connectors to the framework's image lists, whose items are complete only after loading.

@@ -2,6 +2,9 @@
 // system libraries) run by Wine on an X display, driven with xdotool: a click on "Instaluj"
 // installs the demo CD into the Wine prefix's drive C: (the tree, the record that `wine reg
 // query` reads back, a shortcut that lnkinfo reads); a click on "Usuń" takes all three away.
+// Wine runs in a Polish locale, so its ANSI code page is Windows-1250 as on the systems the
+// installer is made for. Wine's short names are not "PROGRA~1", so the program installs into
+// C:\TAWO there.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <windows.h>
@@ -24,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
-std::string Run(const std::string& command, int* status = nullptr) {
+std::string Shell(const std::string& command, int* status = nullptr) {
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
   std::string output;
   char buffer[512];
@@ -45,8 +48,9 @@ bool WaitFor(const std::function<bool()>& done, int seconds) {
 class InstallerInWine : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!XvfbSession::ToolsInstalled() || Run("command -v wine").empty() || Run("command -v lnkinfo").empty()) {
-      GTEST_SKIP() << "Xvfb, xdotool, wine or lnkinfo is not installed (scripts/setup.sh)";
+    if (!XvfbSession::ToolsInstalled() || Shell("command -v wine").empty() || Shell("command -v lnkinfo").empty() ||
+        Shell("locale -a | grep -i '^pl_PL.utf-\\?8$'").empty()) {
+      GTEST_SKIP() << "Xvfb, xdotool, wine, lnkinfo or the pl_PL.UTF-8 locale is missing (scripts/setup.sh)";
     }
     ASSERT_TRUE(fs::exists(WINDOWS_INSTALATOR)) << "the Windows build is missing: " << WINDOWS_INSTALATOR;
     session_ = std::make_unique<XvfbSession>();
@@ -54,16 +58,16 @@ class InstallerInWine : public ::testing::Test {
     char pattern[] = "/tmp/tawo-wine-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     root_ = pattern;
-    wine_ = "DISPLAY=" + session_->Display() + " WINEPREFIX='" + root_ + "/wine' WINEDEBUG=-all " +
+    wine_ = "DISPLAY=" + session_->Display() + " LANG=pl_PL.UTF-8 WINEPREFIX='" + root_ + "/wine' WINEDEBUG=-all " +
             "WINEDLLOVERRIDES='mscoree,mshtml=' ";
-    Run(wine_ + "wine wineboot -i");
+    Shell(wine_ + "wine wineboot -i");
     ASSERT_TRUE(fs::exists(root_ + "/wine/drive_c")) << "wine made no prefix";
     WriteCd(root_ + "/wine/drive_c/CD");
   }
 
   void TearDown() override {
     if (root_.empty()) return;
-    Run(wine_ + "wineserver -k");
+    Shell(wine_ + "wineserver -k");
     std::error_code ignored;
     fs::remove_all(root_, ignored);
   }
@@ -81,7 +85,7 @@ class InstallerInWine : public ::testing::Test {
   }
 
   std::string Xdotool(const std::string& arguments) const {
-    return Run("DISPLAY=" + session_->Display() + " timeout 20 xdotool " + arguments);
+    return Shell("DISPLAY=" + session_->Display() + " timeout 20 xdotool " + arguments);
   }
 
   // X and Y of the installer's window once it shows.
@@ -115,7 +119,7 @@ class InstallerInWine : public ::testing::Test {
   }
 
   std::string RecordQuery(int* status) const {
-    return Run(wine_ + "wine reg query 'HKCU\\SOFTWARE\\Welgato\\TAWO'", status);
+    return Shell(wine_ + "wine reg query 'HKCU\\SOFTWARE\\Welgato\\TAWO'", status);
   }
 
   std::unique_ptr<XvfbSession> session_;
@@ -131,7 +135,7 @@ TEST_F(InstallerInWine, InstallsAndRemovesTheDemoCd) {
   EXPECT_EQ(window["WIDTH"], 225);
   EXPECT_EQ(window["HEIGHT"], 285);
   const long x = window["X"], y = window["Y"];
-  const std::string installed = root_ + "/wine/drive_c/Program Files/TAWO";
+  const std::string installed = root_ + "/wine/drive_c/TAWO";
 
   ClickAt(x + 113, y + 230);  // "Instaluj"
   ASSERT_TRUE(WaitFor([&] { return fs::exists(installed + "/TAWO.exe") && !Shortcut().empty(); }, 120))
@@ -145,11 +149,12 @@ TEST_F(InstallerInWine, InstallsAndRemovesTheDemoCd) {
     record = RecordQuery(&status);
     return status == 0;
   }, 20);
-  EXPECT_NE(record.find("instPath    REG_SZ    C:\\Program Files\\TAWO"), std::string::npos) << record;
+  EXPECT_NE(record.find("instPath    REG_SZ    C:\\TAWO\\"), std::string::npos) << record;
   EXPECT_NE(record.find("cdPath    REG_SZ    C:\\CD"), std::string::npos) << record;
   EXPECT_NE(record.find("Wersja"), std::string::npos) << record;
-  const std::string link = Run("lnkinfo '" + Shortcut() + "'");
-  EXPECT_NE(link.find("C:\\Program Files\\TAWO\\TAWO.exe"), std::string::npos) << link;
+  const std::string link = Shell("lnkinfo '" + Shortcut() + "'");
+  EXPECT_NE(link.find("Local path\t\t\t: C:\\TAWO\\TAWO.exe"), std::string::npos) << link;
+  EXPECT_NE(link.find("Working directory\t\t: C:\\TAWO\\"), std::string::npos) << link;
 
   std::this_thread::sleep_for(milliseconds(1000));
   ClickAt(x + 113, y + 230);  // now "Usuń"

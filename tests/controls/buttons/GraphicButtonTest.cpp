@@ -7,6 +7,7 @@
 #include "../../platform/user32/IdleScript.h"
 #include "../paint/FormTextSupport.h"
 #include "LMDBitmapList.h"
+#include "LMDContainer.h"
 #include "LMDCustomMMButton.h"
 #include "LMDOfficeButton.h"
 #include "LMDSpeedButton.h"
@@ -340,6 +341,17 @@ TEST(GraphicButtonForms, FormTextRoundTripsEveryButton) {
   EXPECT_EQ(pictureCopy.GetButtonFaceIndices(), picture.GetButtonFaceIndices());
   EXPECT_EQ(pictureCopy.FaceTransparentColor(), clLime);
   EXPECT_EQ(FormBinary(&pictureCopy), FormBinary(&picture));
+}
+
+TEST(GraphicButtonForms, AGlobalFaceListIsStoredByItsSignature) {
+  TLMDCustomMMButton picture(nullptr);
+  picture.SetButtonFaceImageList(LMDContainer->ImageList());
+  const std::string text = FormText(&picture);
+  EXPECT_NE(text.find("ButtonFace = 'LMDIML30'"), std::string::npos) << text;
+  EXPECT_EQ(text.find("ButtonFaceImageList"), std::string::npos) << text;
+  TLMDCustomMMButton copy(nullptr);
+  LoadFormText(text, &copy);
+  EXPECT_EQ(copy.ButtonFaceImageList(), LMDContainer->ImageList());
 }
 
 TEST(GraphicButtonForms, OlderFaceIndexLayoutsStillLoad) {

@@ -282,6 +282,7 @@ TEST_F(GraphicButtonTest, SpeedButtonFacesPerStyleAndState) {
       {ubsFlat, bsDown, shadow, face},       {ubsWin40, bsUp, light, face},
       {ubsWin40, bsDown, dark, shadow},  // a soft sunken edge      {ubsWin31, bsUp, face, light},
       {ubsDelphi, bsUp, RGB(0, 0, 0), light}, {ubsFlat, bsDisabledUp, face, face},
+      {ubsIntegrated, bsUp, face, RGB(255, 255, 255)}, {ubsIntegrated, bsDown, RGB(128, 128, 128), face},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(static_cast<int>(c.style)) + "/" + std::to_string(static_cast<int>(c.state)));

@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev
   fonts-wine fonts-liberation2 fonts-dejavu-core
   xvfb xdotool x11-apps liblnk-utils twm xfonts-base
-  g++-mingw-w64-x86-64-posix wine wine64 locales
+  g++-mingw-w64-x86-64-posix wine wine64 locales imagemagick
 )
 
 missing=()

@@ -62,16 +62,11 @@ BOOL WINAPI InvertRect(HDC hDC, const RECT* lprc) {
   return PatBlt(hDC, lprc->left, lprc->top, lprc->right - lprc->left, lprc->bottom - lprc->top, DSTINVERT);
 }
 
-// Four XOR strips that never overlap, so drawing the same rectangle twice restores it. The
-// pattern's set pixels invert what is beneath and the others leave it, whatever colours the DC
-// holds: a monochrome pattern takes the DC's text and background colours, so they are black and
-// white for the blits.
+// Four XOR strips that never overlap, so drawing the same rectangle twice restores it.
 BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc) {
   if (!lprc) return FALSE;
   const RECT& r = *lprc;
   HBRUSH brush = FocusPatternBrush();
-  const COLORREF text = SetTextColor(hDC, RGB(0, 0, 0));
-  const COLORREF background = SetBkColor(hDC, RGB(255, 255, 255));
   const int w = r.right - r.left;
   const int inner = r.bottom - r.top - 2;
   BOOL ok = PatternBlit(hDC, brush, r.left, r.top, w, 1, PATINVERT);
@@ -80,8 +75,6 @@ BOOL WINAPI DrawFocusRect(HDC hDC, const RECT* lprc) {
     ok = ok && PatternBlit(hDC, brush, r.left, r.top + 1, 1, inner, PATINVERT);
     if (w > 1) ok = ok && PatternBlit(hDC, brush, r.right - 1, r.top + 1, 1, inner, PATINVERT);
   }
-  SetTextColor(hDC, text);
-  SetBkColor(hDC, background);
   return ok;
 }
 

@@ -112,11 +112,12 @@ void TControl::WndProc(TMessage& message) {
       FControlState.Exclude(csLButtonDown);
     }
   }
+  // Decided before dispatching: a handler may free the control (a form closing with caFree),
+  // and only a control that drags itself is touched afterwards.
+  const bool thresholdDrag = FDragMode == dmAutomatic && !Mouse->DragImmediate() &&
+                             (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK);
   Dispatch(message);
-  if (FDragMode == dmAutomatic && !Mouse->DragImmediate() &&
-      (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)) {
-    BeginDrag(false, Mouse->DragThreshold());
-  }
+  if (thresholdDrag) BeginDrag(false, Mouse->DragThreshold());
 }
 
 void TControl::Dispatch(TMessage& message) {

@@ -35,6 +35,17 @@ bool TLMDBaseControl::ParentKeepsBackground() const {
   return parent != nullptr && parent->HandleAllocated() && parent->BackBitmapCheck();
 }
 
+bool TLMDBaseControl::CanPaintNow() const {
+  return Visible() && Parent() != nullptr && Parent()->HandleAllocated();
+}
+
+void TLMDBaseControl::SetOpaque(bool opaque) {
+  TControlStyle style = ControlStyle();
+  if (opaque) style.Include(TControlStyleItem::csOpaque);
+  else style.Exclude(TControlStyleItem::csOpaque);
+  SetControlStyle(style);
+}
+
 void TLMDBaseControl::GetIMLChange(TObject* sender) {
   GetChange(sender);
 }

@@ -41,6 +41,11 @@ class TLMDBaseControl : public TLMDControl {
   virtual bool CheckOptimized() { return false; }
   // The parent is a library windowed control with a window that hands out its background bitmap.
   bool ParentKeepsBackground() const;
+  // Whether drawing now would reach the screen: a hidden control draws nothing, since its
+  // canvas would paint over whatever its parent shows in its place.
+  bool CanPaintNow() const;
+  // Adds csOpaque to the control style or takes it away.
+  void SetOpaque(bool opaque);
   // The image container changed; descendants reload their image first.
   virtual void GetIMLChange(TObject* sender);
 

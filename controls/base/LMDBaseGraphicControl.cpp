@@ -8,28 +8,23 @@ TAWO_IMPLEMENT_CLASS(TLMDBaseGraphicControl)
 
 TLMDBaseGraphicControl::TLMDBaseGraphicControl(TComponent* owner) : TLMDBaseControl(owner) {
   TControlStyle style = ControlStyle();
-  style.Exclude(csOpaque);
   style.Include(csReplicatable);
   SetControlStyle(style);
+  SetOpaque(false);
   SetHeight(30);
   SetWidth(30);
 }
 
 void TLMDBaseGraphicControl::SetTransparent(bool value) {
   if (value == FTransparent) return;
-  TControlStyle style = ControlStyle();
-  if (value) style.Exclude(csOpaque);
-  else style.Include(csOpaque);
-  SetControlStyle(style);
+  SetOpaque(!value);
   FTransparent = value;
   Perform(CM_TRANSPARENTCHANGED, 0, 0);
 }
 
 void TLMDBaseGraphicControl::DisableTransMode() {
   FTransparent = false;
-  TControlStyle style = ControlStyle();
-  style.Include(csOpaque);
-  SetControlStyle(style);
+  SetOpaque(true);
 }
 
 void TLMDBaseGraphicControl::InvalidateControl() {
@@ -46,10 +41,6 @@ void TLMDBaseGraphicControl::GetChange(TObject*) {
 
 bool TLMDBaseGraphicControl::CheckOptimized() {
   return FTransparent && ParentKeepsBackground();
-}
-
-bool TLMDBaseGraphicControl::CanPaintNow() const {
-  return Visible() && Parent() != nullptr && Parent()->HandleAllocated();
 }
 
 void TLMDBaseGraphicControl::Paint() {

@@ -25,9 +25,6 @@ class TLMDBaseGraphicControl : public TLMDBaseControl {
   bool CheckOptimized() override;
   // Makes the control opaque without a message (for descendants that fill themselves).
   void DisableTransMode();
-  // Whether drawing now would reach the screen: a hidden control draws nothing, since its
-  // canvas would paint over whatever its parent shows in its place.
-  bool CanPaintNow() const;
   void Paint() override;
   void Dispatch(TMessage& message) override;
 

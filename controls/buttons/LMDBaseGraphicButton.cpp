@@ -136,7 +136,6 @@ void TLMDBaseGraphicButton::SetDropDownCombo(bool value) {
   if (value == FDropDownCombo) return;
   if (!IsLoading()) SetWidth(Width() + (value ? FDropDownComboWidth : -FDropDownComboWidth));
   FDropDownCombo = value;
-  UpdateComboActive();
   GetChange(nullptr);
 }
 
@@ -144,7 +143,6 @@ void TLMDBaseGraphicButton::SetDropDownComboWidth(int32_t value) {
   if (value == FDropDownComboWidth) return;
   if (!IsLoading() && FDropDownCombo) SetWidth(Width() + value - FDropDownComboWidth);
   FDropDownComboWidth = value;
-  UpdateComboActive();
   GetChange(nullptr);
 }
 
@@ -153,11 +151,8 @@ void TLMDBaseGraphicButton::SetDropDownMenu(TPopupMenu* value) {
   if (FDropDownMenu != nullptr) FDropDownMenu->RemoveFreeNotification(this);
   FDropDownMenu = value;
   if (value != nullptr) value->FreeNotification(this);
-  UpdateComboActive();
   if (FDropDownCombo) GetChange(nullptr);
 }
-
-void TLMDBaseGraphicButton::UpdateComboActive() { FComboActive = FDropDownMenu != nullptr && FDropDownCombo; }
 
 void TLMDBaseGraphicButton::SetDropDownIndent(int32_t value) {
   if (StoreChanged(FDropDownIndent, value)) GetChange(nullptr);
@@ -205,10 +200,7 @@ void TLMDBaseGraphicButton::SetPressed(bool value) {
 void TLMDBaseGraphicButton::SetTransparent(bool value) {
   if (value == FTransparent) return;
   FTransparent = value;
-  TControlStyle style = ControlStyle();
-  if (value) style.Exclude(csOpaque);
-  else style.Include(csOpaque);
-  SetControlStyle(style);
+  SetOpaque(!value);
   Invalidate();
 }
 
@@ -287,7 +279,7 @@ void TLMDBaseGraphicButton::StateChange(TLMDButtonState value) {
 }
 
 void TLMDBaseGraphicButton::RepaintButton() {
-  if (!Visible() || Parent() == nullptr || !Parent()->HandleAllocated()) return;
+  if (!CanPaintNow()) return;
   if (!FTransparent || CheckOptimized()) Paint();
   else Invalidate();
 }
@@ -517,15 +509,11 @@ void TLMDBaseGraphicButton::ActionChange(TObject* sender, bool checkDefaults) {
 
 void TLMDBaseGraphicButton::Notification(TComponent* component, TOperation operation) {
   inherited::Notification(component, operation);
-  if (operation == opRemove && component != nullptr && component == FDropDownMenu) {
-    FDropDownMenu = nullptr;
-    UpdateComboActive();
-  }
+  if (operation == opRemove && component != nullptr && component == FDropDownMenu) FDropDownMenu = nullptr;
 }
 
 void TLMDBaseGraphicButton::Loaded() {
   inherited::Loaded();
-  UpdateComboActive();
   if (ImageList() != nullptr) GetIMLChange(nullptr);
 }
 

@@ -117,7 +117,7 @@ class TLMDBaseGraphicButton : public TLMDBaseControl {
   // Paints now where the screen shows it: at once when opaque or when the parent keeps a
   // background bitmap, else through the parent's repaint.
   void RepaintButton();
-  bool ComboActive() const { return FComboActive; }
+  bool ComboActive() const { return FDropDownMenu != nullptr && FDropDownCombo; }
   // The combo area: the rightmost DropDownComboWidth pixels of the client rectangle.
   RECT ComboRect();
   // Whether a descendant's face looks different when hot whatever its glyph and colours.
@@ -151,7 +151,6 @@ class TLMDBaseGraphicButton : public TLMDBaseControl {
   bool InsideForMove(int x, int y, bool widthInclusive);
   bool CursorInside();
   bool AnimatedGlyph() const;
-  void UpdateComboActive();
   void AnnounceGroup();
   void VerifyMouseOver(TObject* sender);
   void RepeatTimerFired(TObject* sender);
@@ -188,7 +187,6 @@ class TLMDBaseGraphicButton : public TLMDBaseControl {
   TLMDPoolTimer FHoverTimer;
   TLMDPoolTimer FRepeatTimer;
   bool FInactivePass = false;
-  bool FComboActive = false;
   bool FPressedShift = false;
   uint8_t FShiftAmount = 0;
 };

@@ -11,23 +11,26 @@ using enum TLMDListItemClassType;
 
 TAWO_IMPLEMENT_CLASS(TLMDContainer)
 
+namespace {
+
+// The kinds of list the container holds, one list each.
+constexpr TLMDListItemClassType kGlobalTypes[] = {icBitmap, icImageList, icStringList, icWave};
+
+}  // namespace
+
 TLMDContainer::TLMDContainer(TComponent* owner)
     : TLMDBaseContainer(owner),
       FBitmapList(std::make_unique<TLMDBitmapList>(nullptr)),
       FImageList(std::make_unique<TLMDImageList>(nullptr)),
       FStringList(std::make_unique<TLMDStringList>(nullptr)),
       FWaveList(std::make_unique<TLMDWaveList>(nullptr)) {
-  for (TLMDCustomContainer* list : {ListOfType(icBitmap), ListOfType(icImageList), ListOfType(icStringList),
-                                    ListOfType(icWave)}) {
-    list->OnChange = TNotifyEvent(this, &TLMDContainer::GetChange);
+  for (TLMDListItemClassType type : kGlobalTypes) {
+    ListOfType(type)->OnChange = TNotifyEvent(this, &TLMDContainer::GetChange);
   }
 }
 
 TLMDContainer::~TLMDContainer() {
-  for (TLMDCustomContainer* list : {ListOfType(icBitmap), ListOfType(icImageList), ListOfType(icStringList),
-                                    ListOfType(icWave)}) {
-    list->OnChange = nullptr;
-  }
+  for (TLMDListItemClassType type : kGlobalTypes) ListOfType(type)->OnChange = nullptr;
 }
 
 TLMDCustomContainer* TLMDContainer::ListOfType(TLMDListItemClassType type) const {
@@ -41,7 +44,7 @@ TLMDCustomContainer* TLMDContainer::ListOfType(TLMDListItemClassType type) const
 }
 
 void TLMDContainer::Clear() {
-  for (TLMDListItemClassType type : {icBitmap, icImageList, icStringList, icWave}) ListOfType(type)->Clear();
+  for (TLMDListItemClassType type : kGlobalTypes) ListOfType(type)->Clear();
 }
 
 void TLMDContainer::GetChange(TObject* sender) {
@@ -70,8 +73,6 @@ void StartContainers() {
   LMDContainer = new TLMDContainer(nullptr);
   static const TContainerEnd end;
 }
-
-constexpr TLMDListItemClassType kGlobalTypes[] = {icBitmap, icImageList, icStringList, icWave};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include <LMDContainer.h>
 #include <LMDCustomImageList.h>
+#include <LMDListItem.h>
 
 #include <TFiler.h>
 #include <TPopupMenu.h>
@@ -70,19 +71,6 @@ uint16_t PlacementMode(TLMDBitmapStyle style) {
   return 0;
 }
 
-int32_t ReadInt32(TStream& stream) {
-  uint8_t bytes[4];
-  stream.ReadBuffer(bytes, sizeof bytes);
-  return static_cast<int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24);
-}
-
-void WriteInt32(TStream& stream, int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  const uint8_t bytes[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
-                            static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
-  stream.WriteBuffer(bytes, sizeof bytes);
-}
-
 }  // namespace
 
 TLMDCustomMMButton::TLMDCustomMMButton(TComponent* owner)
@@ -103,7 +91,7 @@ TLMDButtonFaceIndex TLMDCustomMMButton::GetButtonFaceIndex(TLMDButtonState state
 }
 
 void TLMDCustomMMButton::SetButtonFaceIndex(TLMDButtonState state, TLMDButtonFaceIndex index) {
-  FFaces[static_cast<size_t>(state)] = index;
+  Face(static_cast<int>(state)) = index;
   if (state == State()) RepaintButton();
 }
 
@@ -235,26 +223,25 @@ void TLMDCustomMMButton::Paint() {
 // Streaming.
 
 void TLMDCustomMMButton::ReadIndices(TStream& stream, bool pairs, int states) {
-  const auto face = [this](int state) -> TLMDButtonFaceIndex& { return FFaces[static_cast<size_t>(state)]; };
   if (pairs) {
     for (int state = 0; state < states; ++state) {
-      face(state).ListIndex = ReadInt32(stream);
-      face(state).ImageIndex = ReadInt32(stream);
+      Face(state).ListIndex = LMDReadInt32(stream);
+      Face(state).ImageIndex = LMDReadInt32(stream);
     }
     return;
   }
-  for (int state = 0; state < states; ++state) face(state).ListIndex = ReadInt32(stream);
-  for (int state = 0; state < states; ++state) face(state).ImageIndex = ReadInt32(stream);
+  for (int state = 0; state < states; ++state) Face(state).ListIndex = LMDReadInt32(stream);
+  for (int state = 0; state < states; ++state) Face(state).ImageIndex = LMDReadInt32(stream);
 }
 
 void TLMDCustomMMButton::ReadIndicesNew2(TStream& stream) {
-  for (int state = 0; state < kStates; ++state) FFaces[static_cast<size_t>(state)].ImageIndex = ReadInt32(stream);
-  for (int state = kStates - 1; state >= 0; --state) FFaces[static_cast<size_t>(state)].ListIndex = ReadInt32(stream);
+  for (int state = 0; state < kStates; ++state) Face(state).ImageIndex = LMDReadInt32(stream);
+  for (int state = kStates - 1; state >= 0; --state) Face(state).ListIndex = LMDReadInt32(stream);
 }
 
 void TLMDCustomMMButton::WriteIndicesNew2(TStream& stream) {
-  for (int state = 0; state < kStates; ++state) WriteInt32(stream, FFaces[static_cast<size_t>(state)].ImageIndex);
-  for (int state = kStates - 1; state >= 0; --state) WriteInt32(stream, FFaces[static_cast<size_t>(state)].ListIndex);
+  for (int state = 0; state < kStates; ++state) LMDWriteInt32(stream, Face(state).ImageIndex);
+  for (int state = kStates - 1; state >= 0; --state) LMDWriteInt32(stream, Face(state).ListIndex);
 }
 
 void TLMDCustomMMButton::DefineProperties(TFiler& filer) {
@@ -269,10 +256,10 @@ void TLMDCustomMMButton::DefineProperties(TFiler& filer) {
       "ButtonFaceIndicesNew2", [this](TStream& stream) { ReadIndicesNew2(stream); },
       [this](TStream& stream) { WriteIndicesNew2(stream); }, FFaces != TLMDButtonFaceIndices{});
   filer.DefineBinaryProperty(
-      "ButtonFaceTransCol", [this](TStream& stream) { FFaceTransparentColor = ReadInt32(stream); }, nullptr, false);
+      "ButtonFaceTransCol", [this](TStream& stream) { FFaceTransparentColor = LMDReadInt32(stream); }, nullptr, false);
   filer.DefineBinaryProperty(
-      "ButtonFaceTransColNew", [this](TStream& stream) { FFaceTransparentColor = ReadInt32(stream); },
-      [this](TStream& stream) { WriteInt32(stream, static_cast<int32_t>(FFaceTransparentColor)); },
+      "ButtonFaceTransColNew", [this](TStream& stream) { FFaceTransparentColor = LMDReadInt32(stream); },
+      [this](TStream& stream) { LMDWriteInt32(stream, static_cast<int32_t>(FFaceTransparentColor)); },
       FFaceTransparentColor != clWhite);
 }
 

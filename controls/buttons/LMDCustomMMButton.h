@@ -75,6 +75,7 @@ class TLMDCustomMMButton : public TLMDBaseGraphicButton {
   void FaceListChanged(TObject* sender);
   // (list, image) pairs, or all list indices and then all image indices, of the first states.
   void ReadIndices(TStream& stream, bool pairs, int states);
+  TLMDButtonFaceIndex& Face(int state) { return FFaces[static_cast<size_t>(state)]; }
   void ReadIndicesNew2(TStream& stream);
   void WriteIndicesNew2(TStream& stream);
 

@@ -161,17 +161,12 @@ BOOL WINAPI FrameRgn(HDC hdc, HRGN hrgn, HBRUSH hbr, int w, int h) {
   GdiRegion* region = RegionFrom(hrgn);
   if (!dc || !region || w <= 0 || h <= 0) return FALSE;
   const Region& shape = region->Shape();
-  // Erode by a (2w+1) x (2h+1) box, one axis at a time.
-  Region across = shape;
-  for (int dx = -w; dx <= w; ++dx) {
+  // The frame is what the region loses when it is shifted w left and right and h up and down
+  // and only what all four shifts cover is kept.
+  Region inner = shape;
+  for (const auto [dx, dy] : {std::pair{-w, 0}, std::pair{w, 0}, std::pair{0, -h}, std::pair{0, h}}) {
     Region moved = shape;
-    moved.Offset(dx, 0);
-    across = Region::Combine(across, moved, RGN_AND);
-  }
-  Region inner = across;
-  for (int dy = -h; dy <= h; ++dy) {
-    Region moved = across;
-    moved.Offset(0, dy);
+    moved.Offset(dx, dy);
     inner = Region::Combine(inner, moved, RGN_AND);
   }
   const Region frame = Region::Combine(shape, inner, RGN_DIFF);

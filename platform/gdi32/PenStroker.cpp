@@ -20,6 +20,7 @@ Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
 Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
 double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
 double Length(Vec a) { return std::hypot(a.x, a.y); }
+int64_t Round(double v) { return static_cast<int64_t>(std::floor(v + 0.5)); }
 Vec ToVec(POINT p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
 
 // Half-way values round up, so a band of odd width w around a line covers w/2 pixels before
@@ -93,16 +94,41 @@ class WideOutlineBuilder : public SpanSink {
     rasterizer.Scan(WINDING, *this);
   }
 
+  // A band of the pen's width along the segment. Slanted bands are split unevenly: the half of
+  // the width that rounds down goes to one side and the half that rounds up to the other, so
+  // that consecutive bands of a curve meet without gaps.
   void AddSegment(POINT from, POINT to, bool capStart, bool capEnd) {
-    Vec a = ToVec(from);
-    Vec b = ToVec(to);
-    const Vec n = Normal(from, to);
+    PointL a{from.x, from.y};
+    PointL b{to.x, to.y};
+    const int64_t dx = b.x - a.x;
+    const int64_t dy = b.y - a.y;
+    const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
     if (pen_.EndCap() == PS_ENDCAP_SQUARE) {
-      const Vec along{n.y, -n.x};  // the direction of the segment, half a width long
-      if (capStart) a = a - along;
-      if (capEnd) b = b + along;
+      const Vec along = Vec{static_cast<double>(dx), static_cast<double>(dy)} * (half_ / length);
+      if (capStart) a = Snap(ToVec(from) - along);
+      if (capEnd) b = Snap(ToVec(to) + along);
     }
-    AddPolygon({Snap(a + n), Snap(b + n), Snap(b - n), Snap(a - n)});
+    const int64_t w = pen_.Width();
+    if (dx == 0 || dy == 0) {
+      const int64_t left = dx == 0 ? a.x - w / 2 : std::min(a.x, b.x);
+      const int64_t top = dy == 0 ? a.y - w / 2 : std::min(a.y, b.y);
+      const int64_t right = dx == 0 ? left + w : std::max(a.x, b.x);
+      const int64_t bottom = dy == 0 ? top + w : std::max(a.y, b.y);
+      AddPolygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}});
+      return;
+    }
+    const double widthX = static_cast<double>(w) * std::abs(static_cast<double>(dy)) / length;
+    const double widthY = static_cast<double>(w) * std::abs(static_cast<double>(dx)) / length;
+    const int64_t signX = dx > 0 ? 1 : -1;
+    const int64_t signY = dy > 0 ? 1 : -1;
+    const PointL wideHalf{Round((widthX + 1) / 2), Round((widthY + 1) / 2)};
+    const PointL narrowHalf{Round(widthX / 2), Round(widthY / 2)};
+    const PointL& leftHalf = dy > 0 ? wideHalf : narrowHalf;
+    const PointL& rightHalf = dy > 0 ? narrowHalf : wideHalf;
+    const PointL left{signY * leftHalf.x, -signX * leftHalf.y};
+    const PointL right{-signY * rightHalf.x, signX * rightHalf.y};
+    AddPolygon({{a.x + left.x, a.y + left.y}, {b.x + left.x, b.y + left.y}, {b.x + right.x, b.y + right.y},
+                {a.x + right.x, a.y + right.y}});
   }
 
   void AddJoin(POINT previous, POINT vertex, POINT next) {

@@ -105,15 +105,46 @@ void FilledRoundRect(const RECT& box, int cornerWidth, int cornerHeight, SpanSin
 }
 
 Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
-  RECT shrunk{box.left, box.top, box.right - 1, box.bottom - 1};
+  const RECT shrunk{box.left, box.top, box.right - 1, box.bottom - 1};
   if (shrunk.right <= shrunk.left || shrunk.bottom <= shrunk.top) return Region();
-  const int width = shrunk.right - shrunk.left;
-  const int height = shrunk.bottom - shrunk.top;
-  cornerWidth = std::min(std::abs(cornerWidth), width);
-  cornerHeight = std::min(std::abs(cornerHeight), height);
-  if (cornerWidth < 2 || cornerHeight < 2) return Region::FromRect(shrunk);
+  const int width = std::min(std::abs(cornerWidth), static_cast<int>(shrunk.right - shrunk.left));
+  const int height = std::min(std::abs(cornerHeight), static_cast<int>(shrunk.bottom - shrunk.top));
+  if (width < 2 || height < 2) return Region::FromRect(shrunk);
+  // The lower half of the corner ellipse, traced from its middle row down: each row spans from
+  // where the curve enters it (a midpoint rasterisation of the ellipse through the extreme
+  // pixels) to the mirrored point on the right. The upper half mirrors the lower one.
+  std::vector<int32_t> inset(static_cast<size_t>(height), 0);
+  const int64_t a = width - 1;
+  const int64_t b = height - 1;
+  const int64_t stepX = 8 * b * b;
+  const int64_t stepY = 8 * a * a;
+  int64_t dx = 4 * b * b * (1 - a);
+  int64_t dy = 4 * a * a * (1 + (b & 1));
+  int64_t err = dx + dy + a * a * (b & 1);
+  int64_t x = 0;
+  int64_t y = height / 2;
+  while (x <= width / 2 && y + 1 < height) {
+    const int64_t e2 = 2 * err;
+    if (e2 >= dx) {
+      ++x;
+      err += dx += stepX;
+    }
+    if (e2 <= dy) {
+      ++y;
+      err += dy += stepY;
+      inset[static_cast<size_t>(y)] = static_cast<int32_t>(x);
+    }
+  }
+  for (int i = 0; i < height / 2; ++i) inset[static_cast<size_t>(i)] = inset[static_cast<size_t>(b - i)];
   RegionBuilder region;
-  FilledRoundRect(shrunk, cornerWidth, cornerHeight, region);
+  auto addRow = [&](int32_t row, int32_t rowInset) {
+    const Span span{shrunk.left + rowInset, shrunk.right - rowInset};
+    if (span.left < span.right) region.Add(row, row + 1, {&span, 1});
+  };
+  for (int i = 0; i < height / 2; ++i) addRow(shrunk.top + i, inset[static_cast<size_t>(i)]);
+  const Span middle{shrunk.left, shrunk.right};
+  region.Add(shrunk.top + height / 2, shrunk.bottom - height + height / 2 + 1, {&middle, 1});
+  for (int i = height / 2 + 1; i < height; ++i) addRow(shrunk.bottom - height + i, inset[static_cast<size_t>(i)]);
   return region.Build();
 }
 

@@ -210,8 +210,8 @@ TEST(Ellipse, WideInsideFramePenKeepsTheEllipseInItsBox) {
   EXPECT_EQ(canvas.At(12, 6), kRed);
   EXPECT_EQ(canvas.At(6, 1), kRed);
   EXPECT_EQ(canvas.At(7, 10), kRed);
-  EXPECT_EQ(canvas.At(4, 5), kBlue);  // the brush stays inside the ring
-  EXPECT_EQ(canvas.At(3, 5), kRed);
+  EXPECT_EQ(canvas.At(5, 5), kBlue);  // the brush stays inside the ring
+  EXPECT_EQ(canvas.At(4, 5), kRed);
 }
 
 TEST(RoundRect, SmallCornersGiveThePlainRectangleAndLargeOnesAreClamped) {

@@ -211,8 +211,15 @@ void AddEdges(std::vector<TCatalogueCase>& cases) {
                                                            {"bump", EDGE_BUMP},
                                                            {"raisedouter", BDR_RAISEDOUTER},
                                                            {"sunkeninner", BDR_SUNKENINNER}}};
-  const std::array<std::pair<const char*, UINT>, 4> flags{
-      {{"rect", BF_RECT}, {"soft", BF_RECT | BF_SOFT}, {"middle", BF_RECT | BF_MIDDLE}, {"diagonal", BF_DIAGONAL_ENDTOPLEFT}}};
+  const std::array<std::pair<const char*, UINT>, 9> flags{{{"rect", BF_RECT},
+                                                          {"soft", BF_RECT | BF_SOFT},
+                                                          {"middle", BF_RECT | BF_MIDDLE},
+                                                          {"diagonal", BF_DIAGONAL_ENDTOPLEFT},
+                                                          {"diagonal-bottomleft", BF_DIAGONAL_ENDBOTTOMLEFT | BF_MIDDLE},
+                                                          {"diagonal-bottomright", BF_DIAGONAL_ENDBOTTOMRIGHT | BF_MIDDLE},
+                                                          {"diagonal-topright", BF_DIAGONAL_ENDTOPRIGHT | BF_MIDDLE | BF_SOFT},
+                                                          {"diagonal-top", BF_DIAGONAL | BF_TOP | BF_MIDDLE},
+                                                          {"diagonal-right", BF_DIAGONAL | BF_RIGHT | BF_MIDDLE}}};
   for (const auto& [edgeName, edge] : edges) {
     for (const auto& [flagName, flag] : flags) {
       cases.push_back({std::string("DrawEdge/") + edgeName + "/" + flagName, 48, 40, [edge, flag](TCanvas* canvas) {

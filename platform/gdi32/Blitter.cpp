@@ -5,6 +5,7 @@
 #include "Rop3.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -64,13 +65,21 @@ class SourceConverter {
 };
 
 // A negative extent covers [x + w + 1, x + 1): mirrored and shifted by one.
-void Normalize(int& position, int& extent, bool& mirrored) {
-  if (extent < 0) {
-    position += extent + 1;
-    extent = -extent;
-    mirrored = !mirrored;
-  }
+bool Normalize(int& position, int& extent) {
+  if (extent >= 0) return false;
+  position += extent + 1;
+  extent = -extent;
+  return true;
 }
+
+// Which sides of a blit run backwards on one axis. A mirrored source is read backwards before
+// the pixels are grouped; a mirrored destination is written backwards after.
+struct Mirroring {
+  bool source = false;
+  bool destination = false;
+
+  bool Any() const { return source != destination; }
+};
 
 // Destination index j → source index, nearest neighbour (enlarging: the source pixel under
 // the destination pixel's centre; shrinking: the first source pixel of the group).
@@ -91,7 +100,9 @@ struct Axis {
   std::vector<int> count;  // source pixels combined into it (shrinking), else 1
 };
 
-Axis MapAxis(int sourceLength, int destinationLength, bool mirrored) {
+// Shrinking without combining keeps the last source pixel of each group: the group's pixels
+// are written in turn and each overwrites the one before.
+Axis MapAxis(int sourceLength, int destinationLength, Mirroring mirroring, bool keepLast) {
   Axis axis;
   axis.first.resize(destinationLength);
   axis.count.assign(destinationLength, 1);
@@ -104,8 +115,15 @@ Axis MapAxis(int sourceLength, int destinationLength, bool mirrored) {
       axis.count[j] = std::max(1, next - axis.first[j]);
     }
   }
-  if (mirrored) {
+  if (keepLast) {
+    for (int j = 0; j < destinationLength; ++j) axis.first[j] += std::exchange(axis.count[j], 1) - 1;
+  }
+  if (mirroring.source) {
     for (int j = 0; j < destinationLength; ++j) axis.first[j] = sourceLength - axis.first[j] - axis.count[j];
+  }
+  if (mirroring.destination) {
+    std::reverse(axis.first.begin(), axis.first.end());
+    std::reverse(axis.count.begin(), axis.count.end());
   }
   return axis;
 }
@@ -169,10 +187,10 @@ void CopyUnscaled(const std::vector<SpanJob>& jobs, Blitter::Area to, Blitter::A
 bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, Area from, DWORD rop) {
   const uint8_t index = rop3::IndexOf(rop);
   const RealizedBrush brush = RealizedBrush::FromHandle(destination, destination.State().brush);
-  bool mirrorX = false;
-  bool mirrorY = false;
-  Normalize(to.x, to.width, mirrorX);
-  Normalize(to.y, to.height, mirrorY);
+  Mirroring mirrorX;
+  Mirroring mirrorY;
+  mirrorX.destination = Normalize(to.x, to.width);
+  mirrorY.destination = Normalize(to.y, to.height);
   if (!rop3::UsesSource(index)) {
     Painter(destination).FillRect(RECT{to.x, to.y, to.x + to.width, to.y + to.height}, brush, index);
     return true;
@@ -181,8 +199,8 @@ bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, A
     SetLastError(ERROR_INVALID_HANDLE);
     return false;
   }
-  Normalize(from.x, from.width, mirrorX);
-  Normalize(from.y, from.height, mirrorY);
+  mirrorX.source = Normalize(from.x, from.width);
+  mirrorY.source = Normalize(from.y, from.height);
   if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return true;
 
   const POINT sourceOrigin = source->SurfaceOrigin();
@@ -199,16 +217,16 @@ bool Blitter::Blit(DeviceContext& destination, Area to, DeviceContext* source, A
       SpansOf(destination.DrawingArea(), RECT{to.x, to.y, to.x + to.width, to.y + to.height});
   const bool sameSurface = &sourceSurface == &destinationSurface;
   if (sameSurface && to.y > from.y) std::reverse(jobs.begin(), jobs.end());
-  if (to.width == from.width && to.height == from.height && !mirrorX && !mirrorY) {
+  if (to.width == from.width && to.height == from.height && !mirrorX.Any() && !mirrorY.Any()) {
     CopyUnscaled(jobs, to, from, sourceSurface, destinationSurface, converter, brush, index);
     return true;
   }
 
-  const Axis columns = MapAxis(from.width, to.width, mirrorX);
-  const Axis rows = MapAxis(from.height, to.height, mirrorY);
   const int stretchMode = destination.State().stretchMode;
   const bool shrinking = to.width < from.width || to.height < from.height;
   const bool combineGroups = shrinking && (stretchMode == BLACKONWHITE || stretchMode == WHITEONBLACK);
+  const Axis columns = MapAxis(from.width, to.width, mirrorX, !combineGroups);
+  const Axis rows = MapAxis(from.height, to.height, mirrorY, !combineGroups);
 
   // Destination pixels whose source lies outside the source surface are left alone.
   const RECT sourceBounds = sourceSurface.Bounds();

@@ -159,8 +159,14 @@ TEST(StretchBlt, EnlargesByReplicationAndShrinksByTheStretchMode) {
   Canvas32 narrow(2, 1);
   SetStretchBltMode(narrow.dc(), COLORONCOLOR);
   StretchBlt(narrow.dc(), 0, 0, 2, 1, source.dc(), 0, 0, 3, 1, SRCCOPY);
-  EXPECT_EQ(narrow.At(0, 0), RGB(255, 0, 0));  // sources 0 and 2 are kept
+  EXPECT_EQ(narrow.At(0, 0), RGB(0, 255, 0));  // groups {0, 1} and {2} keep their last pixel
   EXPECT_EQ(narrow.At(1, 0), RGB(0, 0, 255));
+  StretchBlt(narrow.dc(), 1, 0, -2, 1, source.dc(), 0, 0, 3, 1, SRCCOPY);
+  EXPECT_EQ(narrow.At(0, 0), RGB(0, 0, 255));
+  EXPECT_EQ(narrow.At(1, 0), RGB(0, 255, 0));
+  StretchBlt(narrow.dc(), 0, 0, 2, 1, source.dc(), 2, 0, -3, 1, SRCCOPY);  // reads blue, green, red
+  EXPECT_EQ(narrow.At(0, 0), RGB(0, 255, 0));
+  EXPECT_EQ(narrow.At(1, 0), RGB(255, 0, 0));
   SetStretchBltMode(narrow.dc(), WHITEONBLACK);
   StretchBlt(narrow.dc(), 0, 0, 2, 1, source.dc(), 0, 0, 3, 1, SRCCOPY);
   EXPECT_EQ(narrow.At(0, 0), RGB(255, 255, 0));  // red | green

@@ -257,7 +257,7 @@ void AddText(std::vector<TCatalogueCase>& cases) {
                          HGDIOBJ old = SelectObject(dc, font);
                          SetBkMode(dc, TRANSPARENT);
                          SetTextColor(dc, kInk);
-                         const char text[] = "Zaż\xF3\xB3\xE6 Ag";
+                         const char text[] = "Za\xBF\xF3\xB3\xE6 Ag";
                          TextOutA(dc, angle == 0 ? 4 : 30, angle == 0 ? 20 : 58, text, static_cast<int>(sizeof text - 1));
                          SelectObject(dc, old);
                          DeleteObject(font);

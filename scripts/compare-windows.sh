@@ -25,9 +25,13 @@ xvfb-run -a bash -c '
   while read -r index red green blue; do
     wine reg add "HKCU\\Control Panel\\Colors" /v "${names[$index]}" /d "$red $green $blue" /f >/dev/null 2>&1
   done < <(build/bin/draw_catalogue --system-colors)
+  # The faces this system draws for the classic TrueType names.
+  for pair in "Arial=Liberation Sans" "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
+    wine reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+  done
   wineserver -w
   build/bin/draw_catalogue --bmp "'"$out"'/ours" > "'"$out"'/ours.txt"
-  wine build/windows/bin/draw_catalogue.exe --bmp "$(winepath -w "'"$out"'/wine")" | tr -d "\r" > "'"$out"'/wine.txt"
+  FONTCONFIG_FILE="$PWD/scripts/unsmoothed-fonts.conf" wine build/windows/bin/draw_catalogue.exe --bmp "$(winepath -w "'"$out"'/wine")" | tr -d "\r" > "'"$out"'/wine.txt"
   wineserver -k
 '
 

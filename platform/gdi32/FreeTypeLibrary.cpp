@@ -13,8 +13,10 @@ FreeTypeLibrary::FreeTypeLibrary() {
     library_ = nullptr;
     return;
   }
-  // The hinting engine of the Windows 98/2000 era, for monochrome glyphs like those of GDI.
-  FT_UInt interpreter = TT_INTERPRETER_VERSION_35;
+  // The hinting engine Wine draws GDI text with (FreeType's default, set here so that a
+  // differently configured FreeType does not change our glyphs); the older one places some
+  // accents of composite glyphs a pixel apart.
+  FT_UInt interpreter = TT_INTERPRETER_VERSION_40;
   FT_Property_Set(library_, "truetype", "interpreter-version", &interpreter);
 }
 

@@ -69,6 +69,14 @@ void AddPrimitives(std::vector<TCatalogueCase>& cases) {
     Shapes(cases, "Pie/" + n, [e](HDC dc, int) { Pie(dc, 4, 4, 44, 36, e[0], e[1], e[2], e[3]); });
     Shapes(cases, "Chord/" + n, [e](HDC dc, int) { Chord(dc, 4, 4, 44, 36, e[0], e[1], e[2], e[3]); });
   }
+  Shapes(cases, "Arc/clockwise-odd", [](HDC dc, int) {
+    SetArcDirection(dc, AD_CLOCKWISE);
+    Arc(dc, 5, 3, 40, 34, 3, 30, 40, 2);
+  });
+  Shapes(cases, "Pie/clockwise-odd", [](HDC dc, int) {
+    SetArcDirection(dc, AD_CLOCKWISE);
+    Pie(dc, 5, 3, 40, 34, 24, 38, 40, 20);
+  });
   for (int mode : {ALTERNATE, WINDING}) {
     Shapes(cases, std::string("Polygon/star-") + (mode == ALTERNATE ? "alternate" : "winding"), [mode](HDC dc, int) {
       const POINT star[5] = {{24, 2}, {36, 36}, {4, 14}, {44, 14}, {12, 36}};
@@ -247,7 +255,9 @@ void AddText(std::vector<TCatalogueCase>& cases) {
                                    {"Times New Roman", -18, FW_BOLD, false}}};
   for (const Face& face : faces) {
     for (int angle : {0, 450, 900}) {
-      cases.push_back({std::string("Text/") + face.name + "/" + std::to_string(-face.height) +
+      std::string faceName = face.name;
+      std::erase(faceName, ' ');  // case names are single words
+      cases.push_back({"Text/" + faceName + "/" + std::to_string(-face.height) +
                            (face.weight == FW_BOLD ? "b" : "") + (face.italic ? "i" : "") + "/" + std::to_string(angle),
                        96, 64, [face, angle](TCanvas* canvas) {
                          HDC dc = canvas->Handle();

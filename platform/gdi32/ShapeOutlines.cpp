@@ -3,8 +3,6 @@
 #include "RegionShapes.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace ShapeOutlines {
 namespace {
@@ -31,17 +29,67 @@ void Append(std::vector<POINT>& loop, POINT p) {
   if (loop.empty() || loop.back().x != p.x || loop.back().y != p.y) loop.push_back(p);
 }
 
-// Angle of p around the centre, counter-clockwise on screen (y grows downwards), in [0, 2pi).
-double AngleOf(POINT p, POINT centre) {
-  const double angle = std::atan2(static_cast<double>(centre.y) - p.y, static_cast<double>(p.x) - centre.x);
-  return angle < 0 ? angle + 2 * std::numbers::pi : angle;
+// The ellipse quarter that arcs are measured on, as offsets from the centre pixel
+// (width / 2, height / 2) of the box: from the right end of the middle row, x falling and y
+// rising, to the middle column.
+std::vector<POINT> ArcQuarter(int width, int height) {
+  const int64_t a = width - 1;
+  const int64_t b = height - 1;
+  const int64_t stepX = 8 * b * b;
+  const int64_t stepY = 8 * a * a;
+  int64_t dx = 4 * b * b * (1 - a);
+  int64_t dy = 4 * a * a * (1 + (b & 1));
+  int64_t err = dx + dy + a * a * (b & 1);
+  std::vector<POINT> quarter;
+  for (int x = width - 1, y = height / 2; x >= width / 2;) {
+    quarter.push_back(POINT{x - width / 2, y - height / 2});
+    const int64_t e2 = 2 * err;
+    if (e2 >= dx) {
+      --x;
+      err += dx += stepX;
+    }
+    if (e2 <= dy) {
+      ++y;
+      err += dy += stepY;
+    }
+  }
+  return quarter;
 }
 
-// How far `angle` lies past `from` in the sweep direction, in [0, 2pi).
-double SweepFrom(double from, double angle, bool counterClockwise) {
-  double delta = counterClockwise ? angle - from : from - angle;
-  delta = std::fmod(delta, 2 * std::numbers::pi);
-  return delta < 0 ? delta + 2 * std::numbers::pi : delta;
+// Where the ray from the centre through (x, y) (y up) crosses the ellipse, as a position in
+// the loop of four quarters (counter-clockwise from the right end of the middle row).
+int RayPosition(const std::vector<POINT>& quarter, int64_t x, int64_t y) {
+  const int count = static_cast<int>(quarter.size());
+  auto firstWhere = [&](auto before) {
+    int i = 0;
+    while (i < count && before(int64_t{quarter[static_cast<size_t>(i)].x}, int64_t{quarter[static_cast<size_t>(i)].y})) ++i;
+    return i;
+  };
+  if (y >= 0 && x >= 0) return firstWhere([&](int64_t px, int64_t py) { return px * y > py * x; });
+  if (y >= 0) return 2 * count - firstWhere([&](int64_t px, int64_t py) { return px * y >= py * -x; });
+  if (x >= 0) return 4 * count - firstWhere([&](int64_t px, int64_t py) { return px * -y > py * x; });
+  return 2 * count + firstWhere([&](int64_t px, int64_t py) { return px * -y >= py * -x; });
+}
+
+// The pixel at `position` of the loop: each quarter mirrors the first one onto its side of
+// the box, the second and fourth running backwards through it.
+POINT LoopPixel(const RECT& box, const std::vector<POINT>& quarter, int position) {
+  const int count = static_cast<int>(quarter.size());
+  const int index = position % count;
+  const int quadrant = (position / count) % 4;
+  const POINT& q = quarter[static_cast<size_t>(quadrant % 2 == 0 ? index : count - 1 - index)];
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
+  const LONG x = box.left + width / 2 + q.x;  // right half
+  const LONG y = box.top + height / 2 + q.y;  // bottom half
+  const LONG mirroredX = box.right - 1 - (x - box.left);
+  const LONG mirroredY = box.bottom - 1 - (y - box.top);
+  switch (quadrant) {
+    case 0: return POINT{x, mirroredY};
+    case 1: return POINT{mirroredX, mirroredY};
+    case 2: return POINT{mirroredX, y};
+    default: return POINT{x, y};
+  }
 }
 
 }  // namespace
@@ -70,23 +118,28 @@ POINT ArcCentre(const RECT& box) {
 }
 
 std::vector<POINT> ArcPoints(const RECT& box, POINT start, POINT end, int arcDirection) {
-  const std::vector<POINT> loop = RoundRectLoop(box, box.right - box.left, box.bottom - box.top);
-  if (loop.empty()) return loop;
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
+  if (width <= 0 || height <= 0) return {};
+  const std::vector<POINT> quarter = ArcQuarter(width, height);
+  const int count = static_cast<int>(quarter.size());
   const POINT centre = ArcCentre(box);
-  const bool counterClockwise = arcDirection != AD_CLOCKWISE;
-  const double from = AngleOf(start, centre);
-  double sweep = SweepFrom(from, AngleOf(end, centre), counterClockwise);
-  if (sweep == 0) sweep = 2 * std::numbers::pi;
-
-  std::vector<double> offsets(loop.size());
-  for (size_t k = 0; k < loop.size(); ++k) offsets[k] = SweepFrom(from, AngleOf(loop[k], centre), counterClockwise);
-  const size_t first = std::min_element(offsets.begin(), offsets.end()) - offsets.begin();
-  const size_t n = loop.size();
+  // Clockwise arcs are counter-clockwise arcs of the box turned upside down.
+  const bool clockwise = arcDirection == AD_CLOCKWISE;
+  auto position = [&](POINT p) {
+    const int64_t x = int64_t{p.x} - centre.x;
+    const int64_t y = int64_t{p.y} - centre.y;
+    return RayPosition(quarter, x, clockwise ? y : -y);
+  };
+  const int first = position(start);
+  int last = position(end);
+  if (last <= first) last += 4 * count;
   std::vector<POINT> arc;
-  for (size_t step = 0; step < n; ++step) {
-    const size_t k = counterClockwise ? (first + step) % n : (first + n - step) % n;
-    if (offsets[k] > sweep) break;
-    arc.push_back(loop[k]);
+  arc.reserve(static_cast<size_t>(last - first));
+  for (int i = first; i < last; ++i) {
+    POINT p = LoopPixel(box, quarter, i);
+    if (clockwise) p.y = box.bottom - 1 - (p.y - box.top);
+    arc.push_back(p);
   }
   return arc;
 }

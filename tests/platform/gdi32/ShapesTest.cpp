@@ -247,11 +247,12 @@ TEST(RoundRect, CornersAreEllipseQuartersJoinedByStraightEdges) {
 TEST(Arc, DrawsOnlyThePartBetweenTheRaysInTheArcDirection) {
   ShapeCanvas canvas(9, 9);
   // From the ray to the right to the ray upwards: counter-clockwise this is the top-right
-  // quarter, drawn like a polyline from (8,4) to (4,0) without its end pixel.
+  // quarter, drawn like a polyline from just above the right ray to the pixel before the
+  // upward one, without that end pixel.
   EXPECT_TRUE(Arc(canvas.dc(), 0, 0, 9, 9, 9, 4, 4, 0));
   EXPECT_EQ(canvas.Picture(),
-            ".....R...\n"
-            "......R..\n"
+            ".........\n"
+            "......RR.\n"
             ".......R.\n"
             "........R\n"
             "........R\n"
@@ -266,13 +267,13 @@ TEST(Arc, DrawsOnlyThePartBetweenTheRaysInTheArcDirection) {
   Arc(canvas.dc(), 0, 0, 9, 9, 9, 4, 4, 0);  // now the other three quarters
   EXPECT_EQ(canvas.Picture(),
             "...R.....\n"
-            "..R......\n"
+            ".RR......\n"
             ".R.......\n"
             "R........\n"
             "R.......R\n"
             "R.......R\n"
             ".R.....R.\n"
-            "..R...R..\n"
+            ".RR...RR.\n"
             "...RRR...\n");
 }
 
@@ -282,20 +283,20 @@ TEST(Arc, CoincidingRaysDrawTheWholeEllipse) {
   SelectObject(ellipse.dc(), GetStockObject(NULL_BRUSH));
   Arc(arc.dc(), 0, 0, 8, 6, 8, 3, 16, 3);
   Ellipse(ellipse.dc(), 0, 0, 8, 6);
-  // The closed ellipse draws every pixel; the arc, starting at (7,3) on the centre row, all but
-  // its end pixel just below the start.
+  // The closed ellipse draws every pixel; the arc runs once round from just above the centre
+  // row and leaves out its end pixel, (7,3) on the centre row.
   EXPECT_EQ(CountPixels(ellipse, kRed), 16);
   EXPECT_EQ(CountPixels(arc, kRed), 15);
-  EXPECT_EQ(arc.At(6, 4), kWhite);
-  EXPECT_EQ(ellipse.At(6, 4), kRed);
+  EXPECT_EQ(arc.At(7, 3), kWhite);
+  EXPECT_EQ(ellipse.At(7, 3), kRed);
 }
 
 TEST(PieAndChord, FillTheirQuarterWithTheBrush) {
   ShapeCanvas pie(9, 9);
   EXPECT_TRUE(Pie(pie.dc(), 0, 0, 9, 9, 9, 4, 4, 0));
   EXPECT_EQ(pie.Picture(),
-            "....RR...\n"
-            "....RBR..\n"
+            ".....R...\n"
+            ".....RRR.\n"
             "....RBBR.\n"
             "....RBBBR\n"
             "....RRRRR\n"
@@ -303,18 +304,18 @@ TEST(PieAndChord, FillTheirQuarterWithTheBrush) {
             ".........\n"
             ".........\n"
             ".........\n");
-  // The chord runs straight from the end of the arc back to its start.
+  // The chord runs straight from the last pixel of the arc back to its first.
   ShapeCanvas chord(20, 14);
   EXPECT_TRUE(Chord(chord.dc(), 0, 0, 20, 14, 20, 0, 0, 7));
   EXPECT_EQ(chord.Picture(),
             "......RRRRRRRR......\n"
             "....RRBBBBBBBBRR....\n"
-            "...RBBBBBBBBBBBRR...\n"
-            "..RBBBBBBBBBRRR.....\n"
-            ".RBBBBBBRRRR........\n"
-            "RBBBBRRR............\n"
-            "RBRRR...............\n"
+            "...RBBBBBBRRRR......\n"
+            "..RBBBRRRR..........\n"
+            ".RRRRR..............\n"
             "RR..................\n"
+            "....................\n"
+            "....................\n"
             "....................\n"
             "....................\n"
             "....................\n"

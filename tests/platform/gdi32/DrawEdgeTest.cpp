@@ -143,6 +143,26 @@ TEST(DrawEdge, ContradictoryBitsReturnFalseWithoutMiddleButStillAdjust) {
   EXPECT_EQ(canvas.At(1, 1), RGB(255, 255, 255));  // the valid inner ring is drawn at the inner position
 }
 
+TEST(DrawEdge, DiagonalsCrossTheLargestSquareAtTheNamedCorner) {
+  EXPECT_EQ(Edge(EDGE_SUNKEN, BF_DIAGONAL_ENDTOPLEFT),
+            "SD.....\n"
+            ".SD....\n"
+            "..SD...\n"
+            "...SD..\n"
+            "....S..\n");
+  EXPECT_EQ(Edge(EDGE_RAISED, BF_DIAGONAL_ENDBOTTOMLEFT | BF_MIDDLE),  // bottom: the dark colours
+            "LLLSD..\n"
+            "LLSD...\n"
+            "LSD....\n"
+            "SD.....\n"
+            "D......\n");
+  RECT r{0, 0, 7, 5};
+  Canvas32 canvas(7, 5);
+  EXPECT_TRUE(DrawEdge(canvas.dc(), &r, EDGE_RAISED, BF_DIAGONAL_ENDTOPRIGHT | BF_ADJUST));
+  EXPECT_EQ(r.top, 2);
+  EXPECT_EQ(r.right, 5);
+}
+
 TEST(DrawFrameControl, PushButtonIsASoftRaisedEdgeAndSunkenWhenPushed) {
   Canvas32 canvas(7, 5, RGB(1, 2, 3));
   RECT r{0, 0, 7, 5};

@@ -4,9 +4,12 @@
 
 #include "LMDApplication.h"
 #include "LMDClipRegion.h"
+#include "LMDGradientRuns.h"
 
 #include <TBitmap.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -45,58 +48,6 @@ RECT SeedRect(TLMDGradientStyle style, int32_t width, int32_t height) {
   }
 }
 
-// Paints the shape of colour i of n; larger indices give larger shapes, painted first.
-class TGradientShapes {
- public:
-  TGradientShapes(TCanvas* canvas, const RECT& seed, int32_t width, int32_t height, int32_t count)
-      : FCanvas(canvas), FSeed(seed), FWidth(width), FHeight(height), FCount(count) {}
-
-  void Paint(TLMDGradientStyle style, int32_t i) {
-    const RECT& s = FSeed;
-    const int32_t dx = MulDiv(i + 1, FWidth, FCount);
-    const int32_t dy = MulDiv(i + 1, FHeight, FCount);
-    switch (style) {
-      case gstHorizontal:
-        FCanvas->FillRect(RECT{s.left + MulDiv(i, FWidth, FCount), s.top, s.left + dx, s.bottom});
-        break;
-      case gstVertical:
-        FCanvas->FillRect(RECT{s.left, s.top + MulDiv(i, FHeight, FCount), s.right, s.top + dy});
-        break;
-      case gstSquare: {
-        const int32_t hx = dx / 2;
-        const int32_t hy = dy / 2;
-        FCanvas->Rectangle(s.left - hx, s.top - hy, s.left + hx + 2, s.top + hy + 2);
-        break;
-      }
-      case gstElliptic: {
-        const auto ex = static_cast<int32_t>(Round(dx / 1.4L));
-        const auto ey = static_cast<int32_t>(Round(dy / 1.4L));
-        FCanvas->Ellipse(s.left - ex, s.top - ey, s.left + ex, s.top + ey);
-        break;
-      }
-      case gstTopLeft: FCanvas->Rectangle(s.left, s.top, s.right + dx, s.bottom + dy); break;
-      case gstTopRight: FCanvas->Rectangle(s.left - dx, s.top + dy, s.right, s.bottom); break;
-      case gstBottomLeft: FCanvas->Rectangle(s.left + dx, s.top - dy, s.right, s.bottom); break;
-      case gstBottomRight: FCanvas->Rectangle(s.left - dx, s.top - dy, s.right, s.bottom); break;
-      case gstTopLeftDiagonal:
-        FCanvas->Polygon({{s.left, s.top}, {s.left + 2 * dx, s.top}, {s.left, s.bottom + 2 * dy},
-                          {s.left - 2 * dx, s.bottom + 2 * dy}});
-        break;
-      case gstTopRightDiagonal:
-        FCanvas->Polygon({{s.right, s.top}, {s.right - 2 * dx, s.top}, {s.right, s.bottom + 2 * dy},
-                          {s.right + 2 * dx, s.bottom + 2 * dy}});
-        break;
-    }
-  }
-
- private:
-  TCanvas* FCanvas;
-  RECT FSeed;
-  int32_t FWidth;
-  int32_t FHeight;
-  int32_t FCount;
-};
-
 // With automatic palette realisation, a display of at most 8 bits per pixel gets plain colours.
 bool PaletteSwitchedOff() {
   if (LMDApplication == nullptr || !LMDApplication->Options().Contains(aoAutoRealizePalette)) return false;
@@ -115,21 +66,124 @@ TColor BrushColor(TColor color, bool usePalette) {
   return usePalette ? static_cast<TColor>(0x02000000 | (static_cast<uint32_t>(color) & 0xFFFFFF)) : color;
 }
 
-void PaintShapes(TCanvas* target, const RECT& seed, int32_t width, int32_t height, TLMDGradientStyle style,
-                 const TLMDColorList& colors, bool usePalette) {
-  target->Brush()->SetStyle(bsSolid);
-  target->Pen()->SetStyle(psClear);
-  const auto n = static_cast<int32_t>(colors.size());
-  TGradientShapes shapes(target, seed, width, height, n);
-  auto paint = [&](int32_t i) {
-    target->Brush()->SetColor(BrushColor(colors[i], usePalette));
-    shapes.Paint(style, i);
-  };
-  if (style == gstHorizontal) {
-    for (int32_t i = 0; i < n; ++i) paint(i);
-  } else {
-    for (int32_t i = n - 1; i >= 0; --i) paint(i);
+// Writes `count` copies of `value`: a few one by one, the rest by doubling block copies.
+void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
+  int32_t done = std::min(count, 16);
+  std::fill(pixels, pixels + done, value);
+  while (done < count) {
+    const int32_t block = std::min(done, count - done);
+    std::memcpy(pixels + done, pixels, static_cast<std::size_t>(block) * sizeof(uint32_t));
+    done += block;
   }
+}
+
+// The runs of each row of `area`, cut to it, with where each row's runs start.
+struct TAreaRuns {
+  std::vector<TLMDGradientRuns::TRun> Runs;
+  std::vector<std::size_t> RowStart{0};
+  int64_t Covered = 0;  // pixels
+
+  bool SameAsRowBefore(std::size_t row) const {
+    const std::size_t count = RowStart[row + 1] - RowStart[row];
+    if (row == 0 || count != RowStart[row] - RowStart[row - 1]) return false;
+    return std::equal(Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row]),
+                      Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row + 1]),
+                      Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row - 1]),
+                      [](const TLMDGradientRuns::TRun& a, const TLMDGradientRuns::TRun& b) {
+                        return a.Left == b.Left && a.Right == b.Right && a.Color == b.Color;
+                      });
+  }
+};
+
+TAreaRuns CutRuns(TLMDGradientRuns& runs, const RECT& area, POINT origin) {
+  TAreaRuns cut;
+  for (int32_t y = area.top; y < area.bottom; ++y) {
+    for (const TLMDGradientRuns::TRun& run : runs.Row(y - origin.y)) {
+      const int32_t from = std::max(run.Left + origin.x, area.left) - area.left;
+      const int32_t to = std::min(run.Right + origin.x, area.right) - area.left;
+      if (from >= to) continue;
+      cut.Runs.push_back(TLMDGradientRuns::TRun{from, to, run.Color});
+      cut.Covered += to - from;
+    }
+    cut.RowStart.push_back(cut.Runs.size());
+  }
+  return cut;
+}
+
+// The 32-bit pixel of each colour of the table.
+std::vector<uint32_t> PixelsOf(const TLMDColorList& colors) {
+  std::vector<uint32_t> pixels(colors.size());
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    const TColor color = ColorToRGB(colors[i]);
+    pixels[i] = static_cast<uint32_t>((Channel(color, 0) << 16) | (Channel(color, 8) << 8) | Channel(color, 16));
+  }
+  return pixels;
+}
+
+// Writes the runs into 32-bit rows; rowAt(y) gives row y of the area. A row with the runs of
+// the row above is a copy of it.
+template <typename RowAt>
+void WriteRuns(const TAreaRuns& cut, const std::vector<uint32_t>& pixels, int32_t width, RowAt rowAt) {
+  uint32_t* above = nullptr;
+  for (std::size_t y = 0; y + 1 < cut.RowStart.size(); ++y) {
+    uint32_t* row = rowAt(static_cast<int32_t>(y));
+    if (above != nullptr && cut.SameAsRowBefore(y)) {
+      std::memcpy(row, above, static_cast<std::size_t>(width) * sizeof(uint32_t));
+    } else {
+      for (std::size_t k = cut.RowStart[y]; k < cut.RowStart[y + 1]; ++k) {
+        const TLMDGradientRuns::TRun& run = cut.Runs[k];
+        FillPixels(row + run.Left, run.Right - run.Left, pixels[static_cast<std::size_t>(run.Color)]);
+      }
+    }
+    above = row;
+  }
+}
+
+// The pixels of colour i of n form the shape i (larger indices give larger shapes) less the
+// shapes painted over it, worked out within what the canvas can show. They are written into a 32-bit copy of the area, which
+// goes back in one blit; the canvas is read first only where the shapes leave gaps.
+void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMDColorList& colors) {
+  HDC dc = canvas->Handle();
+  RECT area = runs.Bounds();
+  if (IsRectEmpty(&area)) return;
+  OffsetRect(&area, origin.x, origin.y);
+  const int32_t width = area.right - area.left;
+  const int32_t height = area.bottom - area.top;
+  const TAreaRuns cut = CutRuns(runs, area, origin);
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP copy = memory != nullptr ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  if (copy == nullptr) {
+    if (memory != nullptr) DeleteDC(memory);
+    throw EOutOfResources("Out of system resources");
+  }
+  HGDIOBJ old = SelectObject(memory, copy);
+  if (cut.Covered < int64_t{width} * height) BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  auto* rows = static_cast<uint32_t*>(bits);
+  WriteRuns(cut, PixelsOf(colors), width, [&](int32_t y) { return rows + static_cast<std::size_t>(y) * width; });
+  BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(copy);
+  DeleteDC(memory);
+}
+
+// The same into a fresh 32-bit bitmap of the gradient's size (the runs' limit), whose rows are
+// written in place.
+void PaintRuns(TBitmap& buffer, TLMDGradientRuns& runs, const TLMDColorList& colors) {
+  const RECT area = runs.Bounds();
+  if (IsRectEmpty(&area)) return;
+  const TAreaRuns cut = CutRuns(runs, area, POINT{0, 0});
+  WriteRuns(cut, PixelsOf(colors), area.right - area.left, [&](int32_t y) {
+    return static_cast<uint32_t*>(buffer.ScanLine(area.top + y)) + area.left;
+  });
 }
 
 struct TPaletteDeleter {
@@ -182,23 +236,35 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
   const bool buffered = (flags & LMD_GRADIENT_BUFFER) != 0;
   const int32_t width = rect.right - rect.left;
   const int32_t height = rect.bottom - rect.top;
-  RECT seed = SeedRect(style, width, height);
+  const RECT seed = SeedRect(style, width, height);
 
-  std::unique_ptr<TBitmap> buffer;
-  std::unique_ptr<TLMDClipRegion> clip;
-  TCanvas* target = canvas;
+  const auto count = static_cast<int32_t>(colors->size());
   if (buffered) {
-    buffer = std::make_unique<TBitmap>();
-    buffer->SetSize(width, height);
-    target = buffer->Canvas();
-  } else {
-    OffsetRect(&seed, rect.left, rect.top);
-    if ((flags & LMD_GRADIENT_CLIP) != 0) clip = std::make_unique<TLMDClipRegion>(canvas->Handle(), rect, offset);
+    TLMDGradientRuns runs(style, seed, width, height, count, RECT{0, 0, width, height});
+    TBitmap buffer;
+    buffer.SetPixelFormat(TPixelFormat::pf32bit);
+    buffer.SetSize(width, height);
+    if (usePalette) RealizeIn(buffer.Canvas()->Handle(), palette);
+    PaintRuns(buffer, runs, *colors);
+    if (usePalette) RealizeIn(canvas->Handle(), palette);
+    canvas->Draw(rect.left, rect.top, &buffer);
+    return;
   }
-  if (usePalette) RealizeIn(target->Handle(), palette);
-  PaintShapes(target, seed, width, height, style, *colors, usePalette);
+  std::unique_ptr<TLMDClipRegion> clip;
+  if ((flags & LMD_GRADIENT_CLIP) != 0) clip = std::make_unique<TLMDClipRegion>(canvas->Handle(), rect, offset);
   if (usePalette) RealizeIn(canvas->Handle(), palette);
-  if (buffered) canvas->Draw(rect.left, rect.top, buffer.get());
+  RECT visible;
+  if (GetClipBox(canvas->Handle(), &visible) != ERROR) {
+    OffsetRect(&visible, -rect.left, -rect.top);
+    TLMDGradientRuns runs(style, seed, width, height, count, visible);
+    PaintRuns(canvas, runs, POINT{rect.left, rect.top}, *colors);
+  }
+  // The canvas is left as painting the shapes one by one leaves it.
+  const std::size_t last = style == gstHorizontal ? colors->size() - 1 : 0;
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->Brush()->SetColor(BrushColor((*colors)[last], usePalette));
+  canvas->Pen()->SetStyle(psClear);
+  if (usePalette) RealizeIn(canvas->Handle(), palette);
 }
 
 void LMDGradientPaint(TCanvas* canvas, const RECT& rect, TColor startColor, TColor endColor, uint8_t count,

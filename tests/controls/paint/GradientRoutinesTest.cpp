@@ -6,6 +6,7 @@
 
 #include <winport.h>
 
+#include <array>
 #include <set>
 #include <vector>
 
@@ -134,6 +135,77 @@ TEST(LMDGradientPaintExt, OnlyCentredDiagonalAndSquareShapesReachBeyondWithoutFl
     EXPECT_EQ(PaintsOutside(style, 0), outside.count(style) == 1) << "style " << value;
     EXPECT_FALSE(PaintsOutside(style, LMD_GRADIENT_CLIP)) << "style " << value << " clipped";
     EXPECT_FALSE(PaintsOutside(style, LMD_GRADIENT_BUFFER)) << "style " << value << " buffered";
+  }
+}
+
+bool SamePixels(TBitmap& a, TBitmap& b) {
+  for (int y = 0; y < a.Height(); ++y) {
+    for (int x = 0; x < a.Width(); ++x) {
+      if (a.Canvas()->Pixel(x, y) != b.Canvas()->Pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+// The gradient as its shapes painted one over another, largest first (bands in order): the
+// pixels the run painting must reproduce.
+void PaintShapeByShape(TCanvas* canvas, const RECT& rect, TLMDGradientStyle style, const TLMDColorList& colors) {
+  const int w = rect.right - rect.left;
+  const int h = rect.bottom - rect.top;
+  const int n = static_cast<int>(colors.size());
+  const int cx = rect.left + w / 2;
+  const int cy = rect.top + h / 2;
+  const int l = rect.left;
+  const int t = rect.top;
+  canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
+  canvas->Pen()->SetStyle(TPenStyle::psClear);
+  for (int k = 0; k < n; ++k) {
+    const int i = style == gstHorizontal ? k : n - 1 - k;
+    const int dx = MulDiv(i + 1, w, n);
+    const int dy = MulDiv(i + 1, h, n);
+    const int ex = static_cast<int>(Round(dx / 1.4L));
+    const int ey = static_cast<int>(Round(dy / 1.4L));
+    canvas->Brush()->SetColor(colors[i]);
+    switch (style) {
+      case gstHorizontal: canvas->FillRect(RECT{l + MulDiv(i, w, n), t, l + dx, rect.bottom}); break;
+      case gstVertical: canvas->FillRect(RECT{l, t + MulDiv(i, h, n), rect.right, t + dy}); break;
+      case gstSquare: canvas->Rectangle(cx - dx / 2, cy - dy / 2, cx + dx / 2 + 2, cy + dy / 2 + 2); break;
+      case gstElliptic: canvas->Ellipse(cx - ex, cy - ey, cx + ex, cy + ey); break;
+      case gstTopLeft: canvas->Rectangle(l, t, l + 1 + dx, t + 1 + dy); break;
+      case gstTopRight: canvas->Rectangle(l + w - dx, t + 1 + dy, l + w + 1, t); break;
+      case gstBottomLeft: canvas->Rectangle(l + 1 + dx, t + h - dy, l, t + h + 1); break;
+      case gstBottomRight: canvas->Rectangle(l + w - dx, t + h - dy, l + w + 1, t + h + 1); break;
+      case gstTopLeftDiagonal: canvas->Polygon({{l, t}, {l + 2 * dx, t}, {l, t + 1 + 2 * dy}, {l - 2 * dx, t + 1 + 2 * dy}}); break;
+      case gstTopRightDiagonal:
+        canvas->Polygon({{l + w + 1, t}, {l + w + 1 - 2 * dx, t}, {l + w + 1, t + 2 * dy}, {l + w + 1 + 2 * dx, t + 2 * dy}});
+        break;
+    }
+  }
+}
+
+TEST(LMDGradientPaintExt, PaintsEveryPixelAsTheShapesPaintedOneOverAnother) {
+  const std::array<SIZE, 6> sizes{{{1, 1}, {2, 3}, {7, 5}, {20, 13}, {33, 40}, {64, 9}}};
+  for (int value = static_cast<int>(gstHorizontal); value <= static_cast<int>(gstTopRightDiagonal); ++value) {
+    const auto style = static_cast<TLMDGradientStyle>(value);
+    for (const SIZE& size : sizes) {
+      for (int count : {1, 2, 7, 64, 255}) {
+        auto expected = MakeSurface(size.cx + 60, size.cy + 60, kBack);
+        auto actual = MakeSurface(size.cx + 60, size.cy + 60, kBack);
+        const RECT rect{30, 30, 30 + size.cx, 30 + size.cy};
+        const TLMDColorList colors = IndexColors(count);
+        PaintShapeByShape(expected->Canvas(), rect, style, colors);
+        LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, 0, 0);
+        EXPECT_TRUE(SamePixels(*expected, *actual)) << "style " << value << ", " << size.cx << " x " << size.cy << ", "
+                                                    << count << " colours";
+        // Buffered: the shapes painted on a bitmap of the gradient's size, which is then drawn.
+        TBitmap buffer;
+        buffer.SetSize(size.cx, size.cy);
+        PaintShapeByShape(buffer.Canvas(), RECT{0, 0, size.cx, size.cy}, style, colors);
+        expected->Canvas()->Draw(rect.left, rect.top, &buffer);
+        LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, LMD_GRADIENT_BUFFER, 0);
+        EXPECT_TRUE(SamePixels(*expected, *actual)) << "buffered style " << value << ", " << size.cx << " x " << size.cy;
+      }
+    }
   }
 }
 

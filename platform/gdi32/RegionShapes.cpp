@@ -1,6 +1,7 @@
 #include "RegionShapes.h"
 
 #include "PolygonRasterizer.h"
+#include "QuarterEllipseWalk.h"
 #include "RegionBuilder.h"
 
 #include <algorithm>
@@ -114,27 +115,13 @@ Region RoundRect(const RECT& box, int cornerWidth, int cornerHeight) {
   // where the curve enters it (a midpoint rasterisation of the ellipse through the extreme
   // pixels) to the mirrored point on the right. The upper half mirrors the lower one.
   std::vector<int32_t> inset(static_cast<size_t>(height), 0);
-  const int64_t a = width - 1;
-  const int64_t b = height - 1;
-  const int64_t stepX = 8 * b * b;
-  const int64_t stepY = 8 * a * a;
-  int64_t dx = 4 * b * b * (1 - a);
-  int64_t dy = 4 * a * a * (1 + (b & 1));
-  int64_t err = dx + dy + a * a * (b & 1);
-  int64_t x = 0;
-  int64_t y = height / 2;
-  while (x <= width / 2 && y + 1 < height) {
-    const int64_t e2 = 2 * err;
-    if (e2 >= dx) {
-      ++x;
-      err += dx += stepX;
-    }
-    if (e2 <= dy) {
-      ++y;
-      err += dy += stepY;
-      inset[static_cast<size_t>(y)] = static_cast<int32_t>(x);
-    }
+  QuarterEllipseWalk walk(width, height);
+  for (int32_t x = 0, y = height / 2; x <= width / 2 && y + 1 < height;) {
+    const QuarterEllipseWalk::Step step = walk.Next();
+    if (step.column) ++x;
+    if (step.row) inset[static_cast<size_t>(++y)] = x;
   }
+  const int b = height - 1;
   for (int i = 0; i < height / 2; ++i) inset[static_cast<size_t>(i)] = inset[static_cast<size_t>(b - i)];
   RegionBuilder region;
   auto addRow = [&](int32_t row, int32_t rowInset) {

@@ -1,5 +1,6 @@
 #include "ShapeOutlines.h"
 
+#include "QuarterEllipseWalk.h"
 #include "RegionShapes.h"
 
 #include <algorithm>
@@ -33,25 +34,13 @@ void Append(std::vector<POINT>& loop, POINT p) {
 // (width / 2, height / 2) of the box: from the right end of the middle row, x falling and y
 // rising, to the middle column.
 std::vector<POINT> ArcQuarter(int width, int height) {
-  const int64_t a = width - 1;
-  const int64_t b = height - 1;
-  const int64_t stepX = 8 * b * b;
-  const int64_t stepY = 8 * a * a;
-  int64_t dx = 4 * b * b * (1 - a);
-  int64_t dy = 4 * a * a * (1 + (b & 1));
-  int64_t err = dx + dy + a * a * (b & 1);
   std::vector<POINT> quarter;
+  QuarterEllipseWalk walk(width, height);
   for (int x = width - 1, y = height / 2; x >= width / 2;) {
     quarter.push_back(POINT{x - width / 2, y - height / 2});
-    const int64_t e2 = 2 * err;
-    if (e2 >= dx) {
-      --x;
-      err += dx += stepX;
-    }
-    if (e2 <= dy) {
-      ++y;
-      err += dy += stepY;
-    }
+    const QuarterEllipseWalk::Step step = walk.Next();
+    if (step.column) --x;
+    if (step.row) ++y;
   }
   return quarter;
 }

@@ -1,0 +1,33 @@
+// Unit GalleryWindow: the gallery's window. A column of toggle buttons, one per page and
+// labelled with the page's caption, beside the chosen page, which lives inside the window.
+#pragma once
+
+#include <TForm.h>
+
+#include <vector>
+
+class TLMDSpeedButton;
+class TPanel;
+
+class TGalleryWindow : public TForm {
+  TAWO_CLASS(TGalleryWindow, TForm)
+
+ public:
+  explicit TGalleryWindow(TComponent* owner);
+
+  const std::vector<TForm*>& Pages() const { return pages; }
+  const std::vector<TLMDSpeedButton*>& Tabs() const { return tabs; }
+  // Shows the page at `index` of GalleryPages() and presses its button.
+  void ShowPage(std::size_t index);
+  std::size_t CurrentPage() const { return current; }
+
+ private:
+  void AddPage(TForm* page);
+  void TabClick(TObject* sender);
+
+  TPanel* tabColumn = nullptr;
+  TPanel* pageHost = nullptr;
+  std::vector<TForm*> pages;
+  std::vector<TLMDSpeedButton*> tabs;
+  std::size_t current = 0;
+};

@@ -1,5 +1,7 @@
 #include "FormClasses.h"
 
+#include "EffectSample.h"
+
 #include <Classes.h>
 #include <LMDBitmapList.h>
 #include <LMDBitmapListItem.h>
@@ -40,4 +42,5 @@ void RegisterFormClasses() {
                    TLMDBitmapListItem::ClassInfo(), TLMDImageList::ClassInfo(), TLMDImageListItem::ClassInfo(),
                    TLMDStringList::ClassInfo(), TLMDStringListItem::ClassInfo(), TLMDWaveList::ClassInfo(),
                    TLMDWaveListItem::ClassInfo(), TLMDContainerCtrl::ClassInfo(), TLMDIniCtrl::ClassInfo()});
+  RegisterClass(TEffectSample::ClassInfo());
 }

@@ -3,6 +3,7 @@
 #include "ButtonsPage.h"
 #include "CaptionsPage.h"
 #include "ContainersPage.h"
+#include "EffectsPage.h"
 #include "FacesPage.h"
 #include "FillsPage.h"
 #include "FormClasses.h"
@@ -42,6 +43,7 @@ TGalleryPage PageOf(const char* name) {
 const std::vector<TGalleryPage>& GalleryPages() {
   static const std::vector<TGalleryPage> pages{
       PageOf<TFramesPage>("frames"),     PageOf<TGradientsPage>("gradients"), PageOf<TFillsPage>("fills"),
+      PageOf<TEffectsPage>("effects"),
       PageOf<TFacesPage>("faces"),       PageOf<TCaptionsPage>("captions"),   PageOf<TLayoutsPage>("layouts"),
       PageOf<TWindowedPage>("windowed"), PageOf<TButtonsPage>("buttons"),     PageOf<TMetersPage>("meters"),
       PageOf<TContainersPage>("containers"), PageOf<TSettingsPage>("settings"),

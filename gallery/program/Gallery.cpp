@@ -39,7 +39,9 @@ int main(int argc, char** argv) {
     Application->CreateForm(window);
     Application->Run();
   } catch (const Exception& error) {
-    Application->ShowException(error);
+    // Without a screen nobody could close the error box.
+    if (toPictures) std::fprintf(stderr, "gallery: %s\n", error.Message().c_str());
+    else Application->ShowException(error);
     return 1;
   }
   return 0;

@@ -1,11 +1,13 @@
-// Unit ContainersPage: the gallery's page of image containers: a bitmap list of the form is
-// saved to a container file and read back into a second list, whose pictures the speed
-// buttons show as glyphs and the progress fill tiles.
+// Unit ContainersPage: the gallery's page of image containers. The bitmap list of the form is
+// saved to a container file and read back into a second list, whose pictures the first row of
+// speed buttons shows as glyphs and the progress fill tiles; the same pictures, masked in one
+// image strip, go through a file of their own into the image list of the second row.
 #pragma once
 
 #include <TForm.h>
 
 class TLMDBitmapList;
+class TLMDImageList;
 
 class TContainersPage : public TForm {
   TAWO_CLASS(TContainersPage, TForm)
@@ -15,7 +17,12 @@ class TContainersPage : public TForm {
 
   TLMDBitmapList* Pictures = nullptr;
   TLMDBitmapList* FromFile = nullptr;
+  TLMDImageList* Strips = nullptr;
+  TLMDImageList* StripsFromFile = nullptr;
 
-  // The container file, in the temporary folder.
-  static AnsiString FileName();
+  // The container files, TAWOGAL.<extension> in the temporary folder.
+  static AnsiString FileName(const char* extension);
+
+ private:
+  void FillStrip();
 };

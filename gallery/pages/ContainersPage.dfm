@@ -3,7 +3,7 @@ object ContainersPage: TContainersPage
   Top = 120
   BorderStyle = bsSingle
   Caption = 'Kontenery obrazk'#243'w'
-  ClientHeight = 124
+  ClientHeight = 156
   ClientWidth = 262
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
@@ -226,9 +226,43 @@ object ContainersPage: TContainersPage
     ImageList = FromFile
     ListIndex = 2
   end
+  object Strips: TLMDImageList
+  end
+  object StripsFromFile: TLMDImageList
+  end
+  object Strip1: TLMDSpeedButton
+    Left = 8
+    Top = 62
+    Width = 78
+    Height = 26
+    Caption = 'Pierwszy'
+    ImageIndex = 0
+    ImageList = StripsFromFile
+    Style = ubsFlat
+  end
+  object Strip2: TLMDSpeedButton
+    Left = 92
+    Top = 62
+    Width = 78
+    Height = 26
+    Caption = 'Drugi'
+    ImageIndex = 1
+    ImageList = StripsFromFile
+    Style = ubsFlat
+  end
+  object Strip3: TLMDSpeedButton
+    Left = 176
+    Top = 62
+    Width = 78
+    Height = 26
+    Caption = 'Trzeci'
+    ImageIndex = 2
+    ImageList = StripsFromFile
+    Style = ubsFlat
+  end
   object Tiled: TLMDProgressFill
     Left = 8
-    Top = 64
+    Top = 96
     Width = 246
     Height = 32
     Bar3D = lsLowered
@@ -240,14 +274,14 @@ object ContainersPage: TContainersPage
   end
   object Storage: TLMDContainerCtrl
     Left = 220
-    Top = 100
+    Top = 132
   end
   object Where: TLabel
     Left = 8
-    Top = 104
+    Top = 136
     Width = 246
     Height = 13
     AutoSize = False
-    Caption = 'Obrazki wczytane z pliku TAWOGAL.BML'
+    Caption = 'Z plik'#243'w TAWOGAL.BML i TAWOGAL.IML'
   end
 end

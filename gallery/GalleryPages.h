@@ -9,6 +9,10 @@
 class TComponent;
 class TForm;
 
+// Where the gallery keeps its state: the ini file (in the Windows folder) and its section.
+inline constexpr const char* kGallerySettingsFile = "TAWOGAL.INI";
+inline constexpr const char* kGallerySettingsSection = "Galeria";
+
 struct TGalleryPage {
   // Also the name of the page's picture: <Name>.png.
   std::string Name;

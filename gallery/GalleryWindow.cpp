@@ -2,6 +2,7 @@
 
 #include "GalleryPages.h"
 
+#include <LMDIniCtrl.h>
 #include <LMDSpeedButton.h>
 #include <TPanel.h>
 
@@ -16,6 +17,7 @@ namespace {
 constexpr int kTabWidth = 120;
 constexpr int kTabHeight = 24;
 constexpr int kMargin = 4;
+constexpr const char* kChosenPage = "Strona";
 
 }  // namespace
 
@@ -23,6 +25,9 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
   SetCaption("Galeria TAWO");
   SetBorderStyle(TFormBorderStyle::bsSingle);
   SetPosition(TPosition::poScreenCenter);
+  settings = new TLMDIniCtrl(this);
+  settings->SetIniFile(kGallerySettingsFile);
+  settings->SetTarget(TLMDIniTarget::itIniFile);
   tabColumn = new TPanel(this);
   tabColumn->SetParent(this);
   tabColumn->SetBevelOuter(TPanelBevel::bvNone);
@@ -70,6 +75,13 @@ void TGalleryWindow::ShowPage(std::size_t index) {
   tabs[index]->SetPressed(true);
 }
 
+void TGalleryWindow::RestoreChosenPage() {
+  const int chosen = settings->ReadInteger(kGallerySettingsSection, kChosenPage, -1);
+  if (chosen >= 0 && chosen < static_cast<int>(pages.size())) ShowPage(static_cast<std::size_t>(chosen));
+}
+
 void TGalleryWindow::TabClick(TObject* sender) {
-  ShowPage(static_cast<std::size_t>(static_cast<TComponent*>(sender)->Tag()));
+  const int32_t chosen = static_cast<TComponent*>(sender)->Tag();
+  ShowPage(static_cast<std::size_t>(chosen));
+  settings->WriteInteger(kGallerySettingsSection, kChosenPage, chosen);
 }

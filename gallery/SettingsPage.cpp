@@ -21,13 +21,15 @@ TAWO_PUBLISHED(TSettingsPage, published) {
 TSettingsPage::TSettingsPage(TComponent* owner) : TForm(owner) { LoadGalleryPage(this, kSettingsPageText); }
 
 void TSettingsPage::SaveClick(TObject*) {
-  for (TLMDSpeedButton* toggle : Toggles()) Settings->WriteBool(kSection, toggle->Name(), toggle->Pressed());
-  Settings->WriteInteger(kSection, Volume->Name(), Volume->UserValue());
+  const AnsiString section = kGallerySettingsSection;
+  for (TLMDSpeedButton* toggle : Toggles()) Settings->WriteBool(section, toggle->Name(), toggle->Pressed());
+  Settings->WriteInteger(section, Volume->Name(), Volume->UserValue());
 }
 
 void TSettingsPage::LoadClick(TObject*) {
-  for (TLMDSpeedButton* toggle : Toggles()) toggle->SetPressed(Settings->ReadBool(kSection, toggle->Name(), toggle->Pressed()));
-  Volume->SetUserValue(Settings->ReadInteger(kSection, Volume->Name(), Volume->UserValue()));
+  const AnsiString section = kGallerySettingsSection;
+  for (TLMDSpeedButton* toggle : Toggles()) toggle->SetPressed(Settings->ReadBool(section, toggle->Name(), toggle->Pressed()));
+  Volume->SetUserValue(Settings->ReadInteger(section, Volume->Name(), Volume->UserValue()));
 }
 
 void TSettingsPage::VolumeClick(TObject*) {

@@ -1,6 +1,6 @@
 // Unit SettingsPage: the gallery's page of the settings control: three toggles and a volume
-// bar (a click raises it) whose state the settings control saves to an ini file and loads
-// back.
+// bar (a click raises it) whose state the settings control saves to the gallery's ini file
+// and loads back.
 #pragma once
 
 #include <TForm.h>
@@ -26,8 +26,6 @@ class TSettingsPage : public TForm {
   void SaveClick(TObject* sender);
   void LoadClick(TObject* sender);
   void VolumeClick(TObject* sender);
-
-  static constexpr const char* kSection = "Galeria";
 
  private:
   std::vector<TLMDSpeedButton*> Toggles() const { return {Sound, Hints, Large}; }

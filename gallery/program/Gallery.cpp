@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     if (toPictures) return SavePictures(argv[2]);
     TGalleryWindow* window = nullptr;
     Application->CreateForm(window);
+    window->RestoreChosenPage();
     Application->Run();
   } catch (const Exception& error) {
     // Without a screen nobody could close the error box.

@@ -1,6 +1,6 @@
-// The gallery's window and the pages that do something: tabs switch pages, the meters move
-// with their timer, a held button repeats its click, and the settings page saves and loads
-// its state.
+// The gallery's window and the pages that do something: tabs switch pages (the last choice is
+// kept), the meters move with their timer, a held button repeats its click, and the settings
+// page saves and loads its state.
 #include <gtest/gtest.h>
 
 #include "../framework/ControlTestSupport.h"
@@ -42,10 +42,10 @@ class GalleryBehaviour : public VisualTest {
   }
 };
 
-TEST_F(GalleryBehaviour, EachTabShowsItsPageAlone) {
+TEST_F(GalleryBehaviour, EachTabShowsItsPageAloneAndTheLastChoiceIsKept) {
   auto* window = Show<TGalleryWindow>();
   ASSERT_EQ(window->Pages().size(), GalleryPages().size());
-  for (std::size_t chosen : {std::size_t{3}, window->Pages().size() - 1, std::size_t{0}}) {
+  for (std::size_t chosen : {window->Pages().size() - 1, std::size_t{0}, std::size_t{3}}) {
     Press(window->Tabs()[chosen]);
     Release(window->Tabs()[chosen]);
     EXPECT_EQ(window->CurrentPage(), chosen);
@@ -54,6 +54,10 @@ TEST_F(GalleryBehaviour, EachTabShowsItsPageAlone) {
       EXPECT_EQ(window->Tabs()[i]->Pressed(), i == chosen);
     }
   }
+  auto* next = Show<TGalleryWindow>();
+  EXPECT_EQ(next->CurrentPage(), 0u) << "a new window starts at the first page";
+  next->RestoreChosenPage();
+  EXPECT_EQ(next->CurrentPage(), 3u);
 }
 
 TEST_F(GalleryBehaviour, TheTimerMovesEveryMeterAndAFullOneStartsAgain) {

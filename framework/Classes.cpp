@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -529,7 +530,8 @@ class TBinaryToText {
 
 class TTextToBinary {
  public:
-  TTextToBinary(TStream& input, TStream& output) : FParser(input), FWriter(output) {}
+  TTextToBinary(TStream& input, TStream& output, std::vector<TFormTextLine>* lines)
+      : FParser(input), FWriter(output), FOutput(output), FLines(lines) {}
 
   void Run() {
     FWriter.WriteSignature();
@@ -551,8 +553,13 @@ class TTextToBinary {
     FWriter.WriteStr(name);
   }
 
+  void NoteLine() {
+    if (FLines != nullptr) FLines->push_back({FOutput.Position(), FParser.SourceLine()});
+  }
+
   void ConvertObject() {
     TDepth depth(FDepth);
+    NoteLine();
     TFilerFlags flags;
     if (FParser.TokenSymbolIs("INHERITED")) flags.Include(ffInherited);
     else if (FParser.TokenSymbolIs("INLINE")) flags.Include(ffInline);
@@ -594,6 +601,7 @@ class TTextToBinary {
   }
 
   void ConvertProperty() {
+    NoteLine();
     if (FParser.Token() == '&') FParser.NextToken();
     FParser.CheckToken(toSymbol);
     AnsiString name = FParser.TokenString();
@@ -724,6 +732,8 @@ class TTextToBinary {
 
   TParser FParser;
   TWriter FWriter;
+  TStream& FOutput;
+  std::vector<TFormTextLine>* FLines;
   int FDepth = 0;
 };
 
@@ -731,4 +741,12 @@ class TTextToBinary {
 
 void ObjectBinaryToText(TStream& input, TStream& output) { TBinaryToText(input, output).Run(); }
 
-void ObjectTextToBinary(TStream& input, TStream& output) { TTextToBinary(input, output).Run(); }
+void ObjectTextToBinary(TStream& input, TStream& output, std::vector<TFormTextLine>* lines) {
+  TTextToBinary(input, output, lines).Run();
+}
+
+int TextLineAt(const std::vector<TFormTextLine>& lines, int64_t offset) {
+  const auto after = std::upper_bound(lines.begin(), lines.end(), offset,
+                                      [](int64_t at, const TFormTextLine& line) { return at < line.Offset; });
+  return after == lines.begin() ? 0 : std::prev(after)->Line;
+}

@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 class TComponent;
 class TStream;
@@ -97,7 +98,17 @@ enum class TStreamOriginalFormat { sofUnknown, sofBinary, sofText };
 // Looks at the stream's next bytes without consuming them.
 TStreamOriginalFormat TestStreamFormat(TStream& stream);
 void ObjectBinaryToText(TStream& input, TStream& output);
-void ObjectTextToBinary(TStream& input, TStream& output);
+// Where the text of each object and property went: the offset of its record in the binary
+// form and its line in the text, in the order written.
+struct TFormTextLine {
+  int64_t Offset;
+  int Line;
+};
+// With `lines`, the line of every object and property is noted.
+void ObjectTextToBinary(TStream& input, TStream& output, std::vector<TFormTextLine>* lines = nullptr);
+// The line of the object or property whose record holds the byte at `offset`; 0 before the
+// first.
+int TextLineAt(const std::vector<TFormTextLine>& lines, int64_t offset);
 
 // ---------------------------------------------------------------------------------------------
 // Window procedures that call a method, and windows that only receive messages.

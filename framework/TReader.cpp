@@ -511,7 +511,7 @@ void TReader::ReadMethodValue(TPersistent* instance, PPropInfo propInfo) {
     return;
   }
   const TMethod method = FindMethod(ReadIdent());
-  if (*method.Code.Signature != *propInfo->PropType->MethodSignature) PropValueError();
+  if (method.Assigned() && *method.Code.Signature != *propInfo->PropType->MethodSignature) PropValueError();
   SetMethodProp(instance, propInfo, method);
 }
 
@@ -521,7 +521,7 @@ TMethod TReader::FindMethod(const AnsiString& name) {
   if (code != nullptr) method = TMethod{FRoot, *code};
   bool error = code == nullptr;
   OnFindMethod(this, name, method, error);
-  if (error || !method.Assigned()) PropValueError();
+  if (error) PropValueError();
   return method;
 }
 
@@ -605,13 +605,16 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   TComponent* result = component;
   bool created = false;
   if (result == nullptr) {
-    if (flags.Contains(ffInherited)) {
-      result = FOwner != nullptr ? FOwner->FindComponent(name) : nullptr;
-      if (result == nullptr) throw EReadError(Format(SAncestorNotFound, {name}));
-    } else {
-      result = CreateComponent(className);
-      created = true;
+    try {
+      result = flags.Contains(ffInherited) ? FindAncestorComponent(name) : CreateComponent(className);
+    } catch (const Exception& error) {
+      bool handled = false;
+      OnError(this, Format(SPropertyException, {name.empty() ? className : name, "", "", error.Message()}), handled);
+      if (!handled) throw;
+      SkipComponentData();
+      return nullptr;
     }
+    created = !flags.Contains(ffInherited);
   }
   try {
     result->FComponentState += {csLoading, csReading};
@@ -629,6 +632,30 @@ TComponent* TReader::ReadComponent(TComponent* component) {
     throw;
   }
   return result;
+}
+
+TComponent* TReader::FindAncestorComponent(const AnsiString& name) {
+  TComponent* found = FOwner != nullptr ? FOwner->FindComponent(name) : nullptr;
+  if (found == nullptr) throw EReadError(Format(SAncestorNotFound, {name}));
+  return found;
+}
+
+void TReader::SkipComponentData() {
+  TDepthGuard guard(*this);
+  while (!EndOfList()) {
+    ReadStr();
+    SkipValue();
+  }
+  ReadListEnd();
+  while (!EndOfList()) {
+    TFilerFlags flags;
+    int childPos = 0;
+    ReadPrefix(flags, childPos);
+    ReadStr();
+    ReadStr();
+    SkipComponentData();
+  }
+  ReadListEnd();
 }
 
 void TReader::ReadData(TComponent* instance) {

@@ -30,7 +30,9 @@ class TReader : public TFiler {
   // created; with a root its class name is not checked. Fixups are resolved and every
   // component read gets Loaded (root first, then in reading order).
   TComponent* ReadRootComponent(TComponent* root);
-  // Reads one component (created with Owner, parented to Parent) and its children.
+  // Reads one component (created with Owner, parented to Parent) and its children. When the
+  // component cannot be made (an unknown class, a missing ancestor) and OnError handles the
+  // failure, its properties and children are skipped and the result is null.
   TComponent* ReadComponent(TComponent* component);
   // The properties and the children of `instance`.
   void ReadData(TComponent* instance);
@@ -71,9 +73,10 @@ class TReader : public TFiler {
   TComponent* Parent() const { return FParent; }
   void SetParent(TComponent* parent) { FParent = parent; }
 
-  // (Reader, Message, var Handled): Handled skips the failing property and goes on.
+  // (Reader, Message, var Handled): Handled skips the failing property or component and goes on.
   TEvent<TReader*, const AnsiString&, bool&> OnError;
-  // (Reader, MethodName, var Method, var Error): may supply a handler the root lacks.
+  // (Reader, MethodName, var Method, var Error): may supply a handler the root lacks, or clear
+  // Error to leave the event unassigned.
   TEvent<TReader*, const AnsiString&, TMethod&, bool&> OnFindMethod;
 
  private:
@@ -101,6 +104,9 @@ class TReader : public TFiler {
   TMethod FindMethod(const AnsiString& name);
   TClass FindComponentClass(const AnsiString& className);
   TComponent* CreateComponent(const AnsiString& className);
+  TComponent* FindAncestorComponent(const AnsiString& name);
+  // Skips a component's properties and children, after its class and name were read.
+  void SkipComponentData();
   void ResolveFixups();
   void AddLoaded(TComponent* component);
 

@@ -1,5 +1,6 @@
 #include "ButtonsPage.h"
 
+#include "GalleryPages.h"
 #include "PageTexts.h"
 
 #include <LMDBitmapList.h>
@@ -32,13 +33,7 @@ TAWO_PUBLISHED(TButtonsPage, published) {
   published.Method("MoreClick", &TButtonsPage::MoreClick);
 }
 
-namespace {
-
-const bool registered = RegisterFormResource("TBUTTONSPAGE", kButtonsPageText);
-
-}  // namespace
-
-TButtonsPage::TButtonsPage(TComponent* owner) : TForm(owner) { InitComponentRes(this); }
+TButtonsPage::TButtonsPage(TComponent* owner) : TForm(owner) { LoadGalleryPage(this, kButtonsPageText); }
 
 void TButtonsPage::MoreClick(TObject*) {
   ++clicks;

@@ -1,11 +1,11 @@
-// The gallery of the control library: shows its pages in a real window. With --png FILE it
-// draws the page without a screen and saves it as a picture instead.
+// The gallery of the control library: shows its pages in one real window. With --png FOLDER
+// it draws every page, and the window, without a screen into pictures of that folder instead.
 #include <Forms.h>
 #include <TApplication.h>
-#include <windows.h>
 #include <winport.h>
 
-#include "ButtonsPage.h"
+#include "GalleryPictures.h"
+#include "GalleryWindow.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,32 +13,36 @@
 
 namespace {
 
-int SavePage(TForm* page, const char* path) {
-  page->Show();
-  WinportDispatchPending();
-  if (WinportWindowScreenshot(page->Handle(), path)) return 0;
-  std::fprintf(stderr, "gallery: cannot write %s\n", path);
-  return 1;
+int SavePictures(const char* folder) {
+  const std::vector<std::string> failed = SaveGalleryPictures(folder);
+  for (const std::string& path : failed) std::fprintf(stderr, "gallery: cannot write %s\n", path.c_str());
+  return failed.empty() ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool toPicture = argc == 3 && std::strcmp(argv[1], "--png") == 0;
-  if (argc != 1 && !toPicture) {
-    std::fprintf(stderr, "usage: gallery [--png FILE]\n");
+  const bool toPictures = argc == 3 && std::strcmp(argv[1], "--png") == 0;
+  if (argc != 1 && !toPictures) {
+    std::fprintf(stderr, "usage: gallery [--png FOLDER]\n");
     return 2;
   }
-  if (toPicture) setenv("WINDISPLAY", "headless", 1);
+  if (toPictures) {
+    setenv("WINDISPLAY", "headless", 1);
+    WinportUseVirtualClock(TRUE);  // timers wait, so the meters are drawn where they start
+  }
   try {
     Application->Initialize();
     Application->SetTitle("Galeria TAWO");
-    TButtonsPage* page = nullptr;
-    Application->CreateForm(page);
-    if (toPicture) return SavePage(page, argv[2]);
+    if (toPictures) return SavePictures(argv[2]);
+    TGalleryWindow* window = nullptr;
+    Application->CreateForm(window);
+    window->RestoreChosenPage();
     Application->Run();
   } catch (const Exception& error) {
-    Application->ShowException(error);
+    // Without a screen nobody could close the error box.
+    if (toPictures) std::fprintf(stderr, "gallery: %s\n", error.Message().c_str());
+    else Application->ShowException(error);
     return 1;
   }
   return 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -46,6 +47,40 @@ std::vector<uint8_t> PngScanlines(const PixelSurface& surface, const RECT& area)
     }
   }
   return raw;
+}
+
+uint32_t GetBigEndian32(const uint8_t* bytes) {
+  return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// The Paeth predictor of the PNG row filters.
+uint8_t Paeth(int left, int up, int upLeft) {
+  const int estimate = left + up - upLeft;
+  const int toLeft = std::abs(estimate - left);
+  const int toUp = std::abs(estimate - up);
+  const int toUpLeft = std::abs(estimate - upLeft);
+  if (toLeft <= toUp && toLeft <= toUpLeft) return static_cast<uint8_t>(left);
+  return static_cast<uint8_t>(toUp <= toUpLeft ? up : upLeft);
+}
+
+// Undoes the filter of one row of RGB bytes in place; false for an unknown filter.
+bool Unfilter(uint8_t filter, uint8_t* row, const uint8_t* previous, size_t length) {
+  for (size_t i = 0; i < length; ++i) {
+    const int left = i >= 3 ? row[i - 3] : 0;
+    const int up = previous != nullptr ? previous[i] : 0;
+    const int upLeft = previous != nullptr && i >= 3 ? previous[i - 3] : 0;
+    int predicted = 0;
+    switch (filter) {
+      case 0: break;
+      case 1: predicted = left; break;
+      case 2: predicted = up; break;
+      case 3: predicted = (left + up) / 2; break;
+      case 4: predicted = Paeth(left, up, upLeft); break;
+      default: return false;
+    }
+    row[i] = static_cast<uint8_t>(row[i] + predicted);
+  }
+  return true;
 }
 
 }  // namespace
@@ -119,6 +154,50 @@ std::vector<uint8_t> ImageFile::EncodeBmp(const PixelSurface& surface, const REC
     out.resize(rowStart + stride, 0);
   }
   return out;
+}
+
+std::shared_ptr<PixelSurface> ImageFile::DecodePng(const std::vector<uint8_t>& png) {
+  static constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (png.size() < 8 || !std::equal(kSignature, kSignature + 8, png.begin())) return nullptr;
+  uint32_t width = 0;
+  uint32_t height = 0;
+  std::vector<uint8_t> compressed;
+  for (size_t at = 8; at + 12 <= png.size();) {
+    const uint32_t length = GetBigEndian32(&png[at]);
+    if (length > png.size() - at - 12) return nullptr;
+    const std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
+    const uint8_t* data = &png[at + 8];
+    if (type == "IHDR") {
+      static constexpr uint8_t kRgb8[5] = {8, 2, 0, 0, 0};
+      if (length != 13 || !std::equal(kRgb8, kRgb8 + 5, data + 8)) return nullptr;
+      width = GetBigEndian32(data);
+      height = GetBigEndian32(data + 4);
+    } else if (type == "IDAT") {
+      compressed.insert(compressed.end(), data, data + length);
+    }
+    at += 12 + length;
+  }
+  if (width == 0 || height == 0 || width > 0x7FFF || height > 0x7FFF) return nullptr;
+  const size_t rowBytes = size_t{width} * 3;
+  std::vector<uint8_t> raw(size_t{height} * (rowBytes + 1));
+  uLongf rawSize = static_cast<uLongf>(raw.size());
+  if (uncompress(raw.data(), &rawSize, compressed.data(), static_cast<uLong>(compressed.size())) != Z_OK ||
+      rawSize != raw.size()) {
+    return nullptr;
+  }
+  auto surface = PixelSurface::Create(static_cast<int>(width), static_cast<int>(height), PixelSurface::Format{});
+  if (surface == nullptr) return nullptr;
+  const uint8_t* previous = nullptr;
+  for (uint32_t y = 0; y < height; ++y) {
+    uint8_t* row = &raw[y * (rowBytes + 1)];
+    if (!Unfilter(row[0], row + 1, previous, rowBytes)) return nullptr;
+    for (uint32_t x = 0; x < width; ++x) {
+      const uint8_t* rgb = row + 1 + 3 * x;
+      surface->WritePixel(static_cast<int>(x), static_cast<int>(y), surface->PixelFromColor(RGB(rgb[0], rgb[1], rgb[2])));
+    }
+    previous = row + 1;
+  }
+  return surface;
 }
 
 bool ImageFile::Write(const std::string& path, const PixelSurface& surface, const RECT& area, Format format) {

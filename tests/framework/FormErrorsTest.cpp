@@ -99,6 +99,61 @@ TEST(FormErrors, OnErrorMaySkipAPropertyAndReadingGoesOn) {
                                                         "Error reading Form1.Left: Invalid property value"}));
 }
 
+// A viewer's way of reading: every failure is noted with the line of the text it came from,
+// and a component of an unknown class is left out with everything inside it.
+TEST(FormErrors, OnErrorMaySkipAComponentAndTheLinesNameWhereEachFailureIs) {
+  RegisterTestClasses();
+  const AnsiString text = Header(
+      "  Left = 1\n"
+      "  object Ghost: TNoSuchClass\n"
+      "    Width = 5\n"
+      "    object Inner: TTestControl\n"
+      "    end\n"
+      "  end\n"
+      "  object Button1: TTestControl\n"
+      "    Left = 'bad'\n"
+      "    Top = 4\n"
+      "  end\n");
+  TStringStream input(text);
+  TStringStream binary;
+  std::vector<TFormTextLine> lines;
+  ObjectTextToBinary(input, binary, &lines);
+  binary.SetPosition(0);
+  struct TNoter : TObject {
+    void Note(TReader* reader, const AnsiString& message, bool& handled) {
+      Notes.push_back(message + " @" + IntToStr(TextLineAt(*Lines, reader->Stream().Position() - 1)));
+      handled = true;
+    }
+    const std::vector<TFormTextLine>* Lines = nullptr;
+    std::vector<AnsiString> Notes;
+  } noter;
+  noter.Lines = &lines;
+  TTestForm form(nullptr);
+  TReader reader(binary);
+  reader.OnError = TEvent<TReader*, const AnsiString&, bool&>(&noter, &TNoter::Note);
+  reader.ReadRootComponent(&form);
+  EXPECT_EQ(noter.Notes, (std::vector<AnsiString>{"Error reading Ghost: Class TNoSuchClass not found @3",
+                                                   "Error reading Button1.Left: Invalid property value @9"}));
+  ASSERT_EQ(form.ComponentCount(), 1) << "nothing of the skipped component is made";
+  ASSERT_NE(form.Button1, nullptr);
+  EXPECT_EQ(form.Button1->Top, 4);
+}
+
+TEST(FormErrors, OnFindMethodMayLeaveAnEventUnassigned) {
+  RegisterTestClasses();
+  struct TLenient : TObject {
+    void Find(TReader*, const AnsiString&, TMethod&, bool& error) { error = false; }
+  } lenient;
+  TStringStream binary(ToBinary(Header("  object Button1: TTestControl\n    OnClick = NoSuchHandler\n    Top = 3\n  end\n")));
+  TTestForm form(nullptr);
+  TReader reader(binary);
+  reader.OnFindMethod = TEvent<TReader*, const AnsiString&, TMethod&, bool&>(&lenient, &TLenient::Find);
+  reader.ReadRootComponent(&form);
+  ASSERT_NE(form.Button1, nullptr);
+  EXPECT_FALSE(form.Button1->OnClick.Assigned());
+  EXPECT_EQ(form.Button1->Top, 3);
+}
+
 TEST(FormErrors, TextSyntaxErrorsGiveTheLine) {
   EXPECT_EQ(LoadError<EParserError>("object Form1: TTestForm\n  Left 5\nend"), "'=' expected on line 2");
   EXPECT_EQ(LoadError<EParserError>("object Form1: TTestForm\n  Data = {0A1}\nend"), "Invalid binary value on line 2");

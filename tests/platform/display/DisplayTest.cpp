@@ -77,6 +77,59 @@ TEST(ImageFile, EmptyOrOutsideAreasAreRefused) {
   EXPECT_EQ(ImageFile::FormatForPath("shot.png"), ImageFile::Format::Png);
 }
 
+TEST(ImageFile, DecodingGivesBackWhatEncodingWrote) {
+  auto surface = Gradient(5, 4);
+  auto decoded = ImageFile::DecodePng(ImageFile::EncodePng(*surface, surface->Bounds()));
+  ASSERT_NE(decoded, nullptr);
+  ASSERT_EQ(decoded->Width(), 5);
+  ASSERT_EQ(decoded->Height(), 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      EXPECT_EQ(decoded->ColorFromPixel(decoded->ReadPixel(x, y)), RGB(x * 10, y * 20, 7)) << x << "," << y;
+    }
+  }
+}
+
+// A 2 x 5 picture whose first row is stored plainly and each further row with filter 1..4;
+// every row decodes to the same pixels, (10,20,30) then (13,26,39).
+TEST(ImageFile, DecodingUndoesEveryRowFilter) {
+  std::vector<uint8_t> rows{0, 10, 20, 30, 13, 26, 39,
+                            1, 10, 20, 30, 3, 6, 9,
+                            2, 0, 0, 0, 0, 0, 0,
+                            3, 5, 10, 15, 2, 3, 5,
+                            4, 0, 0, 0, 0, 0, 0};
+  uLongf size = compressBound(static_cast<uLong>(rows.size()));
+  std::vector<uint8_t> idat(size);
+  ASSERT_EQ(compress(idat.data(), &size, rows.data(), static_cast<uLong>(rows.size())), Z_OK);
+  idat.resize(size);
+  std::vector<uint8_t> png = ImageFile::EncodePng(*Gradient(2, 5), RECT{0, 0, 2, 5});
+  const size_t idatAt = 8 + 25;
+  png.erase(png.begin() + idatAt, png.end() - 12);
+  const std::vector<uint8_t> chunk = [&] {
+    std::vector<uint8_t> c{0, 0, 0, 0, 'I', 'D', 'A', 'T'};
+    for (int i = 0; i < 4; ++i) c[i] = static_cast<uint8_t>(idat.size() >> (24 - 8 * i));
+    c.insert(c.end(), idat.begin(), idat.end());
+    c.insert(c.end(), 4, 0);  // the decoder does not check sums
+    return c;
+  }();
+  png.insert(png.begin() + idatAt, chunk.begin(), chunk.end());
+  auto decoded = ImageFile::DecodePng(png);
+  ASSERT_NE(decoded, nullptr);
+  for (int y = 0; y < 5; ++y) {
+    EXPECT_EQ(decoded->ColorFromPixel(decoded->ReadPixel(0, y)), RGB(10, 20, 30)) << "row " << y;
+    EXPECT_EQ(decoded->ColorFromPixel(decoded->ReadPixel(1, y)), RGB(13, 26, 39)) << "row " << y;
+  }
+}
+
+TEST(ImageFile, DecodingRefusesOtherAndDamagedFiles) {
+  const std::vector<uint8_t> png = ImageFile::EncodePng(*Gradient(3, 2), RECT{0, 0, 3, 2});
+  std::vector<uint8_t> grey = png;
+  grey[8 + 8 + 9] = 0;  // colour type
+  const std::vector<uint8_t> cases[] = {{}, std::vector<uint8_t>(png.begin(), png.end() - 20), grey,
+                                        std::vector<uint8_t>(png.begin() + 1, png.end())};
+  for (const auto& bytes : cases) EXPECT_EQ(ImageFile::DecodePng(bytes), nullptr) << bytes.size() << " bytes";
+}
+
 TEST(HeadlessBackend, WakeEndsAWaitAndIsRememberedUntilThen) {
   HeadlessBackend backend;
   backend.Wake();

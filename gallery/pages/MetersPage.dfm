@@ -1,0 +1,83 @@
+object MetersPage: TMetersPage
+  Left = 200
+  Top = 120
+  BorderStyle = bsSingle
+  Caption = 'Wska'#159'niki'
+  ClientHeight = 136
+  ClientWidth = 290
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  Font.Style = []
+  Position = poScreenCenter
+  object Bar1: TLMDProgressFill
+    Left = 8
+    Top = 8
+    Width = 200
+    Height = 22
+    Bar3D = lsLowered
+    OptionsText = toPercent
+    UserValue = 10
+    Position = 10
+    FillObject.Brush.Color = clNavy
+    FillObject.Style = sfBrush
+  end
+  object Bar2: TLMDProgressFill
+    Left = 8
+    Top = 36
+    Width = 200
+    Height = 22
+    Bar3D = lsRaised
+    Direction = mdHorizontalReverse
+    Caption = 'Wstecz'
+    OptionsText = toCaption
+    FillObject.Style = sfGradient
+    FillObject.Gradient.Color = clGreen
+    FillObject.Gradient.Style = gstHorizontal
+    UserValue = 35
+    Position = 35
+  end
+  object Bar3: TLMDProgressFill
+    Left = 8
+    Top = 64
+    Width = 200
+    Height = 22
+    Bar3D = lsSingle
+    MinValue = -50
+    MaxValue = 50
+    Font3D.Style = tdRaised
+    OptionsText = toPercent
+    FillObject.Style = sfGradient
+    FillObject.Gradient.Color = clPurple
+    FillObject.Gradient.Style = gstElliptic
+    UserValue = 10
+    Position = 60
+  end
+  object Bar4: TLMDProgressFill
+    Left = 220
+    Top = 8
+    Width = 26
+    Height = 120
+    Bar3D = lsLowered
+    Direction = mdVertical
+    FillObject.Style = sfGradient
+    FillObject.Gradient.Color = clRed
+    FillObject.Gradient.Style = gstHorizontal
+    UserValue = 70
+    Position = 70
+  end
+  object Bar5: TLMDProgressFill
+    Left = 254
+    Top = 8
+    Width = 26
+    Height = 120
+    Bar3D = lsDoubleLowered
+    Direction = mdVerticalReverse
+    FillObject.Brush.Color = clTeal
+    FillObject.Style = sfBrush
+    UserValue = 50
+    Position = 50
+  end
+end

@@ -1,0 +1,28 @@
+# The formview program itself: converting a form to binary, to text and back gives the same
+# bytes both ways, and a form with unreadable parts is drawn but ends with status 1.
+# Run with -DFORMVIEW=<program> -DFORM=<text form> -DDAMAGED=<form> -DOUT=<folder>.
+function(run expected)
+  execute_process(COMMAND ${FORMVIEW} ${ARGN} RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status EQUAL expected)
+    message(FATAL_ERROR "formview ${ARGN}: status ${status}, expected ${expected}\n${errors}")
+  endif()
+endfunction()
+
+file(MAKE_DIRECTORY ${OUT})
+run(0 --to-binary ${FORM} ${OUT}/form.bin)
+run(0 --to-text ${OUT}/form.bin ${OUT}/form.txt)
+run(0 --to-binary ${OUT}/form.txt ${OUT}/again.bin)
+run(0 --to-text ${OUT}/again.bin ${OUT}/again.txt)
+foreach(pair "form.bin;again.bin" "form.txt;again.txt")
+  list(GET pair 0 first)
+  list(GET pair 1 second)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${first} ${OUT}/${second} RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "${first} and ${second} differ")
+  endif()
+endforeach()
+run(0 --png ${OUT}/form.png ${OUT}/form.bin)
+run(1 --png ${OUT}/damaged.png ${DAMAGED})
+if(NOT EXISTS ${OUT}/damaged.png)
+  message(FATAL_ERROR "the damaged form was not drawn")
+endif()

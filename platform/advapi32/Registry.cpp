@@ -1,5 +1,6 @@
 #include "Registry.h"
 
+#include "DeferredSaves.h"
 #include "Prefix.h"
 
 namespace {
@@ -8,7 +9,17 @@ constexpr size_t kMaxKeyName = 255;
 
 Registry& Registry::Instance() {
   static Registry registry;
+  static const bool savesDeferred = (DeferredSaves::Register([] { Instance().SavePending(); }), true);
+  (void)savesDeferred;
   return registry;
+}
+
+void Registry::SavePending() {
+  std::lock_guard lock(mutex_);
+  for (HiveFile* hive : {user_.get(), system_.get()}) {
+    if (hive) hive->SavePending();
+  }
+  for (const std::unique_ptr<HiveFile>& hive : retired_) hive->SavePending();
 }
 
 void Registry::CheckGeneration() {
@@ -17,9 +28,8 @@ void Registry::CheckGeneration() {
   generation_ = generation;
   std::string root = Prefix::Instance().Root();
   // Handles opened in the earlier prefix keep pointing at its hives.
-  static std::vector<std::unique_ptr<HiveFile>> retired;
-  if (user_) retired.push_back(std::move(user_));
-  if (system_) retired.push_back(std::move(system_));
+  if (user_) retired_.push_back(std::move(user_));
+  if (system_) retired_.push_back(std::move(system_));
   user_ = std::make_unique<HiveFile>(root + "/user.reg");
   system_ = std::make_unique<HiveFile>(root + "/system.reg");
 }

@@ -78,6 +78,14 @@ const std::vector<uint8_t>& MixedData() {
 
 // zlib at level 1 through streams made once and reset for each block, as a program packing
 // many blocks would use it.
+// Points a stream at one block and its room.
+void Aim(z_stream& stream, const uint8_t* in, int length, uint8_t* out, int room) {
+  stream.next_in = const_cast<uint8_t*>(in);
+  stream.avail_in = static_cast<uInt>(length);
+  stream.next_out = out;
+  stream.avail_out = static_cast<uInt>(room);
+}
+
 int ZlibCompress(const uint8_t* in, int length, uint8_t* out, int room) {
   static z_stream stream = [] {
     z_stream made{};
@@ -85,10 +93,7 @@ int ZlibCompress(const uint8_t* in, int length, uint8_t* out, int room) {
     return made;
   }();
   deflateReset(&stream);
-  stream.next_in = const_cast<uint8_t*>(in);
-  stream.avail_in = static_cast<uInt>(length);
-  stream.next_out = out;
-  stream.avail_out = static_cast<uInt>(room);
+  Aim(stream, in, length, out, room);
   return deflate(&stream, Z_FINISH) == Z_STREAM_END ? static_cast<int>(stream.total_out) : -1;
 }
 
@@ -99,10 +104,7 @@ int ZlibRestore(const uint8_t* in, int length, uint8_t* out, int room) {
     return made;
   }();
   inflateReset(&stream);
-  stream.next_in = const_cast<uint8_t*>(in);
-  stream.avail_in = static_cast<uInt>(length);
-  stream.next_out = out;
-  stream.avail_out = static_cast<uInt>(room);
+  Aim(stream, in, length, out, room);
   return inflate(&stream, Z_FINISH) == Z_STREAM_END ? static_cast<int>(stream.total_out) : -1;
 }
 

@@ -39,10 +39,9 @@ HiveFile::HiveFile(std::string path)
 // changes held back over them.
 bool HiveFile::Refresh(const FileLock& lock) {
   uint64_t generation = ReadGeneration(lock);
-  struct stat status {};
+  struct stat status {};  // stays empty while there is no file: an empty hive
   const bool exists = stat(path_.c_str(), &status) == 0;
   if (!exists && errno != ENOENT) return false;
-  if (!exists) status = {};  // no file yet: an empty hive
   if (loaded_ && generation == generation_ && SameFile(status, signature_)) return !damaged_;
   RegistryKey fresh;
   damaged_ = false;

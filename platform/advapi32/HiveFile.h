@@ -37,6 +37,7 @@ class HiveFile {
   // Saves the changes held back, if any; their error when the save fails, in which case they
   // stay held for the next attempt.
   LONG SavePending();
+  const std::string& Path() const { return path_; }
   // When the hive was last written (for key times).
   FILETIME LastWrite();
 

@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include <cstdio>
+
 #include "DeferredSaves.h"
 #include "Prefix.h"
 
@@ -16,10 +18,15 @@ Registry& Registry::Instance() {
 
 void Registry::SavePending() {
   std::lock_guard lock(mutex_);
-  for (HiveFile* hive : {user_.get(), system_.get()}) {
-    if (hive) hive->SavePending();
+  std::vector<HiveFile*> hives{user_.get(), system_.get()};
+  for (const std::unique_ptr<HiveFile>& hive : retired_) hives.push_back(hive.get());
+  for (HiveFile* hive : hives) {
+    // No caller hears of a failure here, so it is told where the user sees it.
+    if (LONG error = hive ? hive->SavePending() : ERROR_SUCCESS) {
+      std::fprintf(stderr, "winport: the registry hive %s could not be saved (error %ld); its changes are kept for the next save\n",
+                   hive->Path().c_str(), static_cast<long>(error));
+    }
   }
-  for (const std::unique_ptr<HiveFile>& hive : retired_) hive->SavePending();
 }
 
 void Registry::CheckGeneration() {

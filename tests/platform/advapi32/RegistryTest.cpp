@@ -267,7 +267,7 @@ TEST_F(RegistryApi, ChangesUpToASavePointAreSavedOnceAndExitSavesTheRest) {
     return count;
   };
   HKEY key;
-  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "SOFTWARE\Welgato\TAWO", &key), ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "SOFTWARE\\Welgato\\TAWO", &key), ERROR_SUCCESS);
   SetString(key, "Wersja", "1.48");
   SetString(key, "instPath", "C:\\TAWO\\");
   EXPECT_EQ(saves(), 0u);

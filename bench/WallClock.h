@@ -19,7 +19,8 @@ inline void Shell(const std::string& command) {
 }
 
 // The file system's state after the previous work (writeback, freshly freed inodes) weighs on
-// whatever runs next, so the measured work and its baseline take turns going first.
+// whatever runs next, so the measured work and its baseline take turns going first (over an
+// even number of iterations, so that each goes first equally often).
 template <class First, class Second>
 void InTurn(int iteration, First first, Second second) {
   if (iteration % 2 == 0) {

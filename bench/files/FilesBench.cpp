@@ -123,8 +123,8 @@ void BM_RemoveTree(benchmark::State& state) {
   state.counters["ratio_vs_rm_rf"] = api / baseline;
 }
 
-BENCHMARK(BM_CopyTree)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_RemoveTree)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CopyTree)->Unit(benchmark::kMillisecond)->Iterations(6);
+BENCHMARK(BM_RemoveTree)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 }  // namespace
 

@@ -12,6 +12,10 @@ std::unique_ptr<TRegistry> CurrentUserRegistry() {
   return registry;
 }
 
+// Saves the changes made through the registry's current key at once, durably, so that what
+// the record answers holds on disk.
+bool Saved(const TRegistry& registry) { return RegFlushKey(registry.CurrentKey()) == ERROR_SUCCESS; }
+
 }  // namespace
 
 bool InstallationRecord::Write(const AnsiString& cdPath, const AnsiString& instPath) {
@@ -20,7 +24,7 @@ bool InstallationRecord::Write(const AnsiString& cdPath, const AnsiString& instP
   registry->WriteString("Wersja", kVersion);
   registry->WriteString("cdPath", cdPath);
   registry->WriteString("instPath", instPath);
-  return true;
+  return Saved(*registry);
 }
 
 bool InstallationRecord::Test() {
@@ -29,6 +33,9 @@ bool InstallationRecord::Test() {
 
 bool InstallationRecord::Delete() {
   auto registry = CurrentUserRegistry();
-  if (registry->OpenKey(kParentKey, false)) registry->DeleteKey(kKeyName);
+  if (registry->OpenKey(kParentKey, false)) {
+    registry->DeleteKey(kKeyName);
+    if (!Saved(*registry)) return false;
+  }
   return !Test();
 }

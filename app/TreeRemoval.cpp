@@ -31,8 +31,8 @@ void TreeRemoval::RemoveTree(const AnsiString& folder) {
 }
 
 // Every file ends with its attributes cleared: deleted, or left behind (in use) with none.
-// Attributes that stand in the way of deleting are cleared first; a plain file's archive bit
-// is cleared only if the file stays, which spares a write to every file that goes.
+// Read-only, which stands in the way of deleting, is cleared first; the other attributes only
+// if the file stays, which spares a write to every file that goes.
 void TreeRemoval::RemoveFile(const AnsiString& path, int attributes) {
   FProgress.CountFile(kMessagesEvery);
   const bool cleared = (attributes & kBlockingAttributes) != 0 && FileSetAttr(path, 0) == 0;

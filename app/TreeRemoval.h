@@ -16,7 +16,8 @@ class TreeRemoval {
   void Remove(const AnsiString& folder);
 
  private:
-  static constexpr int kBlockingAttributes = faReadOnly | faHidden | faSysFile;
+  // Only read-only stands in the way of deleting; hidden and system files delete as they are.
+  static constexpr int kBlockingAttributes = faReadOnly;
 
   void RemoveTree(const AnsiString& folder);
   void RemoveFile(const AnsiString& path, int attributes);

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config git
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev
+  libsdl2-dev libfreetype-dev libfontconfig-dev zlib1g-dev liblz4-dev
   fonts-wine fonts-liberation2 fonts-dejavu-core
   xvfb xdotool x11-apps liblnk-utils twm xfonts-base
   g++-mingw-w64-x86-64-posix wine wine64 locales imagemagick

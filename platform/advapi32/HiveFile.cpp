@@ -35,38 +35,47 @@ HiveFile::HiveFile(std::string path)
       folder_(path_.substr(0, path_.rfind('/'))),
       temporaryPrefix_(path_.substr(folder_.size() + 1) + ".") {}
 
+// Reads the contents afresh when the file changed since they were read, then applies the
+// changes held back over them.
 bool HiveFile::Refresh(const FileLock& lock) {
   uint64_t generation = ReadGeneration(lock);
-  struct stat status;
-  if (stat(path_.c_str(), &status) != 0) {
-    if (errno != ENOENT) return false;
-    top_.Clear();  // no file yet: an empty hive
-    loaded_ = true;
-    damaged_ = false;
-    signature_ = {};
-    generation_ = generation;
-    return true;
-  }
+  struct stat status {};  // stays empty while there is no file: an empty hive
+  const bool exists = stat(path_.c_str(), &status) == 0;
+  if (!exists && errno != ENOENT) return false;
   if (loaded_ && generation == generation_ && SameFile(status, signature_)) return !damaged_;
+  RegistryKey fresh;
+  damaged_ = false;
+  if (exists && !Load(fresh, status)) return false;
+  loaded_ = true;
+  signature_ = status;
+  generation_ = generation;
+  if (damaged_) {
+    top_.Clear();
+    return false;
+  }
+  top_ = std::move(fresh);
+  for (const Change& change : pending_) {
+    bool changed = false;
+    change(top_, changed);
+  }
+  return true;
+}
+
+// Parses the file into `fresh`; false when it cannot be read. A damaged file is reported and
+// marks the hive damaged.
+bool HiveFile::Load(RegistryKey& fresh, struct stat& status) {
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path_.c_str(), "rb"), std::fclose);
   if (!file) return false;
   std::string text;
   char buffer[65536];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) text.append(buffer, n);
   fstat(fileno(file.get()), &status);
-  RegistryKey fresh;
   std::string error;
-  loaded_ = true;
-  signature_ = status;
-  generation_ = generation;
   damaged_ = !HiveText::Parse(text, fresh, error);
   if (damaged_) {
     std::fprintf(stderr, "winport: the registry hive %s is damaged (%s); it is kept as it is and calls on it fail\n",
                  path_.c_str(), error.c_str());
-    top_.Clear();
-    return false;
   }
-  top_ = std::move(fresh);
   return true;
 }
 
@@ -91,18 +100,26 @@ LONG HiveFile::Read(const std::function<LONG(const RegistryKey&)>& work) {
   return work(top_);
 }
 
-LONG HiveFile::Modify(const std::function<LONG(RegistryKey&, bool&)>& change) {
+LONG HiveFile::Modify(Change change, bool* changed) {
   std::lock_guard guard(mutex_);
   FileLock lock(path_ + ".lock", LOCK_EX);
   if (!lock.Held()) return ERROR_CANTOPEN;
   if (!Refresh(lock)) return damaged_ ? ERROR_BADDB : ERROR_CANTREAD;
-  bool changed = false;
-  LONG result = change(top_, changed);
-  if (result != ERROR_SUCCESS || !changed) return result;
-  if (!Save(lock)) {
-    loaded_ = false;  // the memory is ahead of the file; read it again next time
-    return errno == ENOSPC || errno == EDQUOT ? ERROR_DISK_FULL : ERROR_CANTWRITE;
-  }
+  bool madeChange = false;
+  LONG result = change(top_, madeChange);
+  if (changed) *changed = madeChange;
+  if (result == ERROR_SUCCESS && madeChange) pending_.push_back(std::move(change));
+  return result;
+}
+
+LONG HiveFile::SavePending() {
+  std::lock_guard guard(mutex_);
+  if (pending_.empty()) return ERROR_SUCCESS;
+  FileLock lock(path_ + ".lock", LOCK_EX);
+  if (!lock.Held()) return ERROR_CANTOPEN;
+  if (!Refresh(lock)) return damaged_ ? ERROR_BADDB : ERROR_CANTREAD;
+  if (!Save(lock)) return errno == ENOSPC || errno == EDQUOT ? ERROR_DISK_FULL : ERROR_CANTWRITE;
+  pending_.clear();
   return ERROR_SUCCESS;
 }
 

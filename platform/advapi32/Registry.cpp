@@ -1,5 +1,8 @@
 #include "Registry.h"
 
+#include <cstdio>
+
+#include "DeferredSaves.h"
 #include "Prefix.h"
 
 namespace {
@@ -8,7 +11,22 @@ constexpr size_t kMaxKeyName = 255;
 
 Registry& Registry::Instance() {
   static Registry registry;
+  static const bool savesDeferred = (DeferredSaves::Register([] { Instance().SavePending(); }), true);
+  (void)savesDeferred;
   return registry;
+}
+
+void Registry::SavePending() {
+  std::lock_guard lock(mutex_);
+  std::vector<HiveFile*> hives{user_.get(), system_.get()};
+  for (const std::unique_ptr<HiveFile>& hive : retired_) hives.push_back(hive.get());
+  for (HiveFile* hive : hives) {
+    // No caller hears of a failure here, so it is told where the user sees it.
+    if (LONG error = hive ? hive->SavePending() : ERROR_SUCCESS) {
+      std::fprintf(stderr, "winport: the registry hive %s could not be saved (error %ld); its changes are kept for the next save\n",
+                   hive->Path().c_str(), static_cast<long>(error));
+    }
+  }
 }
 
 void Registry::CheckGeneration() {
@@ -17,9 +35,8 @@ void Registry::CheckGeneration() {
   generation_ = generation;
   std::string root = Prefix::Instance().Root();
   // Handles opened in the earlier prefix keep pointing at its hives.
-  static std::vector<std::unique_ptr<HiveFile>> retired;
-  if (user_) retired.push_back(std::move(user_));
-  if (system_) retired.push_back(std::move(system_));
+  if (user_) retired_.push_back(std::move(user_));
+  if (system_) retired_.push_back(std::move(system_));
   user_ = std::make_unique<HiveFile>(root + "/user.reg");
   system_ = std::make_unique<HiveFile>(root + "/system.reg");
 }

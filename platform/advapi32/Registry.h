@@ -2,7 +2,9 @@
 // HKEY_USERS and HKEY_CURRENT_CONFIG in system.reg; HKEY_CLASSES_ROOT is
 // HKEY_LOCAL_MACHINE\SOFTWARE\Classes. Opened keys are handles naming a hive and a path, so
 // they stay valid while other processes change the hive; a key deleted meanwhile reports
-// ERROR_KEY_DELETED.
+// ERROR_KEY_DELETED. Changes are saved at the save points: RegFlushKey (that key's hive), the
+// message loop going for the next message, another prefix being selected, and the process's
+// exit (the last three through DeferredSaves).
 #pragma once
 
 #include <map>
@@ -24,6 +26,9 @@ class Registry {
 
   static Registry& Instance();
 
+  // Saves the changes every hive holds back (see HiveFile::SavePending).
+  void SavePending();
+
   // The key behind a handle (predefined or opened); false for HKEY_DYN_DATA and unknown handles.
   bool Lookup(HKEY handle, Key& key);
   HKEY Add(Key key);
@@ -43,6 +48,7 @@ class Registry {
   unsigned generation_ = ~0u;
   std::unique_ptr<HiveFile> user_;
   std::unique_ptr<HiveFile> system_;
+  std::vector<std::unique_ptr<HiveFile>> retired_;
   std::map<std::uintptr_t, Key> handles_;
   std::uintptr_t next_ = 0x1000;
 };

@@ -74,15 +74,19 @@ LONG OpenOrCreate(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, bool create, PH
   bool createdNew = false;
   LONG result;
   if (create) {
-    result = parent.hive->Modify([&](RegistryKey& top, bool& changed) {
-      RegistryKey* key = Writable(top, parent);
-      if (!key) return static_cast<LONG>(ERROR_KEY_DELETED);
-      for (const std::string& name : names) {
-        key = &key->Obtain(name, createdNew);
-        changed = changed || createdNew;
-      }
-      return static_cast<LONG>(ERROR_SUCCESS);
-    });
+    // Only the last name can be new where nothing was new above it, so a change is a new key.
+    result = parent.hive->Modify(
+        [parent, names](RegistryKey& top, bool& changed) {
+          RegistryKey* key = Writable(top, parent);
+          if (!key) return static_cast<LONG>(ERROR_KEY_DELETED);
+          for (const std::string& name : names) {
+            bool created = false;
+            key = &key->Obtain(name, created);
+            changed = changed || created;
+          }
+          return static_cast<LONG>(ERROR_SUCCESS);
+        },
+        &createdNew);
   } else {
     result = parent.hive->Read([&](const RegistryKey& top) {
       const RegistryKey* key = Existing(top, parent);
@@ -113,7 +117,7 @@ LONG ModifyKey(HKEY hKey, REGSAM right, Change change) {
   Registry::Key key;
   if (LONG error = LookupHandle(hKey, key)) return error;
   if (right && !(key.access & right)) return ERROR_ACCESS_DENIED;
-  return key.hive->Modify([&](RegistryKey& top, bool& changed) {
+  return key.hive->Modify([key, change](RegistryKey& top, bool& changed) {
     RegistryKey* found = Writable(top, key);
     return found ? change(*found, changed) : static_cast<LONG>(ERROR_KEY_DELETED);
   });
@@ -154,10 +158,10 @@ LSTATUS WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType
   if (!lpData && cbData) return ERROR_NOACCESS;
   if (cbData > kMaxValueSize) return ERROR_INVALID_PARAMETER;
   std::string data(reinterpret_cast<const char*>(lpData), lpData ? cbData : 0);
-  return ModifyKey(hKey, KEY_SET_VALUE, [&](RegistryKey& key, bool& changed) {
-    const RegistryValue* old = key.FindValue(ValueName(lpValueName));
+  return ModifyKey(hKey, KEY_SET_VALUE, [name = ValueName(lpValueName), dwType, data](RegistryKey& key, bool& changed) {
+    const RegistryValue* old = key.FindValue(name);
     changed = !old || old->type != dwType || old->data != data;
-    if (changed) key.SetValue(ValueName(lpValueName), dwType, data);
+    if (changed) key.SetValue(name, dwType, data);
     return static_cast<LONG>(ERROR_SUCCESS);
   });
 }
@@ -172,8 +176,8 @@ LSTATUS WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserve
 }
 
 LSTATUS WINAPI RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
-  return ModifyKey(hKey, KEY_SET_VALUE, [&](RegistryKey& key, bool& changed) {
-    changed = key.RemoveValue(ValueName(lpValueName));
+  return ModifyKey(hKey, KEY_SET_VALUE, [name = ValueName(lpValueName)](RegistryKey& key, bool& changed) {
+    changed = key.RemoveValue(name);
     return static_cast<LONG>(changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND);
   });
 }
@@ -188,7 +192,7 @@ LSTATUS WINAPI RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
   std::vector<std::string> target = parent.path;
   target.insert(target.end(), names.begin(), names.end());
   if (target.size() <= 1 || (parent.predefined && names.empty())) return ERROR_ACCESS_DENIED;
-  return parent.hive->Modify([&](RegistryKey& top, bool& changed) {
+  return parent.hive->Modify([parent, target](RegistryKey& top, bool& changed) {
     if (!Registry::Walk(top, parent.path) && !parent.predefined) return static_cast<LONG>(ERROR_KEY_DELETED);
     std::vector<std::string> above(target.begin(), target.end() - 1);
     RegistryKey* container = Registry::Walk(top, above);
@@ -263,10 +267,11 @@ LSTATUS WINAPI RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LP
   return status;
 }
 
-// Every change is already on disk when its call returns; flushing only checks the handle.
+// Saves the changes the key's hive holds back, durably, before returning.
 LSTATUS WINAPI RegFlushKey(HKEY hKey) {
   Registry::Key key;
-  return LookupHandle(hKey, key);
+  if (LONG error = LookupHandle(hKey, key)) return error;
+  return key.hive->SavePending();
 }
 
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "NameCodec.h"
 #include "ShortNames.h"
@@ -12,14 +13,13 @@ bool DirectoryListing::Read(const std::string& hostDir) {
   std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(hostDir.c_str()), closedir);
   if (!dir) return false;
   entries_.clear();
+  byFolded_.clear();
   while (const dirent* entry = readdir(dir.get())) {
     std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
     entries_.push_back({std::string(name), NameCodec::FoldHost(name)});
+    Index(entries_.size() - 1);
   }
-  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
-    return a.folded != b.folded ? a.folded < b.folded : a.name < b.name;
-  });
   aliasesValid_ = false;
   return true;
 }
@@ -35,23 +35,37 @@ void DirectoryListing::Stamp(const struct stat& status) {
   modified_ = status.st_mtim;
 }
 
-std::vector<DirectoryListing::Entry>::iterator DirectoryListing::LowerBound(const std::u32string& folded) {
-  return std::lower_bound(entries_.begin(), entries_.end(), folded,
-                          [](const Entry& entry, const std::u32string& key) { return entry.folded < key; });
+void DirectoryListing::Index(size_t entry) { byFolded_.emplace(entries_[entry].folded, entry); }
+
+const DirectoryListing::Entry* DirectoryListing::First(const std::u32string& folded) const {
+  const Entry* first = nullptr;
+  for (auto [it, end] = byFolded_.equal_range(folded); it != end; ++it) {
+    const Entry& entry = entries_[it->second];
+    if (!first || entry.name < first->name) first = &entry;
+  }
+  return first;
 }
 
 void DirectoryListing::MakeAliases() {
   if (aliasesValid_) return;
+  std::vector<size_t> order(entries_.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    const Entry& left = entries_[a];
+    const Entry& right = entries_[b];
+    return left.folded != right.folded ? left.folded < right.folded : left.name < right.name;
+  });
   std::vector<std::u32string> folded;
-  folded.reserve(entries_.size());
-  for (const Entry& entry : entries_) folded.push_back(entry.folded);
-  aliases_ = ShortNames::Generate(folded);
+  folded.reserve(order.size());
+  for (size_t entry : order) folded.push_back(entries_[entry].folded);
+  std::vector<std::string> sortedAliases = ShortNames::Generate(folded);
+  aliases_.assign(entries_.size(), std::string{});
+  for (size_t i = 0; i < order.size(); ++i) aliases_[order[i]] = std::move(sortedAliases[i]);
   aliasesValid_ = true;
 }
 
 const std::string* DirectoryListing::Find(const std::u32string& folded) {
-  auto it = LowerBound(folded);
-  if (it != entries_.end() && it->folded == folded) return &it->name;
+  if (const Entry* entry = First(folded)) return &entry->name;
   if (folded.find(U'~') == std::u32string::npos) return nullptr;
   MakeAliases();
   std::string ascii;
@@ -67,19 +81,19 @@ const std::string* DirectoryListing::Find(const std::u32string& folded) {
 
 std::string DirectoryListing::AliasOf(const std::string& name) {
   MakeAliases();
-  std::u32string folded = NameCodec::FoldHost(name);
-  for (auto it = LowerBound(folded); it != entries_.end() && it->folded == folded; ++it) {
-    if (it->name == name) return aliases_[it - entries_.begin()];
+  for (auto [it, end] = byFolded_.equal_range(NameCodec::FoldHost(name)); it != end; ++it) {
+    if (entries_[it->second].name == name) return aliases_[it->second];
   }
   return {};
 }
 
 void DirectoryListing::Add(const std::string& name) {
   Entry entry{name, NameCodec::FoldHost(name)};
-  auto it = LowerBound(entry.folded);
-  while (it != entries_.end() && it->folded == entry.folded && it->name < name) ++it;
-  if (it != entries_.end() && it->name == name) return;
-  entries_.insert(it, std::move(entry));
+  for (auto [it, end] = byFolded_.equal_range(entry.folded); it != end; ++it) {
+    if (entries_[it->second].name == name) return;
+  }
+  entries_.push_back(std::move(entry));
+  Index(entries_.size() - 1);
   aliasesValid_ = false;
 }
 

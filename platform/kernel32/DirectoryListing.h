@@ -1,5 +1,6 @@
-// The names in one host folder, sorted by their folded form, with their 8.3 aliases made on
-// demand. Used to find names case-insensitively and by alias.
+// The names in one host folder, indexed by their folded form, with their 8.3 aliases made on
+// demand (in the order of the folded names, which decides who gets "~1"). Used to find names
+// case-insensitively and by alias; adding a name costs the same however large the folder.
 #pragma once
 
 #include <sys/stat.h>
@@ -31,10 +32,13 @@ class DirectoryListing {
   void Add(const std::string& name);
 
  private:
+  void Index(size_t entry);
   void MakeAliases();
-  std::vector<Entry>::iterator LowerBound(const std::u32string& folded);
+  // The entry of `folded` whose host name sorts first (names may differ in case only).
+  const Entry* First(const std::u32string& folded) const;
 
-  std::vector<Entry> entries_;
+  std::vector<Entry> entries_;  // in the order read or added
+  std::unordered_multimap<std::u32string, size_t> byFolded_;
   std::vector<std::string> aliases_;  // parallel to entries_, empty until needed
   bool aliasesValid_ = false;
   dev_t device_ = 0;

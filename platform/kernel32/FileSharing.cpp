@@ -1,14 +1,30 @@
 #include "FileSharing.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 
 #include "Prefix.h"
 
 namespace {
+
+constexpr off_t kCountBytes = sizeof(uint64_t);
+
+// The count of held locks at the start of a lock file, mapped shared; null when the file
+// cannot be mapped, in which case every deletion probes.
+uint64_t* MapHeldCount(int fd) {
+  struct stat status;
+  if (fstat(fd, &status) != 0) return nullptr;
+  // Growing only, never shrinking: another process may have grown the file and counted already.
+  if (status.st_size < kCountBytes && ftruncate(fd, kCountBytes) != 0) return nullptr;
+  void* mapped = mmap(nullptr, kCountBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+  return mapped == MAP_FAILED ? nullptr : static_cast<uint64_t*>(mapped);
+}
+
 constexpr DWORD kReadRights = GENERIC_READ | GENERIC_ALL | 0x0001;              // FILE_READ_DATA
 constexpr DWORD kWriteRights = GENERIC_WRITE | GENERIC_ALL | 0x0002 | 0x0004;  // FILE_WRITE_DATA, FILE_APPEND_DATA
 }  // namespace
@@ -47,6 +63,7 @@ int FileSharing::LockFile() {
     // Locks taken through an earlier prefix stay on their descriptor until their handles close.
     lockFd_ = open((Prefix::Instance().Root() + "/inuse.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     lockGeneration_ = generation;
+    if (lockFd_ >= 0) heldCounts_[lockFd_] = MapHeldCount(lockFd_);
   }
   return lockFd_;
 }
@@ -58,6 +75,25 @@ bool FileSharing::SetLock(int fd, off_t offset, short type) {
   lock.l_start = offset;
   lock.l_len = 1;
   return fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+bool FileSharing::Lock(int fd, off_t offset) {
+  uint64_t* held = heldCounts_[fd];
+  // Counted before the lock is taken, so that a deleter never sees the lock without the count.
+  if (held) std::atomic_ref(*held).fetch_add(1);
+  if (SetLock(fd, offset, F_RDLCK)) return true;
+  if (held) std::atomic_ref(*held).fetch_sub(1);
+  return false;
+}
+
+void FileSharing::Unlock(int fd, off_t offset) {
+  SetLock(fd, offset, F_UNLCK);
+  if (uint64_t* held = heldCounts_[fd]) std::atomic_ref(*held).fetch_sub(1);
+}
+
+bool FileSharing::AnyLockHeld(int fd) {
+  uint64_t* held = heldCounts_[fd];
+  return !held || std::atomic_ref(*held).load() != 0;
 }
 
 bool FileSharing::MayOpen(const struct stat& status, DWORD access, DWORD share) {
@@ -84,7 +120,7 @@ bool FileSharing::Open(const struct stat& status, DWORD access, DWORD share, Tic
     off_t offset = LockOffset(status.st_dev, status.st_ino);
     if (fd >= 0) {
       int& count = lockCounts_[{fd, offset}];
-      if (count > 0 || SetLock(fd, offset, F_RDLCK)) {
+      if (count > 0 || Lock(fd, offset)) {
         ++count;
         ticket.lockFd = fd;
       } else {
@@ -111,7 +147,7 @@ void FileSharing::Close(const Ticket& ticket) {
   off_t offset = LockOffset(ticket.device, ticket.inode);
   auto count = lockCounts_.find({ticket.lockFd, offset});
   if (count != lockCounts_.end() && --count->second == 0) {
-    SetLock(ticket.lockFd, offset, F_UNLCK);
+    Unlock(ticket.lockFd, offset);
     lockCounts_.erase(count);
   }
 }
@@ -124,7 +160,7 @@ bool FileSharing::MayDelete(const struct stat& status) {
     }
   }
   int fd = LockFile();
-  if (fd < 0) return true;
+  if (fd < 0 || !AnyLockHeld(fd)) return true;
   struct flock probe {};
   probe.l_type = F_WRLCK;
   probe.l_whence = SEEK_SET;

@@ -10,6 +10,8 @@
 
 #include <winport.h>
 
+#include "DeferredSaves.h"
+
 namespace fs = std::filesystem;
 
 Prefix& Prefix::Instance() {
@@ -68,6 +70,7 @@ std::string Prefix::Root() {
 }
 
 void Prefix::Select(const char* hostPath) {
+  DeferredSaves::Run();  // what is pending belongs to the prefix being left
   std::lock_guard lock(mutex_);
   chosen_ = hostPath ? hostPath : "";
   root_.clear();

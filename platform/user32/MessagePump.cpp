@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "UserClock.h"
+#include "DeferredSaves.h"
 #include "Display.h"
 #include "InputRouter.h"
 #include "MessageQueue.h"
@@ -110,6 +111,7 @@ void MessagePump::CheckHover() {
 std::optional<MSG> MessagePump::Peek(const MessageFilter& filter, UINT flags) {
   MessageQueue& queue = MessageQueue::Current();
   const bool remove = (flags & PM_REMOVE) != 0;
+  DeferredSaves::Run();
   MessageSender::HandleIncoming();
   Display::Backend().PollEvents(SystemInput::Instance());
   CheckHover();

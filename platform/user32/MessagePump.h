@@ -1,7 +1,9 @@
 // Message retrieval for GetMessage, PeekMessage and WaitMessage, in Windows' order: posted
 // messages, WM_QUIT (once no posted message is left), input (raw input is routed only when
 // reached), WM_PAINT for windows with something to paint, then WM_TIMER. WM_QUIT, WM_PAINT
-// and WM_TIMER are generated on demand, so they never pile up.
+// and WM_TIMER are generated on demand, so they never pile up. Every retrieval first runs the
+// saves the system libraries put off (DeferredSaves): the program handing control back to
+// the loop ends what it was doing.
 //
 // Waiting on the headless display never hangs: when the thread that pumps the display has
 // nothing to do, an installed idle handler may inject more input; on the virtual clock the

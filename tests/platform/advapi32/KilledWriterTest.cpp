@@ -35,7 +35,7 @@ class KilledWriter : public TempPrefix {
       const std::string text = StateText(count);
       if (RegSetValueExA(key, "Count", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                          static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS ||
-          !WritePrivateProfileStringA("State", "Count", text.c_str(), kIni)) {
+          RegFlushKey(key) != ERROR_SUCCESS || !WritePrivateProfileStringA("State", "Count", text.c_str(), kIni)) {
         _exit(2);
       }
       if (write(report, &count, sizeof count) != sizeof count) _exit(3);

@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "../kernel32/TempPrefix.h"
+#include "DeferredSaves.h"
 #include "HiveFile.h"
 
 namespace {
@@ -49,6 +52,7 @@ TEST_F(RegistryApi, CreateWriteReadAndPersistAsRegistryExportText) {
   EXPECT_EQ(SetString(key, "instPath", "C:\\Program Files\\TAWO\\"), ERROR_SUCCESS);
   DWORD runs = 10;
   EXPECT_EQ(RegSetValueExA(key, "Runs", 0, REG_DWORD, reinterpret_cast<BYTE*>(&runs), 4), ERROR_SUCCESS);
+  EXPECT_EQ(RegFlushKey(key), ERROR_SUCCESS);
   EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
 
   std::string text = Hive("user.reg");
@@ -89,6 +93,7 @@ TEST_F(RegistryApi, ValueKindsRoundTripThroughTheHiveFile) {
   EXPECT_EQ(RegSetValueExA(key, "None", 0, REG_NONE, nullptr, 0), ERROR_SUCCESS);
   EXPECT_EQ(RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(polish.c_str()), polish.size() + 1), ERROR_SUCCESS);
   EXPECT_EQ(RegSetValueExA(key, "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated.data()), unterminated.size()), ERROR_SUCCESS);
+  EXPECT_EQ(RegFlushKey(key), ERROR_SUCCESS);
   RegCloseKey(key);
   EXPECT_NE(Hive("system.reg").find("@=\"Zakończono \\\"cytat\\\"\\r\\nnowa linia\""), std::string::npos) << "UTF-8 text";
 
@@ -202,6 +207,7 @@ TEST_F(RegistryApi, SavesSurviveAWriterKilledMidway) {
       for (int i = 0;; ++i) {
         SetString(key, "Counter", std::to_string(i) + filler);
         SetString(key, ("Extra" + std::to_string(i % 50)).c_str(), filler);
+        RegFlushKey(key);
       }
     }
     usleep(2000 + (round * 997) % 8000);
@@ -232,7 +238,8 @@ TEST_F(RegistryApi, TwoProcessesWritingIntoOnePrefixLoseNothing) {
         std::string name = "w" + std::to_string(w) + "_" + std::to_string(i);
         if (SetString(key, name.c_str(), name) != ERROR_SUCCESS) _exit(2);
       }
-      _exit(0);
+      // Saved once at the end: whichever saves second applies its changes over the other's.
+      _exit(RegFlushKey(key) == ERROR_SUCCESS ? 0 : 3);
     }
   }
   for (pid_t writer : writers) {
@@ -246,6 +253,41 @@ TEST_F(RegistryApi, TwoProcessesWritingIntoOnePrefixLoseNothing) {
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(values, 2u * kWrites);
   EXPECT_EQ(GetString(key, "w1_59"), "w1_59");
+  RegCloseKey(key);
+}
+
+// Changes are held until a save point: here the message loop's (which runs the deferred
+// saves) and the process's exit. Each saves all that is pending in one durable save, which
+// the save count in the hive's lock file tells.
+TEST_F(RegistryApi, ChangesUpToASavePointAreSavedOnceAndExitSavesTheRest) {
+  const auto saves = [&] {
+    uint64_t count = 0;
+    const std::string lock = Read(root_ + "/user.reg.lock");
+    if (lock.size() >= sizeof count) std::memcpy(&count, lock.data(), sizeof count);
+    return count;
+  };
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "SOFTWARE\\Welgato\\TAWO", &key), ERROR_SUCCESS);
+  SetString(key, "Wersja", "1.48");
+  SetString(key, "instPath", "C:\\TAWO\\");
+  EXPECT_EQ(saves(), 0u);
+  DeferredSaves::Run();
+  EXPECT_EQ(saves(), 1u);
+  EXPECT_NE(Hive("user.reg").find("\"instPath\"=\"C:\\\\TAWO\\\\\""), std::string::npos);
+
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    SetString(key, "cdPath", "D:\\");
+    RegDeleteValueA(key, "Wersja");
+    std::exit(saves() == 1 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "nothing saved before the exit";
+  EXPECT_EQ(saves(), 2u);
+  EXPECT_EQ(GetString(key, "cdPath"), "D:\\");
+  EXPECT_EQ(GetString(key, "Wersja"), "<missing>");
   RegCloseKey(key);
 }
 
@@ -303,11 +345,12 @@ TEST_F(RegistryApi, AnotherProcesssSaveIsSeenWhenTheFileLooksUnchanged) {
   const std::string path = root_ + "/user.reg";
   HiveFile mine(path), theirs(path);
   auto set = [](HiveFile& hive, const char* data) {
-    return hive.Modify([&](RegistryKey& top, bool& changed) {
+    hive.Modify([data](RegistryKey& top, bool& changed) {
       top.Obtain("HKEY_CURRENT_USER", changed).SetValue("X", REG_SZ, data);
       changed = true;
       return static_cast<LONG>(ERROR_SUCCESS);
     });
+    return hive.SavePending();
   };
   ASSERT_EQ(set(mine, "1"), ERROR_SUCCESS);
   const std::string kept = root_ + "/kept.reg";

@@ -2,6 +2,7 @@
 #include <atomic>
 #include <thread>
 
+#include "DeferredSaves.h"
 #include "UserTestSupport.h"
 
 namespace {
@@ -82,6 +83,16 @@ TEST_F(MessageQueue, QuitComesAfterPostedMessagesAndIgnoresTheRange) {
   EXPECT_EQ(msg.wParam, 4u);
   EXPECT_EQ(msg.hwnd, nullptr);
   EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "repeated PostQuitMessage gives one WM_QUIT";
+}
+
+TEST_F(MessageQueue, GoingForTheNextMessageRunsTheDeferredSaves) {
+  static std::atomic<int> saves{0};
+  static const bool registered = (DeferredSaves::Register([] { ++saves; }), true);
+  ASSERT_TRUE(registered);
+  const int before = saves;
+  MSG msg;
+  PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  EXPECT_EQ(saves, before + 1);
 }
 
 TEST_F(MessageQueue, BadArgumentsFail) {

@@ -52,12 +52,14 @@ TLMDGradientRuns::TShape TLMDGradientRuns::Limited(TShape shape) const {
   const int64_t first = std::max<int64_t>(FLimit.top, shape.Top);
   const int64_t last = std::min<int64_t>(FLimit.bottom, int64_t{shape.Top} + static_cast<int64_t>(shape.Rows.size()));
   if (first >= last) return TShape{};
-  std::vector<TSpan> rows(shape.Rows.begin() + (first - shape.Top), shape.Rows.begin() + (last - shape.Top));
-  for (TSpan& span : rows) {
+  shape.Rows.resize(static_cast<size_t>(last - shape.Top));
+  shape.Rows.erase(shape.Rows.begin(), shape.Rows.begin() + (first - shape.Top));
+  shape.Top = static_cast<int32_t>(first);
+  for (TSpan& span : shape.Rows) {
     span = TSpan{std::max<int32_t>(span.Left, FLimit.left), std::min<int32_t>(span.Right, FLimit.right)};
     if (span.Left >= span.Right) span = TSpan{0, 0};
   }
-  return TShape{static_cast<int32_t>(first), std::move(rows)};
+  return shape;
 }
 
 TLMDGradientRuns::TShape TLMDGradientRuns::ShapeOf(int32_t i) const {
@@ -185,21 +187,50 @@ TLMDGradientRuns::TShape TLMDGradientRuns::QuadrilateralShape(const POINT (&corn
   bottom = std::min<int32_t>(bottom, FLimit.bottom);
   if (top >= bottom) return TShape{};
   TShape shape{top, std::vector<TSpan>(static_cast<size_t>(bottom - top), TSpan{0, 0})};
-  std::vector<int64_t> crossings;
+  // Each edge's crossing with a row is stepped from the row before: its ceiling x and how far
+  // the ceiling lies past the exact crossing, in 1/rise of a pixel.
+  struct TEdgeWalk {
+    int64_t FirstRow;
+    int64_t EndRow;
+    int64_t X;
+    int64_t Excess;
+    int64_t Step;
+    int64_t StepRemainder;
+    int64_t Rise;
+  };
+  std::vector<TEdgeWalk> edges;
+  for (size_t k = 0; k < 4; ++k) {
+    POINT a = corners[k];
+    POINT b = corners[(k + 1) % 4];
+    if (a.y == b.y) continue;
+    if (a.y > b.y) std::swap(a, b);
+    const int64_t rise = int64_t{b.y} - a.y;
+    const int64_t run = int64_t{b.x} - a.x;
+    const int64_t first = std::max<int64_t>(a.y, top);
+    const int64_t numerator = int64_t{a.x} * rise + (first - a.y) * run;
+    const int64_t x = CeilDivide(numerator, rise);
+    const int64_t step = run >= 0 ? run / rise : -CeilDivide(-run, rise);
+    edges.push_back(TEdgeWalk{first, b.y, x, x * rise - numerator, step, run - step * rise, rise});
+  }
   for (int32_t y = top; y < bottom; ++y) {
-    crossings.clear();
-    for (size_t k = 0; k < 4; ++k) {
-      POINT a = corners[k];
-      POINT b = corners[(k + 1) % 4];
-      if (a.y == b.y) continue;
-      if (a.y > b.y) std::swap(a, b);
-      if (y < a.y || y >= b.y) continue;
-      const int64_t rise = int64_t{b.y} - a.y;
-      crossings.push_back(CeilDivide(int64_t{a.x} * rise + (int64_t{y} - a.y) * (int64_t{b.x} - a.x), rise));
+    int64_t left = INT64_MAX;
+    int64_t right = INT64_MIN;
+    int crossings = 0;
+    for (TEdgeWalk& edge : edges) {
+      if (y < edge.FirstRow || y >= edge.EndRow) continue;
+      left = std::min(left, edge.X);
+      right = std::max(right, edge.X);
+      ++crossings;
+      edge.X += edge.Step;
+      edge.Excess -= edge.StepRemainder;
+      if (edge.Excess < 0) {
+        ++edge.X;
+        edge.Excess += edge.Rise;
+      }
     }
-    std::sort(crossings.begin(), crossings.end());
-    if (crossings.size() >= 2) {
-      shape.Rows[static_cast<size_t>(y - top)] = TSpan{static_cast<int32_t>(crossings.front()), static_cast<int32_t>(crossings.back())};
+    // A convex outline crosses each row it covers twice.
+    if (crossings >= 2) {
+      shape.Rows[static_cast<size_t>(y - top)] = TSpan{static_cast<int32_t>(left), static_cast<int32_t>(right)};
     }
   }
   return shape;
@@ -217,6 +248,7 @@ const std::vector<TLMDGradientRuns::TRun>& TLMDGradientRuns::Row(int32_t y) {
   const bool repeats = FRowY.has_value() && y == *FRowY + 1 && y > FBounds.top && y < FBounds.bottom &&
                        !FChanges[static_cast<size_t>(y - FBounds.top)];
   FRowY = y;
+  FRepeated = repeats;
   if (repeats) return FRow;
   FRow.clear();
   FCovered.clear();

@@ -30,6 +30,8 @@ class TLMDGradientRuns {
   // The runs of row y, apart from one another and in no particular order; pixels no shape
   // covers are left out.
   const std::vector<TRun>& Row(int32_t y);
+  // Whether the last row asked for has the runs of the row before it.
+  bool Repeated() const { return FRepeated; }
 
  private:
   struct TSpan {
@@ -65,4 +67,5 @@ class TLMDGradientRuns {
   std::vector<TRun> FRow;
   std::vector<TSpan> FCovered;  // of the row being built
   std::optional<int32_t> FRowY;  // the row FRow holds
+  bool FRepeated = false;
 };

@@ -67,9 +67,9 @@ TColor BrushColor(TColor color, bool usePalette) {
 }
 
 // Writes `count` copies of `value`: a few one by one, the rest by doubling block copies.
-void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
+inline void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
   int32_t done = std::min(count, 16);
-  std::fill(pixels, pixels + done, value);
+  for (int32_t i = 0; i < done; ++i) pixels[i] = value;
   while (done < count) {
     const int32_t block = std::min(done, count - done);
     std::memcpy(pixels + done, pixels, static_cast<std::size_t>(block) * sizeof(uint32_t));
@@ -77,34 +77,33 @@ void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
   }
 }
 
-// The runs of each row of `area`, cut to it, with where each row's runs start.
+// The runs of each row of `area`, cut to it, with where each row's runs start; a row with the
+// runs of the row before keeps none of its own.
 struct TAreaRuns {
   std::vector<TLMDGradientRuns::TRun> Runs;
   std::vector<std::size_t> RowStart{0};
+  std::vector<bool> Repeats;
   int64_t Covered = 0;  // pixels
-
-  bool SameAsRowBefore(std::size_t row) const {
-    const std::size_t count = RowStart[row + 1] - RowStart[row];
-    if (row == 0 || count != RowStart[row] - RowStart[row - 1]) return false;
-    return std::equal(Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row]),
-                      Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row + 1]),
-                      Runs.begin() + static_cast<std::ptrdiff_t>(RowStart[row - 1]),
-                      [](const TLMDGradientRuns::TRun& a, const TLMDGradientRuns::TRun& b) {
-                        return a.Left == b.Left && a.Right == b.Right && a.Color == b.Color;
-                      });
-  }
 };
 
 TAreaRuns CutRuns(TLMDGradientRuns& runs, const RECT& area, POINT origin) {
   TAreaRuns cut;
+  int64_t rowCovered = 0;
   for (int32_t y = area.top; y < area.bottom; ++y) {
-    for (const TLMDGradientRuns::TRun& run : runs.Row(y - origin.y)) {
-      const int32_t from = std::max(run.Left + origin.x, area.left) - area.left;
-      const int32_t to = std::min(run.Right + origin.x, area.right) - area.left;
-      if (from >= to) continue;
-      cut.Runs.push_back(TLMDGradientRuns::TRun{from, to, run.Color});
-      cut.Covered += to - from;
+    const std::vector<TLMDGradientRuns::TRun>& row = runs.Row(y - origin.y);
+    const bool repeats = y > area.top && runs.Repeated();
+    cut.Repeats.push_back(repeats);
+    if (!repeats) {
+      rowCovered = 0;
+      for (const TLMDGradientRuns::TRun& run : row) {
+        const int32_t from = std::max(run.Left + origin.x, area.left) - area.left;
+        const int32_t to = std::min(run.Right + origin.x, area.right) - area.left;
+        if (from >= to) continue;
+        cut.Runs.push_back(TLMDGradientRuns::TRun{from, to, run.Color});
+        rowCovered += to - from;
+      }
     }
+    cut.Covered += rowCovered;
     cut.RowStart.push_back(cut.Runs.size());
   }
   return cut;
@@ -125,9 +124,9 @@ std::vector<uint32_t> PixelsOf(const TLMDColorList& colors) {
 template <typename RowAt>
 void WriteRuns(const TAreaRuns& cut, const std::vector<uint32_t>& pixels, int32_t width, RowAt rowAt) {
   uint32_t* above = nullptr;
-  for (std::size_t y = 0; y + 1 < cut.RowStart.size(); ++y) {
+  for (std::size_t y = 0; y < cut.Repeats.size(); ++y) {
     uint32_t* row = rowAt(static_cast<int32_t>(y));
-    if (above != nullptr && cut.SameAsRowBefore(y)) {
+    if (cut.Repeats[y]) {
       std::memcpy(row, above, static_cast<std::size_t>(width) * sizeof(uint32_t));
     } else {
       for (std::size_t k = cut.RowStart[y]; k < cut.RowStart[y + 1]; ++k) {

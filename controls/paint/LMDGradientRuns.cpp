@@ -16,8 +16,8 @@ int64_t CeilDivide(int64_t a, int64_t b) { return a >= 0 ? (a + b - 1) / b : -((
 TLMDGradientRuns::TLMDGradientRuns(TLMDGradientStyle style, const RECT& seed, int32_t width, int32_t height,
                                    int32_t count, const RECT& limit)
     : FStyle(style), FSeed(seed), FWidth(width), FHeight(height), FCount(count), FLimit(limit) {
-  // Bands are painted first to last, every other style from the largest shape to the smallest;
-  // the shape painted last is the one whose colour shows.
+  // Column bands are painted first to last and do not overlap; nested shapes are painted from
+  // the largest to the smallest, so the smallest shape containing a pixel gives its colour.
   for (int32_t k = 0; k < count; ++k) {
     const int32_t i = style == gstHorizontal ? count - 1 - k : k;
     FShapes.push_back(Limited(ShapeOf(i)));
@@ -67,8 +67,8 @@ TLMDGradientRuns::TShape TLMDGradientRuns::ShapeOf(int32_t i) const {
   const int32_t dx = MulDiv(i + 1, FWidth, FCount);
   const int32_t dy = MulDiv(i + 1, FHeight, FCount);
   switch (FStyle) {
-    case gstHorizontal:
-    case gstVertical: return BandShape(i);
+    case gstHorizontal: return ColumnShape(i);
+    case gstVertical: break;  // whole rows are painted as they are
     case gstSquare: {
       const int32_t hx = dx / 2;
       const int32_t hy = dy / 2;
@@ -97,16 +97,12 @@ TLMDGradientRuns::TShape TLMDGradientRuns::ShapeOf(int32_t i) const {
   return TShape{};
 }
 
-// A band filled like FillRect: its right column and bottom row are outside.
-TLMDGradientRuns::TShape TLMDGradientRuns::BandShape(int32_t i) const {
+// A band of columns filled like FillRect: its right column and bottom row are outside.
+TLMDGradientRuns::TShape TLMDGradientRuns::ColumnShape(int32_t i) const {
   const RECT& s = FSeed;
-  RECT band = FStyle == gstHorizontal ? RECT{s.left + MulDiv(i, FWidth, FCount), s.top, s.left + MulDiv(i + 1, FWidth, FCount), s.bottom}
-                                      : RECT{s.left, s.top + MulDiv(i, FHeight, FCount), s.right, s.top + MulDiv(i + 1, FHeight, FCount)};
-  TShape shape{band.top, {}};
-  if (band.left < band.right && band.top < band.bottom) {
-    shape.Rows.assign(static_cast<size_t>(band.bottom - band.top), TSpan{band.left, band.right});
-  }
-  return shape;
+  const TSpan band{s.left + MulDiv(i, FWidth, FCount), s.left + MulDiv(i + 1, FWidth, FCount)};
+  if (band.Left >= band.Right || s.top >= s.bottom) return TShape{};
+  return TShape{s.top, std::vector<TSpan>(static_cast<size_t>(s.bottom - s.top), band)};
 }
 
 // Rectangle without a pen: the corners may come in any order, and the interior loses the

@@ -1,6 +1,6 @@
-// The pixels of a gradient as runs of one colour per row: the result of painting its shapes
-// (bands, rectangles, ellipses or slanted quadrilaterals, one per colour) one over another,
-// computed without painting any pixel more than once.
+// The pixels of a gradient (column bands, or nested rectangles, ellipses or slanted
+// quadrilaterals; one shape per colour) as runs of one colour per row: the result of painting
+// the shapes one over another, computed without painting any pixel more than once.
 #pragma once
 
 #include "LMDGraph.h"
@@ -44,7 +44,7 @@ class TLMDGradientRuns {
     std::vector<TSpan> Rows;
   };
 
-  TShape BandShape(int32_t i) const;
+  TShape ColumnShape(int32_t i) const;
   TShape RectangleShape(RECT box) const;
   TShape EllipseShape(RECT box) const;
   TShape QuadrilateralShape(const POINT (&corners)[4]) const;

@@ -109,6 +109,17 @@ TAreaRuns CutRuns(TLMDGradientRuns& runs, const RECT& area, POINT origin) {
   return cut;
 }
 
+// The bands of a vertical gradient are whole rows: each is filled once, in its colour.
+void PaintRows(TCanvas* target, const RECT& seed, int32_t height, const TLMDColorList& colors, bool usePalette) {
+  const auto n = static_cast<int32_t>(colors.size());
+  target->Brush()->SetStyle(bsSolid);
+  target->Pen()->SetStyle(psClear);
+  for (int32_t i = 0; i < n; ++i) {
+    target->Brush()->SetColor(BrushColor(colors[static_cast<std::size_t>(i)], usePalette));
+    target->FillRect(RECT{seed.left, seed.top + MulDiv(i, height, n), seed.right, seed.top + MulDiv(i + 1, height, n)});
+  }
+}
+
 // The 32-bit pixel of each colour of the table.
 std::vector<uint32_t> PixelsOf(const TLMDColorList& colors) {
   std::vector<uint32_t> pixels(colors.size());
@@ -238,13 +249,18 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
   const RECT seed = SeedRect(style, width, height);
 
   const auto count = static_cast<int32_t>(colors->size());
+  const bool rows = style == gstVertical;
   if (buffered) {
-    TLMDGradientRuns runs(style, seed, width, height, count, RECT{0, 0, width, height});
     TBitmap buffer;
-    buffer.SetPixelFormat(TPixelFormat::pf32bit);
+    if (!rows) buffer.SetPixelFormat(TPixelFormat::pf32bit);
     buffer.SetSize(width, height);
     if (usePalette) RealizeIn(buffer.Canvas()->Handle(), palette);
-    PaintRuns(buffer, runs, *colors);
+    if (rows) {
+      PaintRows(buffer.Canvas(), seed, height, *colors, usePalette);
+    } else {
+      TLMDGradientRuns runs(style, seed, width, height, count, RECT{0, 0, width, height});
+      PaintRuns(buffer, runs, *colors);
+    }
     if (usePalette) RealizeIn(canvas->Handle(), palette);
     canvas->Draw(rect.left, rect.top, &buffer);
     return;
@@ -253,15 +269,18 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
   if ((flags & LMD_GRADIENT_CLIP) != 0) clip = std::make_unique<TLMDClipRegion>(canvas->Handle(), rect, offset);
   if (usePalette) RealizeIn(canvas->Handle(), palette);
   RECT visible;
-  if (GetClipBox(canvas->Handle(), &visible) != ERROR) {
+  if (rows) {
+    RECT placed = seed;
+    OffsetRect(&placed, rect.left, rect.top);
+    PaintRows(canvas, placed, height, *colors, usePalette);
+  } else if (GetClipBox(canvas->Handle(), &visible) != ERROR) {
     OffsetRect(&visible, -rect.left, -rect.top);
     TLMDGradientRuns runs(style, seed, width, height, count, visible);
     PaintRuns(canvas, runs, POINT{rect.left, rect.top}, *colors);
   }
   // The canvas is left as painting the shapes one by one leaves it.
-  const std::size_t last = style == gstHorizontal ? colors->size() - 1 : 0;
   canvas->Brush()->SetStyle(bsSolid);
-  canvas->Brush()->SetColor(BrushColor((*colors)[last], usePalette));
+  canvas->Brush()->SetColor(BrushColor((*colors)[style == gstHorizontal ? colors->size() - 1 : 0], usePalette));
   canvas->Pen()->SetStyle(psClear);
   if (usePalette) RealizeIn(canvas->Handle(), palette);
 }

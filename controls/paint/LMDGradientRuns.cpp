@@ -16,13 +16,9 @@ int64_t CeilDivide(int64_t a, int64_t b) { return a >= 0 ? (a + b - 1) / b : -((
 TLMDGradientRuns::TLMDGradientRuns(TLMDGradientStyle style, const RECT& seed, int32_t width, int32_t height,
                                    int32_t count, const RECT& limit)
     : FStyle(style), FSeed(seed), FWidth(width), FHeight(height), FCount(count), FLimit(limit) {
-  // Column bands are painted first to last and do not overlap; nested shapes are painted from
-  // the largest to the smallest, so the smallest shape containing a pixel gives its colour.
-  for (int32_t k = 0; k < count; ++k) {
-    const int32_t i = style == gstHorizontal ? count - 1 - k : k;
-    FShapes.push_back(Limited(ShapeOf(i)));
-    FColors.push_back(i);
-  }
+  // Nested shapes are painted from the largest to the smallest, so the smallest shape containing
+  // a pixel gives its colour; column bands do not overlap, so their order does not matter.
+  for (int32_t i = 0; i < count; ++i) FShapes.push_back(Limited(ShapeOf(i)));
   for (const TShape& shape : FShapes) {
     RECT box{INT32_MAX, shape.Top, INT32_MIN, shape.Top + static_cast<int32_t>(shape.Rows.size())};
     for (const TSpan& span : shape.Rows) {
@@ -248,7 +244,7 @@ const std::vector<TLMDGradientRuns::TRun>& TLMDGradientRuns::Row(int32_t y) {
   if (repeats) return FRow;
   FRow.clear();
   FCovered.clear();
-  for (size_t k = 0; k < FShapes.size(); ++k) Cover(SpanOf(k, y), FColors[k]);
+  for (size_t k = 0; k < FShapes.size(); ++k) Cover(SpanOf(k, y), static_cast<int32_t>(k));
   return FRow;
 }
 

@@ -60,8 +60,7 @@ class TLMDGradientRuns {
   int32_t FHeight;
   int32_t FCount;
   RECT FLimit;
-  std::vector<TShape> FShapes;  // in painting order reversed: the shape painted last first
-  std::vector<int32_t> FColors;  // the colour of each entry of FShapes
+  std::vector<TShape> FShapes;  // shape i has colour i
   RECT FBounds{0, 0, 0, 0};
   std::vector<bool> FChanges;  // per row of FBounds: some shape's span differs from the row above
   std::vector<TRun> FRow;

@@ -77,36 +77,36 @@ inline void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
   }
 }
 
-// The runs of each row of `area`, cut to it, with where each row's runs start; a row with the
-// runs of the row before keeps none of its own.
-struct TAreaRuns {
+// The runs of every row of the gradient's bounds, with where each row's runs start; a row with
+// the runs of the row before keeps none of its own. Columns count from the bounds' left edge.
+struct TBoundsRuns {
   std::vector<TLMDGradientRuns::TRun> Runs;
   std::vector<std::size_t> RowStart{0};
   std::vector<bool> Repeats;
+  int32_t Width = 0;
   int64_t Covered = 0;  // pixels
 };
 
-TAreaRuns CutRuns(TLMDGradientRuns& runs, const RECT& area, POINT origin) {
-  TAreaRuns cut;
+TBoundsRuns CollectRuns(TLMDGradientRuns& runs) {
+  const RECT& bounds = runs.Bounds();
+  TBoundsRuns collected;
+  collected.Width = bounds.right - bounds.left;
   int64_t rowCovered = 0;
-  for (int32_t y = area.top; y < area.bottom; ++y) {
-    const std::vector<TLMDGradientRuns::TRun>& row = runs.Row(y - origin.y);
-    const bool repeats = y > area.top && runs.Repeated();
-    cut.Repeats.push_back(repeats);
+  for (int32_t y = bounds.top; y < bounds.bottom; ++y) {
+    const std::vector<TLMDGradientRuns::TRun>& row = runs.Row(y);
+    const bool repeats = y > bounds.top && runs.Repeated();
+    collected.Repeats.push_back(repeats);
     if (!repeats) {
       rowCovered = 0;
       for (const TLMDGradientRuns::TRun& run : row) {
-        const int32_t from = std::max(run.Left + origin.x, area.left) - area.left;
-        const int32_t to = std::min(run.Right + origin.x, area.right) - area.left;
-        if (from >= to) continue;
-        cut.Runs.push_back(TLMDGradientRuns::TRun{from, to, run.Color});
-        rowCovered += to - from;
+        collected.Runs.push_back(TLMDGradientRuns::TRun{run.Left - bounds.left, run.Right - bounds.left, run.Color});
+        rowCovered += run.Right - run.Left;
       }
     }
-    cut.Covered += rowCovered;
-    cut.RowStart.push_back(cut.Runs.size());
+    collected.Covered += rowCovered;
+    collected.RowStart.push_back(collected.Runs.size());
   }
-  return cut;
+  return collected;
 }
 
 // The bands of a vertical gradient are whole rows: each is filled once, in its colour.
@@ -130,18 +130,19 @@ std::vector<uint32_t> PixelsOf(const TLMDColorList& colors) {
   return pixels;
 }
 
-// Writes the runs into 32-bit rows; rowAt(y) gives row y of the area. A row with the runs of
-// the row above is a copy of it.
+// Writes the runs into 32-bit rows; rowAt(y) gives the pixel of row y of the bounds at their
+// left edge. A row with the runs of the row above is a copy of it.
 template <typename RowAt>
-void WriteRuns(const TAreaRuns& cut, const std::vector<uint32_t>& pixels, int32_t width, RowAt rowAt) {
+void WriteRuns(const TBoundsRuns& runs, const TLMDColorList& colors, RowAt rowAt) {
+  const std::vector<uint32_t> pixels = PixelsOf(colors);
   uint32_t* above = nullptr;
-  for (std::size_t y = 0; y < cut.Repeats.size(); ++y) {
+  for (std::size_t y = 0; y < runs.Repeats.size(); ++y) {
     uint32_t* row = rowAt(static_cast<int32_t>(y));
-    if (cut.Repeats[y]) {
-      std::memcpy(row, above, static_cast<std::size_t>(width) * sizeof(uint32_t));
+    if (runs.Repeats[y]) {
+      std::memcpy(row, above, static_cast<std::size_t>(runs.Width) * sizeof(uint32_t));
     } else {
-      for (std::size_t k = cut.RowStart[y]; k < cut.RowStart[y + 1]; ++k) {
-        const TLMDGradientRuns::TRun& run = cut.Runs[k];
+      for (std::size_t k = runs.RowStart[y]; k < runs.RowStart[y + 1]; ++k) {
+        const TLMDGradientRuns::TRun& run = runs.Runs[k];
         FillPixels(row + run.Left, run.Right - run.Left, pixels[static_cast<std::size_t>(run.Color)]);
       }
     }
@@ -149,17 +150,17 @@ void WriteRuns(const TAreaRuns& cut, const std::vector<uint32_t>& pixels, int32_
   }
 }
 
-// The pixels of colour i of n form the shape i (larger indices give larger shapes) less the
-// shapes painted over it, worked out within what the canvas can show. They are written into a 32-bit copy of the area, which
-// goes back in one blit; the canvas is read first only where the shapes leave gaps.
+// The gradient's pixels are written into a 32-bit copy of its bounds, which goes back onto the
+// canvas in one blit; the canvas is read first only where the shapes leave gaps. (A DIB section
+// of our own: a TBitmap would clear its pixels first, a pass over the area that costs as much
+// as a fill of it.)
 void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMDColorList& colors) {
-  HDC dc = canvas->Handle();
   RECT area = runs.Bounds();
   if (IsRectEmpty(&area)) return;
   OffsetRect(&area, origin.x, origin.y);
   const int32_t width = area.right - area.left;
   const int32_t height = area.bottom - area.top;
-  const TAreaRuns cut = CutRuns(runs, area, origin);
+  const TBoundsRuns collected = CollectRuns(runs);
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -168,32 +169,22 @@ void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMD
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
+  HDC dc = canvas->Handle();
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP copy = memory != nullptr ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
   if (copy == nullptr) {
     if (memory != nullptr) DeleteDC(memory);
-    throw EOutOfResources("Out of system resources");
+    throw EOutOfResources();
   }
   HGDIOBJ old = SelectObject(memory, copy);
-  if (cut.Covered < int64_t{width} * height) BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+  if (collected.Covered < int64_t{width} * height) BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
   GdiFlush();
   auto* rows = static_cast<uint32_t*>(bits);
-  WriteRuns(cut, PixelsOf(colors), width, [&](int32_t y) { return rows + static_cast<std::size_t>(y) * width; });
+  WriteRuns(collected, colors, [&](int32_t y) { return rows + static_cast<std::size_t>(y) * width; });
   BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   DeleteObject(copy);
   DeleteDC(memory);
-}
-
-// The same into a fresh 32-bit bitmap of the gradient's size (the runs' limit), whose rows are
-// written in place.
-void PaintRuns(TBitmap& buffer, TLMDGradientRuns& runs, const TLMDColorList& colors) {
-  const RECT area = runs.Bounds();
-  if (IsRectEmpty(&area)) return;
-  const TAreaRuns cut = CutRuns(runs, area, POINT{0, 0});
-  WriteRuns(cut, PixelsOf(colors), area.right - area.left, [&](int32_t y) {
-    return static_cast<uint32_t*>(buffer.ScanLine(area.top + y)) + area.left;
-  });
 }
 
 struct TPaletteDeleter {
@@ -259,7 +250,12 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
       PaintRows(buffer.Canvas(), seed, height, *colors, usePalette);
     } else {
       TLMDGradientRuns runs(style, seed, width, height, count, RECT{0, 0, width, height});
-      PaintRuns(buffer, runs, *colors);
+      const RECT& bounds = runs.Bounds();
+      if (!IsRectEmpty(&bounds)) {
+        WriteRuns(CollectRuns(runs), *colors, [&](int32_t y) {
+          return static_cast<uint32_t*>(buffer.ScanLine(bounds.top + y)) + bounds.left;
+        });
+      }
     }
     if (usePalette) RealizeIn(canvas->Handle(), palette);
     canvas->Draw(rect.left, rect.top, &buffer);

@@ -163,6 +163,12 @@ extern "C" BOOL WINAPI DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
   const int thickness = (edge & 0xF) == 0 ? 0 : (HasOuter(edge) && HasInner(edge)) ? 2 : 1;
   const int faceColor = mono ? COLOR_WINDOW : COLOR_BTNFACE;
 
+  RECT interior = r;
+  if (grfFlags & BF_LEFT) interior.left += thickness;
+  if (grfFlags & BF_TOP) interior.top += thickness;
+  if (grfFlags & BF_RIGHT) interior.right -= thickness;
+  if (grfFlags & BF_BOTTOM) interior.bottom -= thickness;
+
   if (grfFlags & BF_DIAGONAL) {
     const Ring& first = innerOnly ? innerRing : outerRing;
     const Ring& second = innerOnly ? none : innerRing;
@@ -175,16 +181,10 @@ extern "C" BOOL WINAPI DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags) {
     MoveToEx(hdc, position.x, position.y, nullptr);
     if ((grfFlags & BF_MIDDLE) && valid) FillDiagonalFace(hdc, faceColor, d.face);
   } else {
-    if (outerValid || (innerOnly && innerValid)) DrawRing(hdc, r, 0, grfFlags, innerOnly ? innerRing : outerRing);
-    if (innerValid && !innerOnly) DrawRing(hdc, r, 1, grfFlags, innerRing);
+    if (outerValid) DrawRing(hdc, r, 0, grfFlags, outerRing);
+    if (innerValid) DrawRing(hdc, r, innerOnly ? 0 : 1, grfFlags, innerRing);
+    if ((grfFlags & BF_MIDDLE) && valid) FillRect(hdc, &interior, GetSysColorBrush(faceColor));
   }
-
-  RECT interior = r;
-  if (grfFlags & BF_LEFT) interior.left += thickness;
-  if (grfFlags & BF_TOP) interior.top += thickness;
-  if (grfFlags & BF_RIGHT) interior.right -= thickness;
-  if (grfFlags & BF_BOTTOM) interior.bottom -= thickness;
-  if (!(grfFlags & BF_DIAGONAL) && (grfFlags & BF_MIDDLE) && valid) FillRect(hdc, &interior, GetSysColorBrush(faceColor));
   if (grfFlags & BF_ADJUST) *qrc = interior;
   return valid ? TRUE : FALSE;
 }

@@ -20,14 +20,12 @@ Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
 Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
 double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
 double Length(Vec a) { return std::hypot(a.x, a.y); }
-int64_t Round(double v) { return static_cast<int64_t>(std::floor(v + 0.5)); }
 Vec ToVec(POINT p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
 
 // Half-way values round up, so a band of odd width w around a line covers w/2 pixels before
 // it and (w+1)/2 - 1 after it, matching the round cap.
-PointL Snap(Vec v) {
-  return PointL{static_cast<int64_t>(std::floor(v.x + 0.5)), static_cast<int64_t>(std::floor(v.y + 0.5))};
-}
+int64_t Round(double v) { return static_cast<int64_t>(std::floor(v + 0.5)); }
+PointL Snap(Vec v) { return PointL{Round(v.x), Round(v.y)}; }
 
 // Consecutive duplicates removed; a closed figure also loses a last point equal to its first.
 std::vector<POINT> DistinctPoints(const Figure& figure) {

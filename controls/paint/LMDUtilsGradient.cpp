@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -66,49 +67,6 @@ TColor BrushColor(TColor color, bool usePalette) {
   return usePalette ? static_cast<TColor>(0x02000000 | (static_cast<uint32_t>(color) & 0xFFFFFF)) : color;
 }
 
-// Writes `count` copies of `value`: a few one by one, the rest by doubling block copies.
-inline void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
-  int32_t done = std::min(count, 16);
-  for (int32_t i = 0; i < done; ++i) pixels[i] = value;
-  while (done < count) {
-    const int32_t block = std::min(done, count - done);
-    std::memcpy(pixels + done, pixels, static_cast<std::size_t>(block) * sizeof(uint32_t));
-    done += block;
-  }
-}
-
-// The runs of every row of the gradient's bounds, with where each row's runs start; a row with
-// the runs of the row before keeps none of its own. Columns count from the bounds' left edge.
-struct TBoundsRuns {
-  std::vector<TLMDGradientRuns::TRun> Runs;
-  std::vector<std::size_t> RowStart{0};
-  std::vector<bool> Repeats;
-  int32_t Width = 0;
-  int64_t Covered = 0;  // pixels
-};
-
-TBoundsRuns CollectRuns(TLMDGradientRuns& runs) {
-  const RECT& bounds = runs.Bounds();
-  TBoundsRuns collected;
-  collected.Width = bounds.right - bounds.left;
-  int64_t rowCovered = 0;
-  for (int32_t y = bounds.top; y < bounds.bottom; ++y) {
-    const std::vector<TLMDGradientRuns::TRun>& row = runs.Row(y);
-    const bool repeats = y > bounds.top && runs.Repeated();
-    collected.Repeats.push_back(repeats);
-    if (!repeats) {
-      rowCovered = 0;
-      for (const TLMDGradientRuns::TRun& run : row) {
-        collected.Runs.push_back(TLMDGradientRuns::TRun{run.Left - bounds.left, run.Right - bounds.left, run.Color});
-        rowCovered += run.Right - run.Left;
-      }
-    }
-    collected.Covered += rowCovered;
-    collected.RowStart.push_back(collected.Runs.size());
-  }
-  return collected;
-}
-
 // The bands of a vertical gradient are whole rows: each is filled once, in its colour.
 void PaintRows(TCanvas* target, const RECT& seed, int32_t height, const TLMDColorList& colors, bool usePalette) {
   const auto n = static_cast<int32_t>(colors.size());
@@ -130,38 +88,66 @@ std::vector<uint32_t> PixelsOf(const TLMDColorList& colors) {
   return pixels;
 }
 
-// Writes the runs into 32-bit rows; rowAt(y) gives the pixel of row y of the bounds at their
-// left edge. A row with the runs of the row above is a copy of it.
-template <typename RowAt>
-void WriteRuns(const TBoundsRuns& runs, const TLMDColorList& colors, RowAt rowAt) {
-  const std::vector<uint32_t> pixels = PixelsOf(colors);
-  uint32_t* above = nullptr;
-  for (std::size_t y = 0; y < runs.Repeats.size(); ++y) {
-    uint32_t* row = rowAt(static_cast<int32_t>(y));
-    if (runs.Repeats[y]) {
-      std::memcpy(row, above, static_cast<std::size_t>(runs.Width) * sizeof(uint32_t));
-    } else {
-      for (std::size_t k = runs.RowStart[y]; k < runs.RowStart[y + 1]; ++k) {
-        const TLMDGradientRuns::TRun& run = runs.Runs[k];
-        FillPixels(row + run.Left, run.Right - run.Left, pixels[static_cast<std::size_t>(run.Color)]);
-      }
-    }
-    above = row;
-  }
+// Where drawing on the DC goes straight into 32-bit pixels: a memory DC holding a 32-bit DIB
+// section, logical units that are pixels, and at most one rectangle of clipping.
+struct TDirectPixels {
+  uint32_t* Row0;  // the pixel at device (0, 0)
+  std::ptrdiff_t Stride;
+  SIZE Size;
+};
+
+bool IsOneRectangleClip(HDC dc) {
+  HRGN clip = CreateRectRgn(0, 0, 0, 0);
+  if (clip == nullptr) return false;
+  RECT box;
+  const int kind = GetClipRgn(dc, clip);
+  const bool simple = kind == 0 || (kind == 1 && GetRgnBox(clip, &box) != COMPLEXREGION);
+  DeleteObject(clip);
+  return simple;
 }
 
-// The gradient's pixels are written into a 32-bit copy of its bounds, which goes back onto the
-// canvas in one blit; the canvas is read first only where the shapes leave gaps. (A DIB section
-// of our own: a TBitmap would clear its pixels first, a pass over the area that costs as much
-// as a fill of it.)
+std::optional<TDirectPixels> DirectPixelsOf(HDC dc) {
+  if (GetObjectType(dc) != OBJ_MEMDC || GetMapMode(dc) != MM_TEXT || GetGraphicsMode(dc) != GM_COMPATIBLE) {
+    return std::nullopt;
+  }
+  DIBSECTION section{};
+  if (GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof(section), &section) != sizeof(section)) return std::nullopt;
+  const BITMAP& bitmap = section.dsBm;
+  const bool standardMasks = section.dsBmih.biCompression == BI_RGB ||
+                             (section.dsBmih.biCompression == BI_BITFIELDS && section.dsBitfields[0] == 0xFF0000 &&
+                              section.dsBitfields[1] == 0xFF00 && section.dsBitfields[2] == 0xFF);
+  if (bitmap.bmBits == nullptr || bitmap.bmBitsPixel != 32 || !standardMasks || !IsOneRectangleClip(dc)) {
+    return std::nullopt;
+  }
+  auto* bits = static_cast<uint32_t*>(bitmap.bmBits);
+  const std::ptrdiff_t stride = bitmap.bmWidthBytes / 4;
+  const bool bottomUp = section.dsBmih.biHeight > 0;
+  return TDirectPixels{bottomUp ? bits + (bitmap.bmHeight - 1) * stride : bits, bottomUp ? -stride : stride,
+                       SIZE{bitmap.bmWidth, bitmap.bmHeight}};
+}
+
+// Writes the runs straight into the DC's pixels when it has them; otherwise into a 32-bit copy
+// of the bounds, which goes back in one blit (the canvas is read first only where the shapes
+// leave gaps). The copy is a DIB section of our own: a TBitmap would clear its pixels first,
+// a pass over the area that costs as much as a fill of it.
 void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMDColorList& colors) {
   RECT area = runs.Bounds();
   if (IsRectEmpty(&area)) return;
   OffsetRect(&area, origin.x, origin.y);
+  HDC dc = canvas->Handle();
+  const std::vector<uint32_t> pixels = PixelsOf(colors);
+  if (const std::optional<TDirectPixels> direct = DirectPixelsOf(dc)) {
+    POINT corner{area.left, area.top};
+    LPtoDP(dc, &corner, 1);
+    const RECT device{corner.x, corner.y, corner.x + (area.right - area.left), corner.y + (area.bottom - area.top)};
+    if (device.left >= 0 && device.top >= 0 && device.right <= direct->Size.cx && device.bottom <= direct->Size.cy) {
+      GdiFlush();
+      runs.Write(direct->Row0 + device.top * direct->Stride + device.left, direct->Stride, pixels);
+      return;
+    }
+  }
   const int32_t width = area.right - area.left;
   const int32_t height = area.bottom - area.top;
-  const TBoundsRuns collected = CollectRuns(runs);
-
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -169,7 +155,6 @@ void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMD
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HDC dc = canvas->Handle();
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP copy = memory != nullptr ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
   if (copy == nullptr) {
@@ -177,10 +162,9 @@ void PaintRuns(TCanvas* canvas, TLMDGradientRuns& runs, POINT origin, const TLMD
     throw EOutOfResources();
   }
   HGDIOBJ old = SelectObject(memory, copy);
-  if (collected.Covered < int64_t{width} * height) BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+  if (!runs.CoversBounds()) BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
   GdiFlush();
-  auto* rows = static_cast<uint32_t*>(bits);
-  WriteRuns(collected, colors, [&](int32_t y) { return rows + static_cast<std::size_t>(y) * width; });
+  runs.Write(static_cast<uint32_t*>(bits), width, pixels);
   BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   DeleteObject(copy);
@@ -250,12 +234,7 @@ void LMDGradientPaintExt(TCanvas* canvas, const RECT& rect, TLMDGradientStyle st
       PaintRows(buffer.Canvas(), seed, height, *colors, usePalette);
     } else {
       TLMDGradientRuns runs(style, seed, width, height, count, RECT{0, 0, width, height});
-      const RECT& bounds = runs.Bounds();
-      if (!IsRectEmpty(&bounds)) {
-        WriteRuns(CollectRuns(runs), *colors, [&](int32_t y) {
-          return static_cast<uint32_t*>(buffer.ScanLine(bounds.top + y)) + bounds.left;
-        });
-      }
+      PaintRuns(buffer.Canvas(), runs, POINT{0, 0}, *colors);
     }
     if (usePalette) RealizeIn(canvas->Handle(), palette);
     canvas->Draw(rect.left, rect.top, &buffer);

@@ -28,7 +28,7 @@ inline void FillPixels(uint32_t* pixels, int32_t count, uint32_t value) {
 TLMDGradientRuns::TLMDGradientRuns(TLMDGradientStyle style, const RECT& seed, int32_t width, int32_t height,
                                    int32_t count, const RECT& limit)
     : FStyle(style), FSeed(seed), FWidth(width), FHeight(height), FCount(count), FLimit(limit) {
-  FChanges.assign(static_cast<size_t>(std::max<LONG>(FLimit.bottom - FLimit.top, 0)) + 1, false);
+  FChanges.assign(static_cast<size_t>(std::max<LONG>(FLimit.bottom - FLimit.top, 0)) + 1, 0);
   // Nested shapes are painted from the largest to the smallest, so the smallest shape containing
   // a pixel gives its colour; column bands do not overlap, so their order does not matter.
   for (int32_t i = 0; i < count; ++i) Add(ShapeOf(i));
@@ -36,8 +36,8 @@ TLMDGradientRuns::TLMDGradientRuns(TLMDGradientStyle style, const RECT& seed, in
   FCoversBounds = std::any_of(FShapes.rbegin(), FShapes.rend(), [&](const TShape& shape) { return Covers(shape, FBounds); });
 }
 
-// Keeps the shape's rows and spans within FLimit (spans left empty become (0, 0)), and notes
-// what it covers and the rows where its span changes.
+// Keeps the shape's rows within FLimit and notes what it covers there and the rows where its
+// span changes. Stored spans are limited when painted.
 void TLMDGradientRuns::Add(TShape shape) {
   const int32_t first = std::max<int32_t>(FLimit.top, shape.Top);
   const int32_t last = std::min<int32_t>(FLimit.bottom, shape.Bottom);
@@ -53,26 +53,40 @@ void TLMDGradientRuns::Add(TShape shape) {
   shape.Bottom = last;
   MarkChange(first);
   MarkChange(last);
-  RECT box{INT32_MAX, first, INT32_MIN, last};
-  for (size_t k = 0; k < shape.Rows.size(); ++k) {
-    TSpan& span = shape.Rows[k];
-    span = TSpan{std::max<int32_t>(span.Left, FLimit.left), std::min<int32_t>(span.Right, FLimit.right)};
-    if (span.Left >= span.Right) {
-      span = TSpan{0, 0};
-    } else {
-      box.left = std::min<LONG>(box.left, span.Left);
-      box.right = std::max<LONG>(box.right, span.Right);
-    }
-    if (k > 0 && span != shape.Rows[k - 1]) MarkChange(first + static_cast<int32_t>(k));
+  // A slanted band moves on (nearly) every row, and the ellipses, which store a span per row,
+  // seldom keep one for long: their rows are all taken to change.
+  if (shape.Slant.has_value() || shape.Rows.size() > 1) {
+    std::fill(FChanges.begin() + (first - FLimit.top), FChanges.begin() + (last - FLimit.top), 1);
   }
-  if (box.left < box.right) UnionRect(&FBounds, &FBounds, &box);
+  TSpan reach{INT32_MAX, INT32_MIN};
+  auto extend = [&](TSpan span) {
+    if (span.Left < span.Right) reach = TSpan{std::min(reach.Left, span.Left), std::max(reach.Right, span.Right)};
+  };
+  if (shape.Slant.has_value()) {
+    // The crossing moves one way only: the first and last rows hold the extremes.
+    for (const int32_t y : {first, last - 1}) {
+      const int64_t left = shape.Slant->CrossingOf(y);
+      extend(Limited(left, left + shape.Slant->Width));
+    }
+  }
+  for (const TSpan& span : shape.Rows) extend(span);
+  const TSpan columns = Limited(reach.Left, reach.Right);
+  if (columns.Left < columns.Right) {
+    const RECT box{columns.Left, first, columns.Right, last};
+    UnionRect(&FBounds, &FBounds, &box);
+  }
   FShapes.push_back(std::move(shape));
 }
 
-void TLMDGradientRuns::MarkChange(int32_t y) { FChanges[static_cast<size_t>(y - FLimit.top)] = true; }
-
 bool TLMDGradientRuns::Covers(const TShape& shape, const RECT& box) const {
   if (shape.Top > box.top || shape.Bottom < box.bottom) return false;
+  if (shape.Slant.has_value()) {  // the crossing moves one way only
+    auto fits = [&](int32_t y) {
+      const int64_t left = shape.Slant->CrossingOf(y);
+      return left <= box.left && left + shape.Slant->Width >= box.right;
+    };
+    return fits(box.top) && fits(box.bottom - 1);
+  }
   for (int32_t y = box.top; y < box.bottom; ++y) {
     const TSpan span = shape.At(y);
     if (span.Left > box.left || span.Right < box.right) return false;
@@ -86,17 +100,21 @@ std::optional<int64_t> TLMDGradientRuns::CommonMirror() const {
   const auto whole = std::find_if(FShapes.begin(), FShapes.end(), [&](const TShape& shape) {
     return shape.Top < shape.Bottom && shape.Top > FLimit.top && shape.Bottom < FLimit.bottom;
   });
-  if (whole == FShapes.end()) return std::nullopt;
+  const bool slanted = std::any_of(FShapes.begin(), FShapes.end(), [](const TShape& shape) { return shape.Slant.has_value(); });
+  if (whole == FShapes.end() || slanted) return std::nullopt;
   const int64_t axis = int64_t{whole->Top} + whole->Bottom - 1;
   const bool symmetric = std::all_of(FShapes.begin(), FShapes.end(), [&](const TShape& shape) {
-    for (int32_t y = shape.Top; y < shape.Bottom; ++y) {
-      const int64_t mirrored = axis - y;
-      if (mirrored < FLimit.top || mirrored >= FLimit.bottom) continue;
-      if (mirrored < shape.Top || mirrored >= shape.Bottom || shape.At(static_cast<int32_t>(mirrored)) != shape.At(y)) {
-        return false;
-      }
+    // The rows whose mirror can be painted must mirror rows of the shape, with the same span.
+    const int64_t first = std::max<int64_t>(shape.Top, axis - (FLimit.bottom - 1));
+    const int64_t last = std::min<int64_t>(shape.Bottom - 1, axis - FLimit.top);
+    if (first > last) return true;
+    if (axis - last < shape.Top || axis - first >= shape.Bottom) return false;
+    if (shape.Rows.size() == 1) return true;
+    bool same = true;
+    for (int64_t y = first; y <= last && 2 * y < axis; ++y) {  // each pair once
+      same &= !shape.Rows[static_cast<size_t>(y - shape.Top)].Differs(shape.Rows[static_cast<size_t>(axis - y - shape.Top)]);
     }
-    return true;
+    return same;
   });
   return symmetric ? std::optional<int64_t>(axis) : std::nullopt;
 }
@@ -122,16 +140,10 @@ TLMDGradientRuns::TShape TLMDGradientRuns::ShapeOf(int32_t i) const {
     case gstTopRight: return RectangleShape(RECT{s.left - dx, s.top + dy, s.right, s.bottom});
     case gstBottomLeft: return RectangleShape(RECT{s.left + dx, s.top - dy, s.right, s.bottom});
     case gstBottomRight: return RectangleShape(RECT{s.left - dx, s.top - dy, s.right, s.bottom});
-    case gstTopLeftDiagonal: {
-      const POINT corners[4] = {{s.left, s.top}, {s.left + 2 * dx, s.top}, {s.left, s.bottom + 2 * dy},
-                                {s.left - 2 * dx, s.bottom + 2 * dy}};
-      return QuadrilateralShape(corners);
-    }
-    case gstTopRightDiagonal: {
-      const POINT corners[4] = {{s.right, s.top}, {s.right - 2 * dx, s.top}, {s.right, s.bottom + 2 * dy},
-                                {s.right + 2 * dx, s.bottom + 2 * dy}};
-      return QuadrilateralShape(corners);
-    }
+    case gstTopLeftDiagonal:
+      return SlantedBandShape(POINT{s.left, s.top}, POINT{s.left - 2 * dx, s.bottom + 2 * dy}, 2 * dx);
+    case gstTopRightDiagonal:
+      return SlantedBandShape(POINT{s.right - 2 * dx, s.top}, POINT{s.right, s.bottom + 2 * dy}, 2 * dx);
   }
   return TShape{};
 }
@@ -141,7 +153,7 @@ TLMDGradientRuns::TShape TLMDGradientRuns::ColumnShape(int32_t i) const {
   const RECT& s = FSeed;
   const TSpan band{s.left + MulDiv(i, FWidth, FCount), s.left + MulDiv(i + 1, FWidth, FCount)};
   if (band.Left >= band.Right || s.top >= s.bottom) return TShape{};
-  return TShape{s.top, s.bottom, {band}};
+  return TShape{s.top, s.bottom, {band}, std::nullopt};
 }
 
 // Rectangle without a pen: the corners may come in any order, and the interior loses the
@@ -150,7 +162,7 @@ TLMDGradientRuns::TShape TLMDGradientRuns::RectangleShape(RECT box) const {
   box = RECT{std::min(box.left, box.right), std::min(box.top, box.bottom), std::max(box.left, box.right) - 1,
              std::max(box.top, box.bottom) - 1};
   if (box.left >= box.right || box.top >= box.bottom) return TShape{};
-  return TShape{box.top, box.bottom, {TSpan{box.left, box.right}}};
+  return TShape{box.top, box.bottom, {TSpan{box.left, box.right}}, std::nullopt};
 }
 
 // Ellipse without a pen: each row spans the outline pixels of the midpoint rasterisation of
@@ -166,7 +178,7 @@ TLMDGradientRuns::TShape TLMDGradientRuns::EllipseShape(RECT box) const {
   const int64_t lastRow = std::min<int64_t>(int64_t{FLimit.bottom} - box.top, height) - 1;
   if (firstRow > lastRow) return TShape{};
   TShape shape{static_cast<int32_t>(box.top + firstRow), static_cast<int32_t>(box.top + lastRow + 1),
-               std::vector<TSpan>(static_cast<size_t>(lastRow - firstRow + 1))};
+               std::vector<TSpan>(static_cast<size_t>(lastRow - firstRow + 1)), std::nullopt};
   // The walk steps through rows y0 of the lower half; row b - y0 of the upper half mirrors it.
   // A row's first pixels are its outermost: x0 only grows and x1 only shrinks.
   const int64_t b = height - 1;
@@ -208,49 +220,57 @@ TLMDGradientRuns::TShape TLMDGradientRuns::EllipseShape(RECT box) const {
   return shape;
 }
 
-// Polygon without a pen: pixel (x, y) is inside when the point (x, y) is, points on left and
-// top edges counting and points on right and bottom edges not.
-TLMDGradientRuns::TShape TLMDGradientRuns::QuadrilateralShape(const POINT (&corners)[4]) const {
-  int32_t top = corners[0].y;
-  int32_t bottom = corners[0].y;
-  for (const POINT& p : corners) {
-    top = std::min<int32_t>(top, p.y);
-    bottom = std::max<int32_t>(bottom, p.y);
-  }
-  top = std::max<int32_t>(top, FLimit.top);
-  bottom = std::min<int32_t>(bottom, FLimit.bottom);
-  if (top >= bottom) return TShape{};
-  // Each row of a closed outline is crossed at least twice; the outermost crossings bound it.
-  TShape shape{top, bottom, std::vector<TSpan>(static_cast<size_t>(bottom - top), TSpan{INT32_MAX, INT32_MIN})};
-  for (size_t k = 0; k < 4; ++k) {
-    POINT a = corners[k];
-    POINT b = corners[(k + 1) % 4];
-    if (a.y == b.y) continue;
-    if (a.y > b.y) std::swap(a, b);
-    const int32_t first = std::max<int32_t>(a.y, top);
-    const int32_t end = std::min<int32_t>(b.y, bottom);
-    // The crossing with each row is stepped from the row before: its ceiling x and how far the
-    // ceiling lies past the exact crossing, in 1/rise of a pixel.
-    const int64_t rise = int64_t{b.y} - a.y;
-    const int64_t run = int64_t{b.x} - a.x;
-    const int64_t numerator = int64_t{a.x} * rise + (int64_t{first} - a.y) * run;
-    const int64_t step = run >= 0 ? run / rise : -CeilDivide(-run, rise);
-    const int64_t stepRemainder = run - step * rise;
-    int64_t x = CeilDivide(numerator, rise);
-    int64_t excess = x * rise - numerator;
-    for (int32_t y = first; y < end; ++y) {
-      TSpan& span = shape.Rows[static_cast<size_t>(y - top)];
-      span.Left = std::min(span.Left, static_cast<int32_t>(x));
-      span.Right = std::max(span.Right, static_cast<int32_t>(x));
-      x += step;
-      excess -= stepRemainder;
-      if (excess < 0) {
-        ++x;
-        excess += rise;
-      }
+// A band between two parallel lines `width` pixels apart, filled as a polygon without a pen
+// whose top and bottom edges are level: pixel (x, y) is inside when the point (x, y) is, points
+// on the left line counting and points on the right line not. Rows run from the top left
+// corner's row up to the bottom left corner's.
+TLMDGradientRuns::TShape TLMDGradientRuns::SlantedBandShape(POINT topLeft, POINT bottomLeft, int32_t width) const {
+  if (topLeft.y >= bottomLeft.y || width <= 0) return TShape{};
+  if (topLeft.x == bottomLeft.x) return RectangleShape(RECT{topLeft.x, topLeft.y, topLeft.x + width + 1, bottomLeft.y + 1});
+  TSlant slant{topLeft.x, topLeft.y, int64_t{bottomLeft.y} - topLeft.y, int64_t{bottomLeft.x} - topLeft.x, width};
+  slant.Step = slant.Run >= 0 ? slant.Run / slant.Rise : -CeilDivide(-slant.Run, slant.Rise);
+  slant.StepRemainder = slant.Run - slant.Step * slant.Rise;
+  return TShape{topLeft.y, bottomLeft.y, {}, slant};
+}
+
+int64_t TLMDGradientRuns::TSlant::CrossingOf(int32_t y) const {
+  return CeilDivide(AX * Rise + (y - AY) * Run, Rise);
+}
+
+// The crossing is stepped from the row before: its ceiling and how far the ceiling lies past
+// the exact crossing, in 1/Rise of a pixel.
+inline int64_t TLMDGradientRuns::TSlant::WalkTo(int32_t y) {
+  if (y == Row + 1) {
+    X += Step;
+    Excess -= StepRemainder;
+    if (Excess < 0) {
+      ++X;
+      Excess += Rise;
     }
+  } else if (y != Row) {
+    const int64_t numerator = AX * Rise + (y - AY) * Run;
+    X = CeilDivide(numerator, Rise);
+    Excess = X * Rise - numerator;
   }
-  return shape;
+  Row = y;
+  return X;
+}
+
+inline TLMDGradientRuns::TSpan TLMDGradientRuns::SpanOf(size_t shape, int32_t y) {
+  TShape& s = FShapes[shape];
+  if (y < s.Top || y >= s.Bottom) return TSpan{0, 0};
+  if (!s.Slant.has_value()) {
+    const TSpan span = s.At(y);
+    return Limited(span.Left, span.Right);
+  }
+  const int64_t left = s.Slant->WalkTo(y);
+  return Limited(left, left + s.Slant->Width);
+}
+
+inline TLMDGradientRuns::TSpan TLMDGradientRuns::Limited(int64_t left, int64_t right) const {
+  left = std::max<int64_t>(left, FLimit.left);
+  right = std::min<int64_t>(right, FLimit.right);
+  return left < right ? TSpan{static_cast<int32_t>(left), static_cast<int32_t>(right)} : TSpan{0, 0};
 }
 
 std::optional<int32_t> TLMDGradientRuns::SameRunsAs(int32_t y) const {
@@ -288,26 +308,33 @@ void TLMDGradientRuns::CopyRow(int32_t from, uint32_t* row, const uint32_t* sour
 }
 
 // Gives each shape's span on the row the colour of the shape, where no earlier shape covers it.
-// The covered spans stay sorted and merged: nested shapes keep one.
 void TLMDGradientRuns::PaintRow(int32_t y, uint32_t* row, const std::vector<uint32_t>& pixels) {
   auto fill = [&](int32_t left, int32_t right, size_t color) {
     FillPixels(row + (left - FBounds.left), right - left, pixels[color]);
   };
+  // While each span holds the spans before it, what is covered is one span and each shape adds
+  // at most a run on either side.
+  const size_t count = FShapes.size();
+  size_t color = 0;
+  TSpan inner{0, 0};
+  for (; color < count; ++color) {
+    const TSpan span = SpanOf(color, y);
+    if (span.Left >= span.Right) continue;
+    if (inner.Left >= inner.Right) {
+      fill(span.Left, span.Right, color);
+    } else {
+      if (span.Left > inner.Left || span.Right < inner.Right) break;
+      if (span.Left < inner.Left) fill(span.Left, inner.Left, color);
+      if (inner.Right < span.Right) fill(inner.Right, span.Right, color);
+    }
+    inner = span;
+  }
+  // The rest in general: the covered spans stay sorted and merged.
   FCovered.clear();
-  for (size_t color = 0; color < FShapes.size(); ++color) {
+  if (inner.Left < inner.Right) FCovered.push_back(inner);
+  for (; color < count; ++color) {
     TSpan span = SpanOf(color, y);
     if (span.Left >= span.Right) continue;
-    if (FCovered.empty()) {
-      fill(span.Left, span.Right, color);
-      FCovered.push_back(span);
-      continue;
-    }
-    if (FCovered.size() == 1 && span.Left <= FCovered[0].Left && span.Right >= FCovered[0].Right) {
-      if (span.Left < FCovered[0].Left) fill(span.Left, FCovered[0].Left, color);
-      if (FCovered[0].Right < span.Right) fill(FCovered[0].Right, span.Right, color);
-      FCovered[0] = span;
-      continue;
-    }
     int32_t from = span.Left;
     for (const TSpan& covered : FCovered) {
       if (covered.Right <= from) continue;

@@ -33,31 +33,49 @@ class TLMDGradientRuns {
   struct TSpan {
     int32_t Left;
     int32_t Right;
-    bool operator==(const TSpan&) const = default;
+    // Without branches: used in loops over many rows, where a change is unpredictable.
+    bool Differs(const TSpan& other) const { return ((Left ^ other.Left) | (Right ^ other.Right)) != 0; }
   };
-  // One shape as the span it covers on each of its rows [Top, Bottom); a single span stands
-  // for all of them.
+  // A band between two parallel slanted lines: on row y it spans [x, x + Width), x being
+  // where its left line, through (AX, AY) and (AX + Run, AY + Rise), crosses the row, rounded up.
+  struct TSlant {
+    int64_t AX;
+    int64_t AY;
+    int64_t Rise;  // > 0
+    int64_t Run;
+    int32_t Width;
+    int64_t Step = 0;  // whole pixels the crossing moves per row, and the rest in 1/Rise
+    int64_t StepRemainder = 0;
+    int32_t Row = INT32_MIN;  // the row of the walk's crossing X
+    int64_t X = 0;
+    int64_t Excess = 0;
+    int64_t CrossingOf(int32_t y) const;
+    // The crossing with row y, stepped from the row before when that was the last one asked.
+    int64_t WalkTo(int32_t y);
+  };
+  // One shape on its rows [Top, Bottom): the span it covers on each row (a single span stands
+  // for all of them), or a slanted band.
   struct TShape {
     int32_t Top = 0;
     int32_t Bottom = 0;
     std::vector<TSpan> Rows;
+    std::optional<TSlant> Slant;
     TSpan At(int32_t y) const { return Rows.size() == 1 ? Rows[0] : Rows[static_cast<std::size_t>(y - Top)]; }
   };
 
   TShape ColumnShape(int32_t i) const;
   TShape RectangleShape(RECT box) const;
   TShape EllipseShape(RECT box) const;
-  TShape QuadrilateralShape(const POINT (&corners)[4]) const;
+  TShape SlantedBandShape(POINT topLeft, POINT bottomLeft, int32_t width) const;
   TShape ShapeOf(int32_t i) const;
   void Add(TShape shape);
-  void MarkChange(int32_t y);
+  void MarkChange(int32_t y) { FChanges[static_cast<std::size_t>(y - FLimit.top)] = 1; }
+  // The part of [left, right) within FLimit's columns; (0, 0) when none is.
+  TSpan Limited(int64_t left, int64_t right) const;
   bool Covers(const TShape& shape, const RECT& box) const;
   std::optional<int64_t> CommonMirror() const;
   // The span of FShapes[shape] on row y; empty when it has none.
-  TSpan SpanOf(std::size_t shape, int32_t y) const {
-    const TShape& s = FShapes[shape];
-    return y >= s.Top && y < s.Bottom ? s.At(y) : TSpan{0, 0};
-  }
+  TSpan SpanOf(std::size_t shape, int32_t y);
   // An earlier row of the bounds with the same runs as row y, if one is known.
   std::optional<int32_t> SameRunsAs(int32_t y) const;
   void CopyRow(int32_t from, uint32_t* row, const uint32_t* source);
@@ -74,7 +92,7 @@ class TLMDGradientRuns {
   std::optional<int64_t> FMirror;
   RECT FBounds{0, 0, 0, 0};
   bool FCoversBounds = false;
-  std::vector<bool> FChanges;  // per row of FLimit: some shape's span differs from the row above
+  std::vector<uint8_t> FChanges;  // per row of FLimit: some shape's span differs from the row above
   // What each written row of the bounds covers: FCovers[FCoverStart[r]] up to FCoverStart[r + 1].
   std::vector<TSpan> FCovers;
   std::vector<std::size_t> FCoverStart;

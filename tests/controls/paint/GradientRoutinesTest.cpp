@@ -138,7 +138,12 @@ TEST(LMDGradientPaintExt, OnlyCentredDiagonalAndSquareShapesReachBeyondWithoutFl
   }
 }
 
+// Compares every pixel, whatever origin and clipping the surfaces' DCs were left with.
 bool SamePixels(TBitmap& a, TBitmap& b) {
+  for (TBitmap* bitmap : {&a, &b}) {
+    SelectClipRgn(bitmap->Canvas()->Handle(), nullptr);
+    SetWindowOrgEx(bitmap->Canvas()->Handle(), 0, 0, nullptr);
+  }
   for (int y = 0; y < a.Height(); ++y) {
     for (int x = 0; x < a.Width(); ++x) {
       if (a.Canvas()->Pixel(x, y) != b.Canvas()->Pixel(x, y)) return false;
@@ -183,27 +188,72 @@ void PaintShapeByShape(TCanvas* canvas, const RECT& rect, TLMDGradientStyle styl
   }
 }
 
+// A surface of the pixel format with a hatched background, so that a pixel left alone and a
+// pixel copied from elsewhere differ.
+std::unique_ptr<TBitmap> MakePatternedSurface(int width, int height, TPixelFormat format) {
+  auto bitmap = std::make_unique<TBitmap>();
+  bitmap->SetPixelFormat(format);
+  bitmap->SetSize(width, height);
+  HDC dc = bitmap->Canvas()->Handle();
+  SetBkColor(dc, kBack);
+  HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, 0x123456);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, hatch);
+  DeleteObject(hatch);
+  return bitmap;
+}
+
+// How the canvas is set up before painting: pixel format, origin and clipping. 24-bit surfaces
+// and complex clipping go through a copy, the others are written in place.
+struct TCanvasSetup {
+  const char* Name;
+  TPixelFormat Format;
+  void (*Prepare)(HDC dc);
+};
+
+const TCanvasSetup kSetups[] = {
+    {"24-bit", TPixelFormat::pf24bit, [](HDC) {}},
+    {"32-bit", TPixelFormat::pf32bit, [](HDC) {}},
+    {"32-bit, moved origin", TPixelFormat::pf32bit, [](HDC dc) { SetWindowOrgEx(dc, 7, -5, nullptr); }},
+    {"32-bit, clip rectangle", TPixelFormat::pf32bit, [](HDC dc) { IntersectClipRect(dc, 33, 31, 61, 60); }},
+    {"32-bit, clip region with a hole", TPixelFormat::pf32bit,
+     [](HDC dc) {
+       HRGN clip = CreateEllipticRgn(20, 25, 90, 70);
+       HRGN hole = CreateRectRgn(40, 38, 52, 45);
+       CombineRgn(clip, clip, hole, RGN_DIFF);
+       SelectClipRgn(dc, clip);
+       DeleteObject(hole);
+       DeleteObject(clip);
+     }},
+};
+
 TEST(LMDGradientPaintExt, PaintsEveryPixelAsTheShapesPaintedOneOverAnother) {
   const std::array<SIZE, 6> sizes{{{1, 1}, {2, 3}, {7, 5}, {20, 13}, {33, 40}, {64, 9}}};
-  for (int value = static_cast<int>(gstHorizontal); value <= static_cast<int>(gstTopRightDiagonal); ++value) {
-    const auto style = static_cast<TLMDGradientStyle>(value);
-    for (const SIZE& size : sizes) {
-      for (int count : {1, 2, 7, 64, 255}) {
-        auto expected = MakeSurface(size.cx + 60, size.cy + 60, kBack);
-        auto actual = MakeSurface(size.cx + 60, size.cy + 60, kBack);
-        const RECT rect{30, 30, 30 + size.cx, 30 + size.cy};
-        const TLMDColorList colors = IndexColors(count);
-        PaintShapeByShape(expected->Canvas(), rect, style, colors);
-        LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, 0, 0);
-        EXPECT_TRUE(SamePixels(*expected, *actual)) << "style " << value << ", " << size.cx << " x " << size.cy << ", "
-                                                    << count << " colours";
-        // Buffered: the shapes painted on a bitmap of the gradient's size, which is then drawn.
-        TBitmap buffer;
-        buffer.SetSize(size.cx, size.cy);
-        PaintShapeByShape(buffer.Canvas(), RECT{0, 0, size.cx, size.cy}, style, colors);
-        expected->Canvas()->Draw(rect.left, rect.top, &buffer);
-        LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, LMD_GRADIENT_BUFFER, 0);
-        EXPECT_TRUE(SamePixels(*expected, *actual)) << "buffered style " << value << ", " << size.cx << " x " << size.cy;
+  for (const TCanvasSetup& setup : kSetups) {
+    for (int value = static_cast<int>(gstHorizontal); value <= static_cast<int>(gstTopRightDiagonal); ++value) {
+      const auto style = static_cast<TLMDGradientStyle>(value);
+      for (const SIZE& size : sizes) {
+        for (int count : {1, 2, 7, 64, 255}) {
+          auto expected = MakePatternedSurface(size.cx + 60, size.cy + 60, setup.Format);
+          auto actual = MakePatternedSurface(size.cx + 60, size.cy + 60, setup.Format);
+          setup.Prepare(expected->Canvas()->Handle());
+          setup.Prepare(actual->Canvas()->Handle());
+          const RECT rect{30, 30, 30 + size.cx, 30 + size.cy};
+          const TLMDColorList colors = IndexColors(count);
+          const std::string where = std::string(setup.Name) + ", style " + std::to_string(value) + ", " +
+                                    std::to_string(size.cx) + " x " + std::to_string(size.cy) + ", " +
+                                    std::to_string(count) + " colours";
+          PaintShapeByShape(expected->Canvas(), rect, style, colors);
+          LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, 0, 0);
+          EXPECT_TRUE(SamePixels(*expected, *actual)) << where;
+          // Buffered: the shapes painted on a bitmap of the gradient's size, which is then drawn.
+          TBitmap buffer;
+          buffer.SetSize(size.cx, size.cy);
+          PaintShapeByShape(buffer.Canvas(), RECT{0, 0, size.cx, size.cy}, style, colors);
+          expected->Canvas()->Draw(rect.left, rect.top, &buffer);
+          LMDGradientPaintExt(actual->Canvas(), rect, style, &colors, nullptr, LMD_GRADIENT_BUFFER, 0);
+          EXPECT_TRUE(SamePixels(*expected, *actual)) << "buffered, " << where;
+        }
       }
     }
   }

@@ -125,12 +125,12 @@ void Painter::BandFill::PaintIntersection(int32_t top, int32_t bottom, std::span
     for (size_t k = a; k < area.size() && area[k].left < right; ++k) {
       const int32_t from = static_cast<int32_t>(std::max<int64_t>(left, area[k].left));
       const int32_t to = static_cast<int32_t>(std::min<int64_t>(right, area[k].right));
-      for (int32_t y = top; y < bottom; ++y) {
-        if (plainPixel_) {
+      if (plainPixel_) {
+        for (int32_t y = top; y < bottom; ++y) {
           FillPixels(reinterpret_cast<uint32_t*>(surface_.Row(y)) + from, to - from, *plainPixel_);
-        } else {
-          CombineSpan(surface_, from, y, to - from, nullptr, &brush_, rop_);
         }
+      } else {
+        for (int32_t y = top; y < bottom; ++y) CombineSpan(surface_, from, y, to - from, nullptr, &brush_, rop_);
       }
     }
   }

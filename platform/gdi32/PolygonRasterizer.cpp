@@ -1,21 +1,25 @@
 #include "PolygonRasterizer.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
 using Wide = __int128;
 
 // Quotient rounded towards minus infinity and the remainder that goes with it; b > 0.
-std::pair<Wide, Wide> FloorDivide(Wide a, Wide b) {
-  Wide q = a / b;
-  Wide r = a % b;
+template <typename Integer>
+std::pair<Integer, Integer> FloorDivide(Integer a, Integer b) {
+  Integer q = a / b;
+  Integer r = a % b;
   if (r < 0) {
     --q;
     r += b;
   }
   return {q, r};
 }
+
+bool FitsIn32Bits(int64_t value) { return value >= INT32_MIN && value <= INT32_MAX; }
 
 }  // namespace
 
@@ -39,14 +43,20 @@ void PolygonRasterizer::AddPolygon(std::span<const POINT> polygon) {
 PolygonRasterizer::ActiveEdge PolygonRasterizer::Activate(const Edge& e, int64_t y) {
   const int64_t height = e.y1 - e.y0;
   // The crossing at row y is (x0 * height + (y - y0) * (x1 - x0)) / height; its ceiling is the
-  // first pixel inside.
-  const Wide numerator = Wide{e.x0} * height + Wide{y - e.y0} * (e.x1 - e.x0);
-  auto [quotient, remainder] = FloorDivide(numerator, height);
+  // first pixel inside. Coordinates of ordinary size need no 128-bit division.
+  const bool narrow = FitsIn32Bits(e.x0) && FitsIn32Bits(height) && FitsIn32Bits(y - e.y0) && FitsIn32Bits(e.x1 - e.x0);
+  Wide quotient;
+  Wide remainder;
+  if (narrow) {
+    std::tie(quotient, remainder) = FloorDivide<int64_t>(e.x0 * height + (y - e.y0) * (e.x1 - e.x0), height);
+  } else {
+    std::tie(quotient, remainder) = FloorDivide(Wide{e.x0} * height + Wide{y - e.y0} * (e.x1 - e.x0), Wide{height});
+  }
   if (remainder != 0) {
     ++quotient;
     remainder -= height;
   }
-  const auto [step, stepRemainder] = FloorDivide(e.x1 - e.x0, height);
+  const auto [step, stepRemainder] = FloorDivide<int64_t>(e.x1 - e.x0, height);
   return ActiveEdge{static_cast<int64_t>(quotient), static_cast<int64_t>(remainder), static_cast<int64_t>(step),
                     static_cast<int64_t>(stepRemainder), height, e.y1, e.direction};
 }
@@ -71,7 +81,8 @@ void PolygonRasterizer::ScanRow(const std::vector<ActiveEdge>& edges, int fillMo
 }
 
 int64_t PolygonRasterizer::SlantedRows() const {
-  std::vector<std::pair<int64_t, int64_t>> ranges;
+  thread_local std::vector<std::pair<int64_t, int64_t>> ranges;  // kept: figures are scanned on every paint
+  ranges.clear();
   for (const Edge& e : edges_) {
     const int64_t top = std::max<int64_t>(e.y0, clip_.top);
     const int64_t bottom = std::min<int64_t>(e.y1, clip_.bottom);
@@ -90,16 +101,18 @@ int64_t PolygonRasterizer::SlantedRows() const {
 bool PolygonRasterizer::Scan(int fillMode, SpanSink& sink, int64_t rowBudget) const {
   if (edges_.empty() || clip_.left >= clip_.right) return true;
   if (SlantedRows() > rowBudget) return false;
-  std::vector<const Edge*> pending;
-  pending.reserve(edges_.size());
+  // Kept from one scan to the next: figures are scanned on every paint.
+  thread_local std::vector<const Edge*> pending;
+  thread_local std::vector<ActiveEdge> active;
+  thread_local std::vector<Span> spans;
+  pending.clear();
+  active.clear();
   for (const Edge& e : edges_) {
     if (e.y1 > clip_.top && e.y0 < clip_.bottom) pending.push_back(&e);
   }
   std::sort(pending.begin(), pending.end(), [](const Edge* a, const Edge* b) { return a->y0 < b->y0; });
   if (pending.empty()) return true;
 
-  std::vector<ActiveEdge> active;
-  std::vector<Span> spans;
   size_t next = 0;
   int64_t y = std::max<int64_t>(pending.front()->y0, clip_.top);
   for (; y < clip_.bottom && (next < pending.size() || !active.empty()); ++y) {

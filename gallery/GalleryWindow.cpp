@@ -4,6 +4,7 @@
 
 #include <LMDIniCtrl.h>
 #include <LMDSpeedButton.h>
+#include <Controls.h>
 #include <TPanel.h>
 
 #include <algorithm>
@@ -81,7 +82,20 @@ void TGalleryWindow::RestoreChosenPage() {
 }
 
 void TGalleryWindow::TabClick(TObject* sender) {
-  const int32_t chosen = static_cast<TComponent*>(sender)->Tag();
-  ShowPage(static_cast<std::size_t>(chosen));
-  settings->WriteInteger(kGallerySettingsSection, kChosenPage, chosen);
+  ChoosePage(static_cast<std::size_t>(static_cast<TComponent*>(sender)->Tag()));
+}
+
+void TGalleryWindow::ChoosePage(std::size_t index) {
+  ShowPage(index);
+  settings->WriteInteger(kGallerySettingsSection, kChosenPage, static_cast<int32_t>(index));
+}
+
+void TGalleryWindow::Dispatch(TMessage& message) {
+  if (message.Msg == CM_DIALOGKEY && message.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+    const std::size_t count = pages.size();
+    ChoosePage(GetKeyState(VK_SHIFT) < 0 ? (current + count - 1) % count : (current + 1) % count);
+    message.Result = 1;
+    return;
+  }
+  inherited::Dispatch(message);
 }

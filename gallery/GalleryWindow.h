@@ -1,6 +1,7 @@
 // Unit GalleryWindow: the gallery's window. A column of toggle buttons, one per page and
 // labelled with the page's caption, beside the chosen page, which lives inside the window. The
-// page chosen last is kept in the gallery's settings.
+// page chosen last is kept in the gallery's settings. The buttons take no keyboard focus:
+// Ctrl+Tab and Ctrl+Shift+Tab choose the next and the previous page, as in tabbed dialogs.
 #pragma once
 
 #include <TForm.h>
@@ -25,9 +26,14 @@ class TGalleryWindow : public TForm {
   // Shows the page chosen last time, if the settings name one.
   void RestoreChosenPage();
 
+ protected:
+  void Dispatch(TMessage& message) override;
+
  private:
   void AddPage(TForm* page);
   void TabClick(TObject* sender);
+  // Shows the page and keeps the choice in the settings.
+  void ChoosePage(std::size_t index);
 
   TPanel* tabColumn = nullptr;
   TPanel* pageHost = nullptr;

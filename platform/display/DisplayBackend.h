@@ -12,6 +12,11 @@
 // One top-level window, as USER identifies it to the backend (the HWND value).
 using SurfaceId = uintptr_t;
 
+// What a top-level window is to the host: a window its window manager may decorate, place and
+// focus, or a popup (a menu, a hint) shown exactly where it is put, which the window manager
+// leaves alone and which never takes the keyboard focus.
+enum class SurfaceRole { Window, Popup };
+
 enum class CursorShape {
   Arrow,
   IBeam,
@@ -82,7 +87,7 @@ class DisplayBackend {
   virtual bool ComposesScreen() const = 0;
 
   // Top-level surfaces. `bounds` is the window rectangle in screen coordinates.
-  virtual void CreateSurface(SurfaceId id, const RECT& bounds) = 0;
+  virtual void CreateSurface(SurfaceId id, const RECT& bounds, SurfaceRole role) = 0;
   virtual void DestroySurface(SurfaceId id) = 0;
   virtual void ShowSurface(SurfaceId id, bool visible) = 0;
   virtual void MoveSurface(SurfaceId id, const RECT& bounds) = 0;

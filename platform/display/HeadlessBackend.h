@@ -16,7 +16,7 @@ class HeadlessBackend : public DisplayBackend {
   SIZE ScreenSize() const override { return kScreenSize; }
   bool ComposesScreen() const override { return true; }
 
-  void CreateSurface(SurfaceId, const RECT&) override {}
+  void CreateSurface(SurfaceId, const RECT&, SurfaceRole) override {}
   void DestroySurface(SurfaceId) override {}
   void ShowSurface(SurfaceId, bool) override {}
   void MoveSurface(SurfaceId, const RECT&) override {}

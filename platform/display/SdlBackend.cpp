@@ -136,17 +136,19 @@ void SdlBackend::WatchHostConnection(SDL_Window* window) {
   if (hostConnection_ < 0 && wakeFd_ >= 0) hostConnection_ = SdlHostConnection(window);
 }
 
-void SdlBackend::CreateSurface(SurfaceId id, const RECT& bounds) {
+void SdlBackend::CreateSurface(SurfaceId id, const RECT& bounds, SurfaceRole role) {
   if (!open_) return;
   const int width = std::max<int>(1, bounds.right - bounds.left);
   const int height = std::max<int>(1, bounds.bottom - bounds.top);
+  // A popup-menu window is one the X11 window manager does not manage (override-redirect).
+  const Uint32 roleFlags = role == SurfaceRole::Popup ? SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR : 0;
   SDL_Window* window = SDL_CreateWindow("", bounds.left, bounds.top, width, height,
-                                        SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+                                        SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN | roleFlags);
   if (!window) {
     std::fprintf(stderr, "sdl display: %s\n", SDL_GetError());
     return;
   }
-  windows_[id] = HostWindow{window, bounds};
+  windows_[id] = HostWindow{window, role, bounds};
   WatchHostConnection(window);
 }
 
@@ -162,7 +164,19 @@ void SdlBackend::ShowSurface(SurfaceId id, bool visible) {
   HostWindow* host = Find(id);
   if (!host || host->visible == visible) return;
   host->visible = visible;
-  if (visible) {
+  if (visible && host->role == SurfaceRole::Popup) {
+    // A popup leaves the keyboard focus where it is, as a menu or a hint does. Without a
+    // window manager that speaks the extended hints, SDL gives every window it shows the
+    // focus: it goes back, and the holder's loss of it meanwhile is no loss.
+    SDL_Window* holder = FocusHolder();
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "1");
+    SDL_ShowWindow(host->window);
+    if (holder != nullptr && holder != host->window) {
+      SDL_SetWindowInputFocus(holder);
+      focusKeeper_ = FocusKeeper{holder, SDL_GetTicks64() + kFocusReturnMs};
+    }
+  } else if (visible) {
+    SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "0");
     SDL_ShowWindow(host->window);
   } else {
     SDL_HideWindow(host->window);
@@ -191,6 +205,17 @@ void SdlBackend::RestackSurfaces(const std::vector<SurfaceId>& topToBottom) {
   if (shown == stacking_) return;
   stacking_ = shown;
   for (auto it = shown.rbegin(); it != shown.rend(); ++it) SDL_RaiseWindow(Find(*it)->window);
+}
+
+// The window with the keyboard focus; before SDL has heard where the focus is, the topmost
+// shown window that is not a popup.
+SDL_Window* SdlBackend::FocusHolder() {
+  if (SDL_Window* focused = SDL_GetKeyboardFocus()) return focused;
+  for (SurfaceId id : stacking_) {
+    const HostWindow* host = Find(id);
+    if (host != nullptr && host->role == SurfaceRole::Window) return host->window;
+  }
+  return nullptr;
 }
 
 void SdlBackend::SetSurfaceTitle(SurfaceId id, const std::string& title) {
@@ -369,10 +394,13 @@ std::optional<InputEvent> SdlBackend::WindowManagerEvent(const SDL_WindowEvent& 
       event.origin = POINT{host->bounds.left, host->bounds.top};
       return event;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-      event.kind = InputEvent::Kind::FocusGained;
-      return event;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-      event.kind = InputEvent::Kind::FocusLost;
+      if (host->role == SurfaceRole::Popup) return std::nullopt;  // popups take no part in activation
+      if (e.event == SDL_WINDOWEVENT_FOCUS_LOST && host->window == focusKeeper_.window &&
+          SDL_GetTicks64() < focusKeeper_.until) {
+        return std::nullopt;
+      }
+      event.kind = e.event == SDL_WINDOWEVENT_FOCUS_GAINED ? InputEvent::Kind::FocusGained : InputEvent::Kind::FocusLost;
       return event;
     case SDL_WINDOWEVENT_MINIMIZED:
       if (host->minimized) return std::nullopt;

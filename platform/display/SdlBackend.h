@@ -32,7 +32,7 @@ class SdlBackend : public DisplayBackend {
   SIZE ScreenSize() const override;
   bool ComposesScreen() const override { return false; }
 
-  void CreateSurface(SurfaceId id, const RECT& bounds) override;
+  void CreateSurface(SurfaceId id, const RECT& bounds, SurfaceRole role) override;
   void DestroySurface(SurfaceId id) override;
   void ShowSurface(SurfaceId id, bool visible) override;
   void MoveSurface(SurfaceId id, const RECT& bounds) override;
@@ -50,13 +50,23 @@ class SdlBackend : public DisplayBackend {
  private:
   struct HostWindow {
     SDL_Window* window = nullptr;
+    SurfaceRole role = SurfaceRole::Window;
     RECT bounds{};  // where USER was last told the window is
     bool visible = false;
     bool minimized = false;
     bool unmappedByHost = false;  // iconified by a window manager that unmaps icons
   };
 
+  // The window that keeps the keyboard focus while a popup is shown, and until when the host
+  // may still report it lost on the popup's account (SDL applies focus changes late).
+  struct FocusKeeper {
+    SDL_Window* window = nullptr;
+    Uint64 until = 0;
+  };
+  static constexpr Uint64 kFocusReturnMs = 500;
+
   HostWindow* Find(SurfaceId id);
+  SDL_Window* FocusHolder();
   std::optional<SurfaceId> SurfaceOf(Uint32 windowId) const;
   POINT ToScreen(Uint32 windowId, int x, int y);
   void WatchHostConnection(SDL_Window* window);
@@ -75,4 +85,5 @@ class SdlBackend : public DisplayBackend {
   std::map<SurfaceId, HostWindow> windows_;
   std::vector<SurfaceId> stacking_;  // the last order applied, topmost first
   std::map<CursorShape, SDL_Cursor*> cursors_;
+  FocusKeeper focusKeeper_;
 };

@@ -47,8 +47,9 @@ void HostWindowSync::Moved(Window& w, POINT origin) {
 
 void HostWindowSync::FocusGained(const Window& w) {
   if (!(w.style & WS_VISIBLE)) return;
-  // A window disabled by its dialog passes the activation to the dialog, as a click on it would.
-  const HWND target = GetWindow(w.handle, GW_ENABLEDPOPUP);
+  // A window disabled by its dialog passes the activation to the dialog, as a click on it would;
+  // an enabled one keeps it (its menus and hints are never activated).
+  const HWND target = IsWindowEnabled(w.handle) ? w.handle : GetWindow(w.handle, GW_ENABLEDPOPUP);
   if (IsWindowEnabled(target) && MessageQueue::Current().active != target) Activation::Activate(target, WA_ACTIVE);
 }
 

@@ -27,6 +27,14 @@ POINT NextDefaultPosition() {
   return POINT{step, step};
 }
 
+// Captionless tool windows (menus, hints) are popups to the host; every other top-level
+// window, the borderless main form included, is a window of its own there.
+SurfaceRole SurfaceRoleOf(const Window& w) {
+  const bool captionless = (w.style & WS_CAPTION) != WS_CAPTION;
+  return (w.style & WS_POPUP) && captionless && (w.exStyle & WS_EX_TOOLWINDOW) ? SurfaceRole::Popup
+                                                                               : SurfaceRole::Window;
+}
+
 }  // namespace
 
 bool WindowLifecycle::ResolveParent(HWND parentHandle, DWORD style, Window*& parent, HWND& owner) {
@@ -145,7 +153,7 @@ HWND WindowLifecycle::Create(DWORD exStyle, LPCSTR className, LPCSTR windowName,
     WindowPositioner::ResizeSurface(*w);
     if (parent->root == Window::Root::Desktop) {
       queue.PumpDisplay();
-      Display::Backend().CreateSurface(reinterpret_cast<SurfaceId>(hwnd), w->windowRect);
+      Display::Backend().CreateSurface(reinterpret_cast<SurfaceId>(hwnd), w->windowRect, SurfaceRoleOf(*w));
       HostWindowSync::TellIcon(*w);
     }
   }

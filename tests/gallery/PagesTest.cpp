@@ -1,5 +1,5 @@
-// The gallery's window and the pages that do something: tabs switch pages (the last choice is
-// kept), the meters move with their timer, a held button repeats its click, and the settings
+// The gallery's window and the pages that do something: tabs and Ctrl+Tab switch pages (the
+// last choice is kept), the meters move with their timer, a held button repeats its click, and the settings
 // page saves and loads its state.
 #include <gtest/gtest.h>
 
@@ -58,6 +58,28 @@ TEST_F(GalleryBehaviour, EachTabShowsItsPageAloneAndTheLastChoiceIsKept) {
   EXPECT_EQ(next->CurrentPage(), 0u) << "a new window starts at the first page";
   next->RestoreChosenPage();
   EXPECT_EQ(next->CurrentPage(), 3u);
+}
+
+TEST_F(GalleryBehaviour, CtrlTabChoosesTheNextPageAndCtrlShiftTabThePreviousOne) {
+  auto* window = Show<TGalleryWindow>();
+  const std::size_t last = window->Pages().size() - 1;
+  const struct {
+    bool Shift;
+    std::size_t Expected;
+  } steps[] = {{false, 1}, {false, 2}, {true, 1}, {true, 0}, {true, last}, {false, 0}};
+  for (const auto& step : steps) {
+    WinportKeyDown(VK_CONTROL);
+    if (step.Shift) WinportKeyDown(VK_SHIFT);
+    WinportKeyPress(VK_TAB);
+    if (step.Shift) WinportKeyUp(VK_SHIFT);
+    WinportKeyUp(VK_CONTROL);
+    Application->ProcessMessages();  // keys reach the form through the application's loop
+    EXPECT_EQ(window->CurrentPage(), step.Expected);
+    EXPECT_TRUE(window->Pages()[step.Expected]->Visible());
+  }
+  auto* next = Show<TGalleryWindow>();
+  next->RestoreChosenPage();
+  EXPECT_EQ(next->CurrentPage(), 0u) << "the choice made with the keyboard is kept too";
 }
 
 TEST_F(GalleryBehaviour, TheTimerMovesEveryMeterAndAFullOneStartsAgain) {

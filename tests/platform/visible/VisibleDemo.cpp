@@ -8,6 +8,10 @@
 //   cancelled <clicks>            the dialog closed as with IDCANCEL; the program ends
 // With "--idle" it shows one window and reports the CPU time it used while waiting for input
 // for two seconds:  idle <cpu milliseconds>
+// With "--menu" it opens a popup menu of two items over its main window and reports whether
+// the main window is the active one while the menu is open and after it closed:
+//   menu <active>                 the menu is open
+//   chosen <command> <active>     the menu closed
 #include <windows.h>
 #include <winport.h>
 
@@ -108,6 +112,39 @@ int RunDialogDemo() {
   return static_cast<int>(msg.wParam);
 }
 
+constexpr UINT_PTR kMenuShown = 1;
+
+int IsActive(HWND window) { return GetActiveWindow() == window ? 1 : 0; }
+
+LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kMenuShown) {
+    KillTimer(hwnd, kMenuShown);
+    std::printf("menu %d\n", IsActive(hwnd));
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+int RunMenuDemo() {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = MenuOwnerProc;
+  wc.hbrBackground = CreateSolidBrush(kMainColour);
+  wc.lpszClassName = "VisibleDemoMenuOwner";
+  RegisterClassA(&wc);
+  HWND main = CreateWindowExA(0, "VisibleDemoMenuOwner", "Main", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr,
+                              nullptr, nullptr, nullptr);
+  UpdateWindow(main);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, 11, "Czerwony");
+  AppendMenuA(menu, MF_STRING, 12, "Zielony");
+  SetTimer(main, kMenuShown, 300, nullptr);
+  const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, 150, 150, 0, main, nullptr);
+  std::printf("chosen %d %d\n", chosen, IsActive(main));
+  DestroyMenu(menu);
+  DestroyWindow(main);
+  return 0;
+}
+
 long CpuMilliseconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -147,6 +184,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (argc > 1 && std::string(argv[1]) == "--idle") return RunIdle();
+  if (argc > 1 && std::string(argv[1]) == "--menu") return RunMenuDemo();
   screenshotPath = argc > 1 ? argv[1] : "visible-demo.png";
   return RunDialogDemo();
 }

@@ -1,6 +1,6 @@
 // The SDL display on a real X server, driven with xdotool: an owner-drawn button pressed and
-// released, the close box of a top-most dialog, a screenshot of both windows, and the CPU a
-// waiting program uses.
+// released, the close box of a top-most dialog, a screenshot of both windows, a popup menu
+// chosen from with the keyboard, and the CPU a waiting program uses.
 #include "ChildProcess.h"
 #include "XvfbSession.h"
 
@@ -70,6 +70,16 @@ TEST_F(VisibleWindows, OwnerDrawnButtonAndCloseBoxWorkWithRealInput) {
 
   ASSERT_TRUE(Xdotool("mousemove " + std::to_string(closeX) + " " + std::to_string(closeY) + " click 1"));
   EXPECT_EQ(demo.ReadLine(kLineTimeoutMs), "cancelled 1") << "one BN_CLICKED, then IDCANCEL from the close box";
+  EXPECT_EQ(demo.Wait(kLineTimeoutMs), 0);
+}
+
+// Without a window manager SDL gives every window it shows the keyboard focus; a menu must not
+// keep it, or its owner would stay inactive.
+TEST_F(VisibleWindows, APopupMenuLeavesItsOwnerActiveAndTakesTheKeyboard) {
+  ChildProcess demo({VISIBLE_DEMO_PATH, "--menu"}, Display());
+  EXPECT_EQ(demo.ReadLine(kLineTimeoutMs), "menu 1");
+  ASSERT_TRUE(Xdotool("key Down Down Return"));
+  EXPECT_EQ(demo.ReadLine(kLineTimeoutMs), "chosen 12 1");
   EXPECT_EQ(demo.Wait(kLineTimeoutMs), 0);
 }
 

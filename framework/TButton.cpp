@@ -12,7 +12,7 @@ TAWO_PUBLISHED(TButton, published) {
   published.Property("Caption", &TButton::Caption, &TButton::SetCaption);
   published.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
   published.Property("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true);
-  published.Property("Font", &TButton::Font, &TButton::SetFont);
+  published.Property("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored);
   published.Property("Hint", &TButton::Hint, &TButton::SetHint);
   published.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone);
   published.Property("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true);

@@ -166,8 +166,10 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode value);
   bool ParentBiDiMode() const { return FParentBiDiMode; }
   void SetParentBiDiMode(bool value);
-  // BiDiMode is written only when it does not follow the parent.
+  // BiDiMode, Color and Font are written only when they do not follow the parent.
   bool IsBiDiModeStored() const { return !FParentBiDiMode; }
+  bool IsColorStored() const { return !FParentColor; }
+  bool IsFontStored() const { return !FParentFont; }
   bool UseRightToLeftAlignment() const { return FBiDiMode == TBiDiMode::bdRightToLeft; }
   bool UseRightToLeftReading() const { return FBiDiMode != TBiDiMode::bdLeftToRight; }
   // DrawText flags for the control's text: left and right alignment swapped when aligning

@@ -24,7 +24,7 @@ TAWO_PUBLISHED(TForm, published) {
   published.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight);
   published.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth);
   published.Property("Constraints", &TForm::Constraints, &TForm::SetConstraints);
-  published.Property("Color", &TForm::Color, &TForm::SetColor).Type(TColorTypeInfo());
+  published.Property("Color", &TForm::Color, &TForm::SetColor).Type(TColorTypeInfo()).Stored(&TForm::IsColorStored);
   published.Property("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true);
   published.Property("DockSite", &TForm::DockSite, &TForm::SetDockSite).Default(false);
   published.Property("DragKind", &TForm::DragKind, &TForm::SetDragKind).Default(TDragKind::dkDrag);
@@ -32,7 +32,7 @@ TAWO_PUBLISHED(TForm, published) {
   published.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);
   published.Property("ParentBiDiMode", &TForm::ParentBiDiMode, &TForm::SetParentBiDiMode).Default(true);
   published.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false);
-  published.Property("Font", &TForm::Font, &TForm::SetFont);
+  published.Property("Font", &TForm::Font, &TForm::SetFont).Stored(&TForm::IsFontStored);
   published.Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal);
   published.Property("Hint", &TForm::Hint, &TForm::SetHint);
   published.Property("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder);

@@ -16,10 +16,10 @@ TAWO_PUBLISHED(TLabel, published) {
   published.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify);
   published.Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
   published.Property("Caption", &TLabel::Caption, &TLabel::SetCaption);
-  published.Property("Color", &TLabel::Color, &TLabel::SetColor).Type(TColorTypeInfo());
+  published.Property("Color", &TLabel::Color, &TLabel::SetColor).Type(TColorTypeInfo()).Stored(&TLabel::IsColorStored);
   published.Property("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true);
   published.Property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
-  published.Property("Font", &TLabel::Font, &TLabel::SetFont);
+  published.Property("Font", &TLabel::Font, &TLabel::SetFont).Stored(&TLabel::IsFontStored);
   published.Property("Hint", &TLabel::Hint, &TLabel::SetHint);
   published.Property("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true);
   published.Property("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(true);

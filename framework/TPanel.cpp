@@ -19,11 +19,11 @@ TAWO_PUBLISHED(TPanel, published) {
   published.Property("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0);
   published.Property("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle).Default(bsNone);
   published.Property("Caption", &TPanel::Caption, &TPanel::SetCaption);
-  published.Property("Color", &TPanel::Color, &TPanel::SetColor).Type(TColorTypeInfo());
+  published.Property("Color", &TPanel::Color, &TPanel::SetColor).Type(TColorTypeInfo()).Stored(&TPanel::IsColorStored);
   published.Property("Ctl3D", &TPanel::Ctl3D, &TPanel::SetCtl3D).Default(true);
   published.Property("DockSite", &TPanel::DockSite, &TPanel::SetDockSite).Default(false);
   published.Property("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true);
-  published.Property("Font", &TPanel::Font, &TPanel::SetFont);
+  published.Property("Font", &TPanel::Font, &TPanel::SetFont).Stored(&TPanel::IsFontStored);
   published.Property("Hint", &TPanel::Hint, &TPanel::SetHint);
   published.Property("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(false);
   published.Property("ParentFont", &TPanel::ParentFont, &TPanel::SetParentFont).Default(true);

@@ -16,9 +16,9 @@ using enum TStatusPanelBevel;
 TAWO_PUBLISHED(TStatusBar, published) {
   published.Property("Align", &TStatusBar::Align, &TStatusBar::SetAlign).Default(alBottom);
   published.Property("AutoHint", &TStatusBar::AutoHint, &TStatusBar::SetAutoHint).Default(false);
-  published.Property("Color", &TStatusBar::Color, &TStatusBar::SetColor).Type(TColorTypeInfo());
+  published.Property("Color", &TStatusBar::Color, &TStatusBar::SetColor).Type(TColorTypeInfo()).Stored(&TStatusBar::IsColorStored);
   published.Property("Enabled", &TStatusBar::Enabled, &TStatusBar::SetEnabled).Default(true);
-  published.Property("Font", &TStatusBar::Font, &TStatusBar::SetFont);
+  published.Property("Font", &TStatusBar::Font, &TStatusBar::SetFont).Stored(&TStatusBar::IsFontStored);
   published.Property("Hint", &TStatusBar::Hint, &TStatusBar::SetHint);
   published.Property("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
   published.Property("ParentColor", &TStatusBar::ParentColor, &TStatusBar::SetParentColor).Default(false);

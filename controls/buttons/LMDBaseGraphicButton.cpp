@@ -32,11 +32,11 @@ TAWO_PUBLISHED(TLMDBaseGraphicButton, published) {
   published.Property("About", &T::About, &T::SetAbout).Stored(false);
   published.Property("ButtonLayout", &T::ButtonLayout, &T::SetButtonLayout);
   published.Property("Caption", &T::Caption, &T::SetCaption);
-  published.Property("Color", &T::Color, &T::SetColor).Type(TColorTypeInfo()).Default(clBtnFace);
+  published.Property("Color", &T::Color, &T::SetColor).Type(TColorTypeInfo()).Default(clBtnFace).Stored(&T::IsColorStored);
   published.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(true);
   published.Property("EnterColor", &T::EnterColor, &T::SetEnterColor).Type(TColorTypeInfo()).Default(clCaptionText);
   published.Property("EnterColorChange", &T::EnterColorChange, &T::SetEnterColorChange).Default(false);
-  published.Property("Font", &T::Font, &T::SetFont);
+  published.Property("Font", &T::Font, &T::SetFont).Stored(&T::IsFontStored);
   published.Property("FontFX", &T::FontFX, &T::SetFontFX);
   published.Property("Glyph", &T::Glyph, &T::SetGlyph).Stored(&T::GlyphStored);
   published.Property("HideHint", &T::HideHint, &T::SetHideHint).Default(true);

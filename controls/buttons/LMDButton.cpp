@@ -13,7 +13,7 @@ using enum TLMDNormalButtonStyle;
 TAWO_PUBLISHED(TLMDButton, published) {
   published.Property("About", &TLMDButton::About, &TLMDButton::SetAbout).Stored(false);
   published.Property("ButtonLayout", &TLMDButton::ButtonLayout, &TLMDButton::SetButtonLayout);
-  published.Property("Color", &TLMDButton::Color, &TLMDButton::SetColor).Type(TColorTypeInfo()).Default(clWindow);
+  published.Property("Color", &TLMDButton::Color, &TLMDButton::SetColor).Type(TColorTypeInfo()).Default(clWindow).Stored(&TLMDButton::IsColorStored);
   published.Property("DropDownIndent", &TLMDButton::DropDownIndent, &TLMDButton::SetDropDownIndent).Default(0);
   published.Property("DropDownMenu", &TLMDButton::DropDownMenu, &TLMDButton::SetDropDownMenu);
   published.Property("DropDownRight", &TLMDButton::DropDownRight, &TLMDButton::SetDropDownRight).Default(false);

@@ -25,12 +25,12 @@ TAWO_PUBLISHED(TLMDCustomProgressFill, published) {
       .Default(clBtnFace);
   published.Property("Color", &TLMDCustomProgressFill::Color, &TLMDCustomProgressFill::SetColor)
       .Type(TColorTypeInfo())
-      .Default(clWindow);
+      .Default(clWindow).Stored(&TLMDCustomProgressFill::IsColorStored);
   published.Property("Caption", &TLMDCustomProgressFill::Caption, &TLMDCustomProgressFill::SetCaption);
   published.Property("Direction", &TLMDCustomProgressFill::Direction, &TLMDCustomProgressFill::SetDirection)
       .Default(mdHorizontal);
   published.Property("FillObject", &TLMDCustomProgressFill::FillObject, &TLMDCustomProgressFill::SetFillObject);
-  published.Property("Font", &TLMDCustomProgressFill::Font, &TLMDCustomProgressFill::SetFont);
+  published.Property("Font", &TLMDCustomProgressFill::Font, &TLMDCustomProgressFill::SetFont).Stored(&TLMDCustomProgressFill::IsFontStored);
   published.Property("Font3D", &TLMDCustomProgressFill::Font3D, &TLMDCustomProgressFill::Set3DCaption);
   published.Property("ImageList", &TLMDCustomProgressFill::ImageList, &TLMDCustomProgressFill::SetImageList);
   published.Property("ImageIndex", &TLMDCustomProgressFill::GetIndex, &TLMDCustomProgressFill::SetIndex, 0)

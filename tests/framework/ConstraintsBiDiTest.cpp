@@ -187,6 +187,7 @@ const char* const kDescription =
     "    Height = 40\n"
     "    Anchors = [akLeft, akTop, akRight]\n"
     "    BiDiMode = bdLeftToRight\n"
+    "    Color = clRed\n"
     "    Constraints.MaxWidth = 120\n"
     "    Constraints.MinHeight = 30\n"
     "    DockSite = True\n"
@@ -194,6 +195,7 @@ const char* const kDescription =
     "    DragKind = dkDock\n"
     "    DragMode = dmAutomatic\n"
     "    ParentBiDiMode = False\n"
+    "    ParentColor = False\n"
     "    OnDragDrop = PanelDragDrop\n"
     "    OnDragOver = PanelDragOver\n"
     "    OnEndDrag = PanelEndDrag\n"
@@ -255,14 +257,15 @@ TEST_F(ConstraintsAndBiDi, DragDockConstraintAndBiDiPropertiesLoadAndRoundTrip) 
   EXPECT_TRUE(panel->OnUnDock.Assigned());
 
   const AnsiString written = WriteText(form);
-  for (const char* line : {"BiDiMode = bdLeftToRight", "Constraints.MaxWidth = 120", "Constraints.MinHeight = 30",
+  for (const char* line : {"BiDiMode = bdLeftToRight", "Color = clRed", "Constraints.MaxWidth = 120", "Constraints.MinHeight = 30",
                            "DragCursor = crHandPoint", "DragKind = dkDock", "DragMode = dmAutomatic",
                            "OnStartDock = PanelStartDock", "OnUnDock = PanelUnDock", "Constraints.MinWidth = 150"}) {
     EXPECT_NE(written.find(line), AnsiString::npos) << line << "\n" << written;
   }
-  // Defaults are not written: the label follows its parent and drags nothing.
+  // Defaults are not written: the label follows its parent (reading order, colour and font)
+  // and drags nothing.
   const AnsiString labelText = ObjectText(written, "Label1");
-  for (const char* absent : {"BiDiMode", "DragCursor", "DragMode", "Constraints", "Anchors"}) {
+  for (const char* absent : {"BiDiMode", "Color", "Font", "DragCursor", "DragMode", "Constraints", "Anchors"}) {
     EXPECT_EQ(labelText.find(absent), AnsiString::npos) << absent << "\n" << labelText;
   }
 

@@ -233,9 +233,9 @@ TLMDGradientRuns::TShape TLMDGradientRuns::SlantedBandShape(POINT topLeft, POINT
   return TShape{topLeft.y, bottomLeft.y, {}, slant};
 }
 
-int64_t TLMDGradientRuns::TSlant::CrossingOf(int32_t y) const {
-  return CeilDivide(AX * Rise + (y - AY) * Run, Rise);
-}
+int64_t TLMDGradientRuns::TSlant::Numerator(int32_t y) const { return AX * Rise + (y - AY) * Run; }
+
+int64_t TLMDGradientRuns::TSlant::CrossingOf(int32_t y) const { return CeilDivide(Numerator(y), Rise); }
 
 // The crossing is stepped from the row before: its ceiling and how far the ceiling lies past
 // the exact crossing, in 1/Rise of a pixel.
@@ -248,9 +248,8 @@ inline int64_t TLMDGradientRuns::TSlant::WalkTo(int32_t y) {
       Excess += Rise;
     }
   } else if (y != Row) {
-    const int64_t numerator = AX * Rise + (y - AY) * Run;
-    X = CeilDivide(numerator, Rise);
-    Excess = X * Rise - numerator;
+    X = CrossingOf(y);
+    Excess = X * Rise - Numerator(y);
   }
   Row = y;
   return X;

@@ -49,6 +49,8 @@ class TLMDGradientRuns {
     int32_t Row = INT32_MIN;  // the row of the walk's crossing X
     int64_t X = 0;
     int64_t Excess = 0;
+    // The crossing with row y times Rise.
+    int64_t Numerator(int32_t y) const;
     int64_t CrossingOf(int32_t y) const;
     // The crossing with row y, stepped from the row before when that was the last one asked.
     int64_t WalkTo(int32_t y);

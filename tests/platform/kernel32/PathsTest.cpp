@@ -49,6 +49,33 @@ TEST_F(Paths, ShortNamesFindProgramFilesAndNumberInSortedOrder) {
   EXPECT_STREQ(shortPath, "C:\\PROGRA~2");
 }
 
+// A folder's names, whether read from disk or added through the API in any order, are found
+// whatever their case (of names differing in case only, the one that sorts first), and their
+// "~n" aliases are numbered in the order of the names, not of their arrival.
+TEST_F(Paths, NamesAndAliasesDoNotDependOnTheOrderTheNamesCameIn) {
+  std::filesystem::create_directories(DriveC("Raporty"));
+  Write(DriveC("Raporty/raport.txt"), "small");
+  Write(DriveC("Raporty/RAPORT.txt"), "capital");
+  std::filesystem::create_directories(DriveC("Lista"));
+  EXPECT_EQ(HostOf("C:\\Lista\\nic"), DriveC("Lista/nic")) << "the listing is read before the names arrive";
+  for (const char* name : {"C:\\Lista\\Dokument trzeci.txt", "C:\\Lista\\Dokument pierwszy.txt", "C:\\Lista\\Dokument drugi.txt"}) {
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
+    CloseHandle(file);
+  }
+  const struct {
+    const char* Asked;
+    const char* Found;
+  } cases[] = {
+      {"C:\\raporty\\Raport.TXT", "Raporty/RAPORT.txt"},
+      {"C:\\LISTA\\dokument DRUGI.TXT", "Lista/Dokument drugi.txt"},
+      {"C:\\Lista\\DOKUME~1.TXT", "Lista/Dokument drugi.txt"},
+      {"C:\\Lista\\dokume~2.txt", "Lista/Dokument pierwszy.txt"},
+      {"C:\\Lista\\DOKUME~3.TXT", "Lista/Dokument trzeci.txt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HostOf(c.Asked), DriveC(c.Found)) << c.Asked;
+}
+
 TEST_F(Paths, DriveZIsTheHostRootAndTheCurrentFolderIsReportedInWindowsForm) {
   EXPECT_EQ(HostOf("Z:\\tmp"), "/tmp");
   ASSERT_TRUE(SetCurrentDirectoryA("Z:\\tmp"));
